@@ -1,0 +1,44 @@
+#include "cli/cli_session.hpp"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "app/program_folder.hpp"
+
+namespace quillon::cli {
+
+void addDialogOptions(CLI::App& app, DialogAnswers& answers) {
+  app.add_flag("--yes", answers.yes, "Answer Yes (or OK) to every question");
+  app.add_option("--pick", answers.picks, "Answer the next file dialog with PATH (repeatable, in order)")
+      ->type_name("PATH");
+  app.fallthrough();
+}
+
+void StdoutClipboard::setText(const std::string& text) { std::cout << text << std::flush; }
+
+CliSession::CliSession(const DialogAnswers& answers)
+    : ui_(std::cerr, answers.yes, std::deque<std::string>(answers.picks.begin(), answers.picks.end())),
+      programSettings_(programSettingsPath()),
+      userSettings_(userSettingsPath()),
+      recentFiles_(userSettings_),
+      writer_{ui_, clipboard_, programSettings_, programFolder(), {}, {}} {
+  // The slots are filled first so that a new entry pushes the older ones down.
+  recentFiles_.loadRecentFiles();
+  writer_.addRecentFile = [this](const std::string& path) { recentFiles_.addRecentFile(path); };
+}
+
+std::string absolutePagePath(const std::string& path) {
+  return std::filesystem::absolute(std::filesystem::path(path)).lexically_normal().string();
+}
+
+std::string readWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+}  // namespace quillon::cli

@@ -1,0 +1,25 @@
+#include <CLI/CLI.hpp>
+
+#include "cli/cli_run.hpp"
+#include "cli/cli_session.hpp"
+#include "cli/write_command.hpp"
+
+int main(int argc, char** argv) {
+  using namespace quillon::cli;
+  CLI::App app{"Quillon - builds site-navigation menu pages from the command line", "quillon-cli"};
+  app.set_version_flag("--version", "Quillon 5.3");
+  app.require_subcommand(1);
+
+  CliRun run;
+  DialogAnswers answers;
+  addDialogOptions(app, answers);
+  addWriteCommand(app, run, answers);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    const int code = app.exit(error);
+    return code == 0 ? kSuccess : kBadInput;
+  }
+  return run.exitCode;
+}

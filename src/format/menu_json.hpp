@@ -1,0 +1,23 @@
+#pragma once
+// The menu as JSON, for scripts and the command line. Key names are the
+// model's own; see docs/menu-json.md.
+#include <stdexcept>
+#include <string>
+
+#include "model/menu_model.hpp"
+
+namespace quillon {
+
+// Bad JSON, an unknown key, a wrong type or a value out of range; the message
+// names the key or the file.
+struct MenuJsonError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// Replaces the menu by the one described. Images listed in "ImageFiles" are
+// added in order; one that cannot be used is an error.
+void menuFromJson(const std::string& json, MenuModel& menu);
+
+std::string menuToJson(const MenuModel& menu);
+
+}  // namespace quillon

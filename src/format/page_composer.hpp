@@ -1,0 +1,36 @@
+#pragma once
+// Turns the menu into the text of its applet page: header, applet tag, every
+// parameter, the tab and node entries (or content files) and footer. Touches
+// no file; the page writer does the output.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "format/site_layout.hpp"
+#include "model/menu_model.hpp"
+
+namespace quillon {
+
+struct ContentFile {
+  std::string name;  // file name, written into the class folder
+  std::vector<std::string> lines;
+};
+
+struct ComposedPage {
+  std::vector<std::string> lines;
+  std::vector<ContentFile> contentFiles;
+  // Full paths of the images the page names, each once, in order of first use.
+  std::vector<std::string> copyList;
+  // Entries holding a ";" that the applet and the reader will split.
+  std::vector<std::string> entriesWithSemicolon;
+};
+
+// Composes the page for the model's PagePath. Empty tab link fields become
+// "None" in the model itself, and the last tab ends as the current tab.
+// onStep runs once per tab and per node, so a window can keep painting.
+ComposedPage composePage(MenuModel& menu, const SiteLayout& layout, const std::function<void()>& onStep = {});
+
+// The page lines joined with CR LF line ends, as they go into the file.
+std::string joinLines(const std::vector<std::string>& lines);
+
+}  // namespace quillon

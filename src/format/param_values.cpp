@@ -1,0 +1,27 @@
+#include "format/param_values.hpp"
+
+namespace quillon {
+
+std::string yesNo(bool value) { return value ? "Yes" : "No"; }
+
+std::string fontValue(const std::string& face, const std::string& size) {
+  return (face == "Times New Roman" ? std::string("TimesRoman") : face) + "; PLAIN;" + size;
+}
+
+std::string styleLetters(const TAppletSettings& settings) {
+  std::string letters;
+  letters += settings.ToggleSymbol;
+  letters += settings.LeafSymbol ? 'A' : 'X';
+  letters += settings.LineStyle;
+  // The proxy-enhanced applet draws no icons.
+  letters += settings.UseIcons && !settings.ProxyEnhanced ? 'A' : 'X';
+  return letters;
+}
+
+std::string treeContentFileName(const std::string& baseName) { return baseName + "_content.txt"; }
+
+std::string tabTreeContentFileName(const std::string& baseName, int tabIndex) {
+  return baseName + "TAB" + std::to_string(tabIndex) + "content.txt";
+}
+
+}  // namespace quillon

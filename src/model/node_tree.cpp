@@ -1,0 +1,86 @@
+#include "model/node_tree.hpp"
+
+#include <stdexcept>
+#include <utility>
+
+namespace quillon {
+
+int TreeNode::level() const {
+  int depth = -1;
+  for (const TreeNode* node = parent_; node != nullptr; node = node->parent_) ++depth;
+  return depth;
+}
+
+TreeNode& TreeNode::appendChild(std::string text, TAppletNode data) {
+  return insertChild(children_.size(), std::make_unique<TreeNode>(std::move(text), std::move(data)));
+}
+
+TreeNode& TreeNode::insertChild(std::size_t index, std::unique_ptr<TreeNode> child) {
+  if (index > children_.size()) index = children_.size();
+  child->parent_ = this;
+  auto inserted = children_.insert(children_.begin() + static_cast<std::ptrdiff_t>(index), std::move(child));
+  return **inserted;
+}
+
+std::unique_ptr<TreeNode> TreeNode::detachChild(std::size_t index) {
+  if (index >= children_.size()) throw std::out_of_range("no child at that index");
+  std::unique_ptr<TreeNode> child = std::move(children_[index]);
+  children_.erase(children_.begin() + static_cast<std::ptrdiff_t>(index));
+  child->parent_ = nullptr;
+  return child;
+}
+
+std::size_t TreeNode::indexOf(const TreeNode& child) const {
+  for (std::size_t i = 0; i < children_.size(); ++i) {
+    if (children_[i].get() == &child) return i;
+  }
+  throw std::invalid_argument("not a child of this node");
+}
+
+std::unique_ptr<TreeNode> TreeNode::clone() const {
+  auto copy = std::make_unique<TreeNode>(Text, Data);
+  for (const auto& child : children_) copy->insertChild(copy->children_.size(), child->clone());
+  return copy;
+}
+
+void NodeTree::clear() {
+  while (root_.hasChildren()) root_.detachChild(root_.children().size() - 1);
+}
+
+std::size_t NodeTree::size() const {
+  std::size_t count = 0;
+  forEachInPageOrder([&count](const TreeNode&, int) { ++count; });
+  return count;
+}
+
+namespace {
+
+// An explicit stack keeps deep trees from exhausting the call stack.
+template <typename Node, typename Visit>
+void walkPreOrder(Node& root, Visit&& visit) {
+  struct Pending {
+    Node* node;
+    int level;
+  };
+  std::vector<Pending> stack;
+  for (auto it = root.children().rbegin(); it != root.children().rend(); ++it) stack.push_back({it->get(), 0});
+  while (!stack.empty()) {
+    Pending current = stack.back();
+    stack.pop_back();
+    visit(*current.node, current.level);
+    const auto& children = current.node->children();
+    for (auto it = children.rbegin(); it != children.rend(); ++it) stack.push_back({it->get(), current.level + 1});
+  }
+}
+
+}  // namespace
+
+void NodeTree::forEachInPageOrder(const std::function<void(const TreeNode&, int)>& visit) const {
+  walkPreOrder(root_, visit);
+}
+
+void NodeTree::forEachInPageOrder(const std::function<void(TreeNode&, int)>& visit) {
+  walkPreOrder(root_, visit);
+}
+
+}  // namespace quillon
