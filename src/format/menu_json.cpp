@@ -74,7 +74,7 @@ class ObjectReader {
   // Call after every known key was read.
   void rejectUnknownKeys() const {
     for (const auto& item : object_.items()) {
-      if (!known_.contains(item.key())) fail(where_ + "." + item.key(), "unknown key");
+      if (!known_.contains(item.key())) fail(where_.empty() ? item.key() : where_ + "." + item.key(), "unknown key");
     }
   }
 

@@ -229,7 +229,9 @@ class Composer {
     if (!imagesWritten()) {
       entry += " ;  ; ";
     } else {
-      entry += collapsedPiece(node) + expandedPiece(node);
+      // Sequenced apart: each piece may add to the copy list, in page order.
+      entry += collapsedPiece(node);
+      entry += expandedPiece(node);
     }
     entry += data.StatusText + ";" + orNone(data.URL2) + "; " + orNone(data.Target2) + "; " +
              (data.OpenExpanded ? "YES" : "NO");

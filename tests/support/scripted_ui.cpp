@@ -33,7 +33,10 @@ std::optional<std::string> ScriptedUi::saveFile(const FileDialogRequest& request
 }
 
 std::optional<std::string> ScriptedUi::chooseFolder(const std::string& title, const std::string& initialDir) {
-  fileDialogs.push_back(FileDialogRequest{.title = title, .initialDir = initialDir});
+  FileDialogRequest request;
+  request.title = title;
+  request.initialDir = initialDir;
+  fileDialogs.push_back(request);
   return nextPick();
 }
 
