@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "app/ini_settings_store.hpp"
+#include "app/recent_files.hpp"
+#include "memory_ports.hpp"
+#include "temp_dir.hpp"
+
+namespace quillon {
+namespace {
+
+using Slots = std::array<std::string, RecentFiles::kSlots>;
+
+struct AddCase {
+  Slots before;
+  const char* added;
+  Slots after;
+};
+
+class RecentFileOrder : public ::testing::TestWithParam<AddCase> {};
+
+TEST_P(RecentFileOrder, PutsThePageOnTop) {
+  const AddCase c = GetParam();
+  testing::MemorySettings store;
+  RecentFiles recent(store);
+  for (int n = 1; n <= RecentFiles::kSlots; ++n) {
+    if (!c.before[n - 1].empty()) recent.setRecentEntry(n, c.before[n - 1]);
+  }
+  recent.addRecentFile(c.added);
+  EXPECT_EQ(recent.slots(), c.after);
+  for (int n = 1; n <= RecentFiles::kSlots; ++n) {
+    auto stored = store.read("", "File" + std::to_string(n));
+    EXPECT_EQ(stored.value_or(""), c.after[n - 1]) << "File" << n;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RecentFileOrder,
+                         ::testing::Values(AddCase{{"A", "B", "C", "D"}, "E", {"E", "A", "B", "C"}},
+                                           AddCase{{"E", "A", "B", "C"}, "C", {"C", "E", "A", "B"}},
+                                           AddCase{{"E", "A", "B", "C"}, "c", {"c", "E", "A", "B"}},
+                                           AddCase{{"A", "", "", ""}, "B", {"B", "A", "", ""}},
+                                           AddCase{{"", "", "", ""}, "A", {"A", "", "", ""}}));
+
+TEST(RecentFiles, LoadingFillsOnlyTheStoredSlots) {
+  testing::MemorySettings store;
+  store.write("", "File1", "/a.htm");
+  store.write("", "File3", "/c.htm");
+  RecentFiles recent(store);
+  recent.loadRecentFiles();
+  EXPECT_EQ(recent.slots(), (Slots{"/a.htm", "", "/c.htm", ""}));
+  EXPECT_FALSE(store.read("", "File2").has_value());
+}
+
+TEST(IniSettingsStore, KeepsValuesBetweenRunsInSectionsAndAtTheTop) {
+  testing::TempDir temp;
+  const std::string path = temp.file("Morvane/QuillonV50.ini");
+  {
+    IniSettingsStore store(path);
+    EXPECT_FALSE(store.read("History", "LastSaveDir").has_value());
+    store.write("History", "LastSaveDir", "/web/site/");
+    store.write("", "File1", "/web/site/index.htm");
+    store.write("SiteIndexer", "Last URL", "http://example.test/a b");
+  }
+  IniSettingsStore again(path);
+  EXPECT_EQ(again.read("History", "LastSaveDir").value_or(""), "/web/site/");
+  EXPECT_EQ(again.read("", "File1").value_or(""), "/web/site/index.htm");
+  EXPECT_EQ(again.read("SiteIndexer", "Last URL").value_or(""), "http://example.test/a b");
+  EXPECT_EQ(again.readOr("SiteIndexer", "Proxy Port", "80"), "80");
+}
+
+}  // namespace
+}  // namespace quillon
