@@ -1,0 +1,28 @@
+# make run  — install what is needed, build, start the program
+# make test — install what is needed, build, run every test
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: deps configure build test run bench clean
+
+deps:
+	bash scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+# The window comes with the desktop issue; until then the command line starts.
+run: build
+	$(BUILD_DIR)/bin/quillon-cli --help
+
+bench: build
+	bash bench/run.sh $(BUILD_DIR)
+
+clean:
+	rm -rf $(BUILD_DIR)

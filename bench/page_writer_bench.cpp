@@ -1,0 +1,83 @@
+// Writing a large Tab&Tree menu: composing the page text alone, and the whole
+// save (page, site files, upload report). Run with growing menus to show the
+// time is linear in the number of nodes.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "format/page_composer.hpp"
+#include "format/page_writer.hpp"
+#include "large_menu.hpp"
+
+namespace {
+
+using namespace quillon;
+
+class SilentUi : public UserInterface {
+ public:
+  void message(MessageKind, const std::string&) override {}
+  Answer ask(MessageKind, const std::string&, Buttons) override { return Answer::No; }
+  std::optional<std::string> openFile(const FileDialogRequest&) override { return std::nullopt; }
+  std::optional<std::string> saveFile(const FileDialogRequest&) override { return std::nullopt; }
+  std::optional<std::string> chooseFolder(const std::string&, const std::string&) override { return std::nullopt; }
+  std::optional<std::uint32_t> chooseColor(std::uint32_t) override { return std::nullopt; }
+  std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
+  void showStatus(const std::string&, int) override {}
+  void setBusy(bool) override {}
+  void processEvents() override {}
+};
+
+class NullSettings : public SettingsStore {
+ public:
+  std::optional<std::string> read(const std::string&, const std::string&) const override { return std::nullopt; }
+  void write(const std::string&, const std::string&, const std::string&) override {}
+};
+
+class NullClipboard : public Clipboard {
+ public:
+  void setText(const std::string&) override {}
+};
+
+constexpr int kNodesPerTab = 1000;
+
+void ComposeTabTreePage(benchmark::State& state) {
+  MenuModel menu;
+  bench::buildLargeMenu(menu, static_cast<int>(state.range(0)), kNodesPerTab);
+  const SiteLayout layout = siteLayoutFor("/tmp/site/index.htm", menu.Settings);
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    ComposedPage page = composePage(menu, layout);
+    bytes = joinLines(page.lines).size();
+    benchmark::DoNotOptimize(bytes);
+  }
+  state.SetComplexityN(state.range(0) * kNodesPerTab);
+  state.counters["nodes"] = static_cast<double>(state.range(0) * kNodesPerTab);
+  state.counters["page_MiB"] = static_cast<double>(bytes) / (1024.0 * 1024.0);
+  state.counters["peak_MiB"] = bench::peakMemoryMiB();
+}
+BENCHMARK(ComposeTabTreePage)->Arg(10)->Arg(25)->Arg(50)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+
+void SaveTabTreePage(benchmark::State& state) {
+  const auto folder = std::filesystem::temp_directory_path() / "quillon-bench-site";
+  std::filesystem::create_directories(folder);
+  MenuModel menu;
+  bench::buildLargeMenu(menu, static_cast<int>(state.range(0)), kNodesPerTab);
+  menu.Document.PagePath = (folder / "index.htm").string();
+  SilentUi ui;
+  NullClipboard clipboard;
+  NullSettings settings;
+  WriterContext context{ui, clipboard, settings, "", {}, {}};
+  for (auto _ : state) {
+    WriteResult result = WritePage(menu, context);
+    if (!result.ok()) state.SkipWithError("the page could not be written");
+  }
+  state.SetComplexityN(state.range(0) * kNodesPerTab);
+  state.counters["nodes"] = static_cast<double>(state.range(0) * kNodesPerTab);
+  state.counters["peak_MiB"] = bench::peakMemoryMiB();
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(SaveTabTreePage)->Arg(10)->Arg(25)->Arg(50)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+
+}  // namespace
+
+BENCHMARK_MAIN();
