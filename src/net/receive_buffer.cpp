@@ -1,0 +1,46 @@
+#include "net/receive_buffer.hpp"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace quillon::net {
+
+char* ReceiveBuffer::freeSpace() {
+  if (begin_ > 0) {
+    std::memmove(data_.data(), data_.data() + begin_, end_ - begin_);
+    end_ -= begin_;
+    begin_ = 0;
+  }
+  return data_.data() + end_;
+}
+
+void ReceiveBuffer::commit(std::size_t count) {
+  if (count > freeSize()) throw std::length_error("ReceiveBuffer::commit beyond the free space");
+  end_ += count;
+}
+
+std::optional<std::string> ReceiveBuffer::takeLine() {
+  const char* first = data_.data() + begin_;
+  const char* last = data_.data() + end_;
+  const char* lf = std::find(first, last, '\n');
+  if (lf == last) return std::nullopt;
+  const char* lineEnd = (lf > first && lf[-1] == '\r') ? lf - 1 : lf;
+  std::string line(first, lineEnd);
+  begin_ += static_cast<std::size_t>(lf - first) + 1;
+  return line;
+}
+
+bool ReceiveBuffer::full() const {
+  if (begin_ > 0 || freeSize() > 0) return false;
+  return std::find(data_.begin(), data_.begin() + static_cast<std::ptrdiff_t>(end_), '\n') ==
+         data_.begin() + static_cast<std::ptrdiff_t>(end_);
+}
+
+std::string ReceiveBuffer::takeRest() {
+  std::string rest(data_.data() + begin_, data_.data() + end_);
+  clear();
+  return rest;
+}
+
+}  // namespace quillon::net

@@ -1,0 +1,34 @@
+#pragma once
+// The client's fixed receive buffer, cut into header lines at each LF.
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace quillon::net {
+
+class ReceiveBuffer {
+ public:
+  static constexpr std::size_t kSize = 8192;
+
+  // Where the next read may write, and how much; one byte of the buffer stays free.
+  char* freeSpace();
+  std::size_t freeSize() const { return kSize - 1 - end_; }
+  void commit(std::size_t count);
+
+  // The next complete line without its LF (and a CR just before it), or nothing
+  // while the line is still incomplete.
+  std::optional<std::string> takeLine();
+  // True when no complete line is held and no byte more fits: the line cannot end.
+  bool full() const;
+  // The bytes after the last line taken, which leaves the buffer empty.
+  std::string takeRest();
+  void clear() { begin_ = end_ = 0; }
+
+ private:
+  std::array<char, kSize> data_{};
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
+};
+
+}  // namespace quillon::net
