@@ -1,0 +1,43 @@
+import java.applet.Applet;
+import java.applet.AppletStub;
+import java.awt.BorderLayout;
+import java.awt.Panel;
+
+/**
+ * The Tab&Tree applet: tabs, each with its own tree of links, configured by
+ * the PARAM tags of its page or by one content file per tab. The applet is
+ * only a shell: the menu is a panel built from the applet stub, which a test
+ * can supply without a browser.
+ */
+public class TrellTabTreeR extends Applet implements AppletStub {
+    private static final long serialVersionUID = 1L;
+
+    private BaseTabbedPanel menu;
+
+    /** The menu panel for the page's parameters, as init() builds it. */
+    public static Panel createMenu(AppletStub stub) {
+        return new TabPanel(new Beans(stub, Beans.TAB_TREE));
+    }
+
+    public void init() {
+        menu = (BaseTabbedPanel) createMenu(this);
+        setBackground(menu.getBackground());
+        setLayout(new BorderLayout());
+        add("Center", menu);
+    }
+
+    public void stop() {
+        if (menu != null) {
+            menu.stopTimers();
+        }
+    }
+
+    /** The applet serves as the stub of its own menu. */
+    public void appletResize(int width, int height) {
+        resize(width, height);
+    }
+
+    public String getAppletInfo() {
+        return "Quillon menu applet TrellTabTreeR";
+    }
+}
