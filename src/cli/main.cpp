@@ -2,6 +2,7 @@
 
 #include "cli/cli_run.hpp"
 #include "cli/cli_session.hpp"
+#include "cli/read_command.hpp"
 #include "cli/write_command.hpp"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
   DialogAnswers answers;
   addDialogOptions(app, answers);
   addWriteCommand(app, run, answers);
+  addReadCommand(app, run, answers);
+  addResaveCommand(app, run, answers);
 
   try {
     app.parse(argc, argv);

@@ -1,5 +1,7 @@
 #include "format/html_escape.hpp"
 
+#include <optional>
+
 namespace quillon {
 
 std::string escapeHtmlAttribute(const std::string& text) {
@@ -11,10 +13,79 @@ std::string escapeHtmlAttribute(const std::string& text) {
       case '"': escaped += "&quot;"; break;
       case '<': escaped += "&lt;"; break;
       case '>': escaped += "&gt;"; break;
+      case '\r': escaped += "&#13;"; break;
+      case '\n': escaped += "&#10;"; break;
       default: escaped += c;
     }
   }
   return escaped;
+}
+
+namespace {
+
+void appendUtf8(std::string& out, unsigned long code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code >> 18));
+    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+// The code point of "#38" or "#x26", or nothing when it is no valid character.
+std::optional<unsigned long> numericReference(const std::string& body) {
+  if (body.size() < 2 || body[0] != '#') return std::nullopt;
+  const bool hex = body[1] == 'x' || body[1] == 'X';
+  const std::string digits = body.substr(hex ? 2 : 1);
+  if (digits.empty() || digits.size() > 8) return std::nullopt;
+  unsigned long code = 0;
+  for (char c : digits) {
+    int digit;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    else if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    else if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    else return std::nullopt;
+    code = code * (hex ? 16 : 10) + static_cast<unsigned long>(digit);
+  }
+  if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return std::nullopt;
+  return code;
+}
+
+}  // namespace
+
+std::string decodeCharacterReferences(const std::string& text) {
+  std::string decoded;
+  decoded.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t semicolon = text[i] == '&' ? text.find(';', i + 1) : std::string::npos;
+    if (semicolon == std::string::npos || semicolon - i > 12) {
+      decoded += text[i++];
+      continue;
+    }
+    const std::string body = text.substr(i + 1, semicolon - i - 1);
+    if (body == "amp") decoded += '&';
+    else if (body == "quot") decoded += '"';
+    else if (body == "lt") decoded += '<';
+    else if (body == "gt") decoded += '>';
+    else if (body == "apos") decoded += '\'';
+    else if (auto code = numericReference(body)) appendUtf8(decoded, *code);
+    else {
+      decoded += text[i++];
+      continue;
+    }
+    i = semicolon + 1;
+  }
+  return decoded;
 }
 
 }  // namespace quillon

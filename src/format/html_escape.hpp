@@ -5,6 +5,11 @@ namespace quillon {
 
 // Escapes the characters that would end or change an attribute value:
 // & " < > become &amp; &quot; &lt; &gt;.
+// Line breaks become &#13; and &#10;, so a value stays on its line.
 std::string escapeHtmlAttribute(const std::string& text);
+
+// Decodes &amp; &quot; &lt; &gt; &apos; and numeric references (&#38; &#x26;,
+// as UTF-8); anything else is left as it stands.
+std::string decodeCharacterReferences(const std::string& text);
 
 }  // namespace quillon

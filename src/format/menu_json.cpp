@@ -8,6 +8,7 @@
 namespace quillon {
 
 using nlohmann::json;
+using nlohmann::ordered_json;
 
 namespace {
 
@@ -231,16 +232,16 @@ TAppletKind readKind(const json& root) {
   return found->second;
 }
 
-json linkFields(const std::string& status, const std::string& url1, const std::string& target1,
+ordered_json linkFields(const std::string& status, const std::string& url1, const std::string& target1,
                 const std::string& url2, const std::string& target2) {
   return {{"StatusText", status}, {"URL1", url1}, {"Target1", target1}, {"URL2", url2}, {"Target2", target2}};
 }
 
-json nodesToJson(const TreeNode& parent) {
-  json list = json::array();
+ordered_json nodesToJson(const TreeNode& parent) {
+  ordered_json list = ordered_json::array();
   for (const auto& child : parent.children()) {
     const TAppletNode& d = child->Data;
-    json data = linkFields(d.StatusText, d.URL1, d.Target1, d.URL2, d.Target2);
+    ordered_json data = linkFields(d.StatusText, d.URL1, d.Target1, d.URL2, d.Target2);
     data["CollapsedImage"] = d.CollapsedImage;
     data["ExpandedImage"] = d.ExpandedImage;
     data["OpenExpanded"] = d.OpenExpanded;
@@ -258,7 +259,7 @@ const char* frameName(TMouseOverFrame frame) {
   return "none";
 }
 
-json settingsToJson(const TAppletSettings& s) {
+ordered_json settingsToJson(const TAppletSettings& s) {
   return {{"Width", s.Width},
           {"Height", s.Height},
           {"Codebase", s.Codebase},
@@ -352,15 +353,15 @@ void menuFromJson(const std::string& text, MenuModel& menu) {
 }
 
 std::string menuToJson(const MenuModel& menu) {
-  json tabs = json::array();
+  ordered_json tabs = ordered_json::array();
   for (int i = 0; i < menu.tabCount(); ++i) {
     const TAppletPage& tab = menu.tab(i);
     const TTabPage& t = tab.TabPage;
-    json page = linkFields(t.StatusText, t.URL1, t.Target1, t.URL2, t.Target2);
+    ordered_json page = linkFields(t.StatusText, t.URL1, t.Target1, t.URL2, t.Target2);
     page["OnDemand"] = t.OnDemand;
     tabs.push_back({{"Caption", tab.Caption}, {"TabPage", page}, {"Nodes", nodesToJson(tab.Nodes.root())}});
   }
-  json root = {{"Kind", kindName(menu.Settings.Kind)},
+  ordered_json root = {{"Kind", kindName(menu.Settings.Kind)},
                {"Settings", settingsToJson(menu.Settings)},
                {"ImageFiles", menu.Images.ImageFiles()},
                {"Tabs", tabs},
@@ -370,7 +371,7 @@ std::string menuToJson(const MenuModel& menu) {
                  {"FooterLines", menu.Document.FooterLines},
                  {"BodyTag", menu.Document.BodyTag}}}};
   // Pages may hold bytes that are not UTF-8; they are shown as U+FFFD rather than failing.
-  return root.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+  return root.dump(2, ' ', false, ordered_json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace quillon

@@ -176,8 +176,8 @@ std::string getTagValue(const std::string& tag, const std::string& name) {
   return stripQuotes(text.substr(first, stop - first));
 }
 
-int extractTags(const std::string& html, StringList& list) {
-  list.clear();
+std::vector<TagSpan> tagSpans(const std::string& html) {
+  std::vector<TagSpan> spans;
   std::size_t from = 0;
   for (;;) {
     const std::size_t open = html.find('<', from);
@@ -188,9 +188,19 @@ int extractTags(const std::string& html, StringList& list) {
     const std::size_t close = html.find(marker, from);
     if (close == npos) break;
     const std::size_t after = close + marker.size();
-    list.push_back(close > open ? replaceAll(html.substr(open, after - open), "\r\n", " ", true) : std::string());
+    spans.push_back(close > open ? TagSpan{open, after} : TagSpan{close, close});
     from = after;
   }
+  return spans;
+}
+
+std::string tagText(const std::string& html, const TagSpan& span) {
+  return replaceAll(html.substr(span.begin, span.end - span.begin), "\r\n", " ", true);
+}
+
+int extractTags(const std::string& html, StringList& list) {
+  list.clear();
+  for (const TagSpan& span : tagSpans(html)) list.push_back(tagText(html, span));
   return static_cast<int>(list.size()) - 1;
 }
 

@@ -31,6 +31,16 @@ std::string trim(const std::string& text);
 int splitString(const std::string& text, const std::string& delimiter, StringList& list);
 std::string getTagValue(const std::string& tag, const std::string& name);
 int extractTags(const std::string& html, StringList& list);
+// Where extractTags finds its items: [begin, end) in the text; an empty item
+// (a stray ">") is an empty span at that ">".
+struct TagSpan {
+  std::size_t begin;
+  std::size_t end;
+  bool empty() const { return begin == end; }
+};
+std::vector<TagSpan> tagSpans(const std::string& html);
+// The item of a span as extractTags lists it: CR LF pairs become blanks.
+std::string tagText(const std::string& html, const TagSpan& span);
 int posNoCase(const std::string& sought, const std::string& text);
 int findPattern(const std::string& sought, const std::string& text);
 int reversePos(int start, const std::string& text, const std::string& sought);

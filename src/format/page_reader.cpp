@@ -1,0 +1,420 @@
+#include "format/page_reader.hpp"
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "format/html_escape.hpp"
+#include "format/image_resolution.hpp"
+#include "format/node_entries.hpp"
+#include "format/page_frame.hpp"
+#include "format/tag_attributes.hpp"
+#include "format/text_helpers.hpp"
+
+namespace quillon {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Param {
+  std::string name;   // as written
+  std::string value;  // character references decoded
+};
+
+bool readWholeFile(const std::string& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  text = bytes.str();
+  return !in.bad();
+}
+
+bool startsWithNoCase(const std::string& text, const std::string& prefix) {
+  return text.size() >= prefix.size() && equalsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+bool endsWithSeparator(const std::string& text) { return !text.empty() && (text.back() == '/' || text.back() == '\\'); }
+
+bool folderExists(const std::string& path) {
+  std::error_code error;
+  return fs::is_directory(path, error);
+}
+
+// "TAB12" gives 12; anything else gives -1. prefix and suffix frame the number.
+long long numberedName(const std::string& name, const std::string& prefix, const std::string& suffix = "") {
+  if (name.size() <= prefix.size() + suffix.size() || !startsWithNoCase(name, prefix)) return -1;
+  if (!equalsNoCase(name.substr(name.size() - suffix.size()), suffix)) return -1;
+  const std::string digits = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+  if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) return -1;
+  return std::stoll(digits);
+}
+
+// The kinds by their class names; pages written by hand may differ in case or drop ".class".
+std::optional<TAppletKind> kindFromCode(std::string code) {
+  code = lowerAscii(removeSuffix(code, ".class"));
+  if (code == "trelltabr") return akTab;
+  if (code == "trelltreer") return akTree;
+  if (code == "trelltabtreer") return akTabTree;
+  return std::nullopt;
+}
+
+class PageReader {
+ public:
+  PageReader(MenuModel& menu, ReaderContext& context)
+      : menu_(menu), settings_(menu.Settings), ui_(context.ui), context_(context), files_(menu, context.ui) {}
+
+  bool read(const std::string& path) {
+    BusyGuard busy(ui_);
+    ui_.showStatus("Reading HTML file.");
+    const bool found = readPage(path);
+    ui_.showStatus("Ready.");
+    return found;
+  }
+
+ private:
+  bool readPage(const std::string& path) {
+    menu_.Clear();
+    menu_.Document.PagePath = path;
+    pageFolder_ = extractFilePath(path);
+    settings_.TabFontName = settings_.TreeFontName = context_.defaultFontFace;
+    settings_.TabFontSize = settings_.TreeFontSize = "12";
+
+    std::string text;
+    if (!readWholeFile(path, text)) {
+      ui_.message(MessageKind::Error, "An error occured while trying to open " + path);
+      return false;
+    }
+    const std::vector<TagSpan> spans = tagSpans(text);
+    std::size_t appletIndex = spans.size();
+    ParsedTag applet;
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+      if (spans[i].empty()) continue;
+      const std::string tag = tagText(text, spans[i]);
+      ParsedTag parsed = parseTag(tag);
+      if (parsed.element == "body") menu_.Document.BodyTag = tag;
+      if (parsed.element != "applet") continue;
+      const std::string code = parsed.attribute("code").value_or("");
+      if (startsWithNoCase(code, "TrellTab") || startsWithNoCase(code, "TrellTree")) {
+        appletIndex = i;
+        applet = std::move(parsed);
+        break;
+      }
+    }
+    if (appletIndex == spans.size()) {
+      ui_.message(MessageKind::Error, "No Quillon [Applets] found");
+      return false;
+    }
+
+    resetSettings();
+    readAppletTag(applet);
+    std::size_t appletEnd = text.size();
+    for (std::size_t i = appletIndex + 1; i < spans.size(); ++i) {
+      if (spans[i].empty()) continue;
+      ParsedTag parsed = parseTag(tagText(text, spans[i]));
+      if (parsed.element == "/applet") {
+        appletEnd = spans[i].end;
+        break;
+      }
+      if (parsed.element != "param") continue;
+      Param param{parsed.attribute("name").value_or(""), decodeCharacterReferences(parsed.attribute("value").value_or(""))};
+      readSetting(param);
+      params_.push_back(std::move(param));
+    }
+    readTabs();
+
+    PageFrame frame = capturePageFrame(text, spans[appletIndex].begin, appletEnd);
+    menu_.Document.HeaderLines = std::move(frame.headerLines);
+    menu_.Document.FooterLines = std::move(frame.footerLines);
+    settings_.ImageDir = settings_.Codebase;
+    menu_.Document.AskSaveLocation = context_.importingTheme;
+    return true;
+  }
+
+  void resetSettings() {
+    settings_.Width = "220";
+    settings_.Height = "320";
+    settings_.Codebase.clear();
+    settings_.ContentInFile = false;
+    settings_.ProxyEnhanced = false;
+    settings_.ShowTabsOnly = false;
+    settings_.ClickSound.clear();
+    settings_.ClickSoundName.clear();
+    settings_.OverSound.clear();
+    settings_.OverSoundName.clear();
+    settings_.DefaultTab = -1;
+    settings_.ResetTabStyle();
+    settings_.ResetTreeStyle();
+  }
+
+  // A folder value as the page gives it: an address or "." means the page's
+  // own folder, and the folder ends with a separator.
+  static std::string folderValue(std::string value) {
+    if (value.size() > 7 && value.rfind("http://", 0) == 0) value.clear();
+    if (value.size() > 1 && value[0] == '/') value.erase(0, 1);
+    if (value == ".") value.clear();
+    if (!value.empty() && !endsWithSeparator(value)) value += '/';
+    return value;
+  }
+
+  void readAppletTag(const ParsedTag& applet) {
+    if (auto kind = kindFromCode(applet.attribute("code").value_or(""))) settings_.Kind = *kind;
+    if (auto height = applet.attribute("height")) settings_.Height = *height;
+    if (auto width = applet.attribute("width")) settings_.Width = *width;
+    settings_.Codebase = folderValue(applet.attribute("codebase").value_or(""));
+    if (!settings_.Codebase.empty() && !folderExists(absolutePath(menu_.Document.PagePath, settings_.Codebase))) {
+      ui_.message(MessageKind::Warning, "The class file directory could not be found\nso it was reset to the default.");
+      settings_.Codebase.clear();
+    }
+  }
+
+  // Sounds and background images: the value below the class folder.
+  std::string joinedPath(const std::string& value) const {
+    return fs::path(pageFolder_ + settings_.Codebase + trim(value)).lexically_normal().string();
+  }
+
+  static bool readColor(const std::string& value, Color& color) {
+    try {
+      color = rgbTextToColor(value);
+      return true;
+    } catch (const std::exception&) {
+      return false;  // not three numbers: the setting keeps its value
+    }
+  }
+
+  static void readFont(const std::string& value, std::string& face, std::string& size) {
+    StringList items;
+    splitString(value, ";", items);
+    if (!items.empty()) face = trim(items[0]);
+    if (face == "TimesRoman") face = "Times New Roman";
+    if (items.size() > 2) size = trim(items[2]);
+  }
+
+  void readStyle(const std::string& letters) {
+    auto letter = [&letters](std::size_t i) { return i < letters.size() ? letters[i] : '\0'; };
+    settings_.ToggleSymbol = 'A';
+    if (letter(0) == 'X' || (letter(0) >= 'B' && letter(0) <= 'F')) settings_.ToggleSymbol = letter(0);
+    settings_.LeafSymbol = letter(1) == 'A';
+    settings_.LineStyle = letter(2) == 'B' || letter(2) == 'X' ? letter(2) : 'A';
+    settings_.UseIcons = letter(3) != 'X';
+  }
+
+  void readImageDir(const std::string& raw) {
+    std::string value = folderValue(raw);
+    settings_.ImageDir = value.empty() ? settings_.Codebase : value;
+    if (!value.empty() && !folderExists(absolutePath(menu_.Document.PagePath, value))) {
+      ui_.message(MessageKind::Warning, "The image directory could not be found\nso it was reset to the default.");
+      settings_.ImageDir = settings_.Codebase;
+    }
+  }
+
+  void readSound(const std::string& value, std::string& sound, std::string& name) {
+    sound = joinedPath(value);
+    name = extractFileName(sound);
+    sound = files_.sound(sound);
+  }
+
+  // Settings are recognised by their parameter's whole name, without regard to case.
+  void readSetting(const Param& param) {
+    using Handler = std::function<void(PageReader&, const std::string&)>;
+    auto color = [](Color TAppletSettings::*field) {
+      return [field](PageReader& r, const std::string& v) { readColor(v, r.settings_.*field); };
+    };
+    auto flag = [](bool TAppletSettings::*field) {
+      return [field](PageReader& r, const std::string& v) { r.settings_.*field = isTrueText(v); };
+    };
+    auto setOnly = [](bool TAppletSettings::*field) {
+      return [field](PageReader& r, const std::string& v) {
+        if (isTrueText(v)) r.settings_.*field = true;
+      };
+    };
+    static const std::map<std::string, Handler> shared = {
+        {"TAB_DEFAULT",
+         [](PageReader& r, const std::string& v) {
+           long long tab = 0;
+           if (parseInteger(v, tab)) r.settings_.DefaultTab = static_cast<std::int32_t>(tab);
+         }},
+        {"TAB_BG_IMAGE", [](PageReader& r, const std::string& v) { r.settings_.TabBackImage = r.joinedPath(v); }},
+        {"TAB_BG", color(&TAppletSettings::TabBackColor)},
+        {"TAB_FG", color(&TAppletSettings::TabTextColor)},
+        {"TAB_MOUSEOVER", color(&TAppletSettings::TabMouseOverColor)},
+        {"SHOWTABSONLY", setOnly(&TAppletSettings::ShowTabsOnly)},
+        {"TABONBOTTOM", setOnly(&TAppletSettings::TabOnBottom)},
+        {"PROXY", flag(&TAppletSettings::ProxyEnhanced)},
+        {"IMAGEDIR", [](PageReader& r, const std::string& v) { r.readImageDir(v); }},
+        {"MOUSECLICKSOUND",
+         [](PageReader& r, const std::string& v) { r.readSound(v, r.settings_.ClickSound, r.settings_.ClickSoundName); }},
+        {"MOUSEOVERSOUND",
+         [](PageReader& r, const std::string& v) { r.readSound(v, r.settings_.OverSound, r.settings_.OverSoundName); }},
+    };
+    // The tree settings: the Tab&Tree name, then the Tree applet's own.
+    struct TreeSetting {
+      const char* tabTreeName;
+      const char* treeName;
+      Handler handler;
+    };
+    static const std::vector<TreeSetting> tree = {
+        {"TREE_FONT", "FONT",
+         [](PageReader& r, const std::string& v) { readFont(v, r.settings_.TreeFontName, r.settings_.TreeFontSize); }},
+        {"TREE_BG_IMAGE", "BACKGROUNDIMAGE",
+         [](PageReader& r, const std::string& v) {
+           r.settings_.TreeBackImage = r.files_.backgroundImage(r.joinedPath(v));
+         }},
+        {"TREE_BG", "BACKGROUND", color(&TAppletSettings::TreeBackColor)},
+        {"TREE_FG", "FOREGROUND", color(&TAppletSettings::TreeTextColor)},
+        {"TREE_SEL_BG", "SELBACKGROUND", color(&TAppletSettings::TreeSelBackColor)},
+        {"TREE_SEL_FG", "SELFOREGROUND", color(&TAppletSettings::TreeSelTextColor)},
+        {"TREE_MOUSEOVER", "MOUSEOVER", color(&TAppletSettings::MouseOverColor)},
+        {"TREE_TOOLTIPFORECOLOR", "TOOLTIPFORECOLOR", color(&TAppletSettings::TooltipTextColor)},
+        {"TREE_TOOLTIPBACKCOLOR", "TOOLTIPBACKCOLOR", color(&TAppletSettings::TooltipBackColor)},
+        {"TREE_LEAFCOLOR", "LEAFCOLOR", color(&TAppletSettings::LeafColor)},
+        {"TREE_LINECOLOR", "LINECOLOR", color(&TAppletSettings::LineColor)},
+        {"TREE_FOLDERCCOLOR", "FOLDERCCOLOR", color(&TAppletSettings::FolderClosedColor)},
+        {"TREE_FOLDEROCOLOR", "FOLDEROCOLOR", color(&TAppletSettings::FolderOpenColor)},
+        {"TREE_MOUSEOVERFRAMECOLOR", "MOUSEOVERFRAMECOLOR", color(&TAppletSettings::MouseOverFrameColor)},
+        {"TREE_BORDER", "BORDER", flag(&TAppletSettings::ShowBorder)},
+        {"TREE_TOOLTIP", "TOOLTIP", flag(&TAppletSettings::ShowTooltip)},
+        {"TREE_DOUBLECLICK", "DOUBLECLICK", flag(&TAppletSettings::DoubleClickExpand)},
+        {"TREE_AUTOEXPAND", "AUTOEXPAND", flag(&TAppletSettings::StartExpanded)},
+        {"TREE_MOUSEOVERFRAME", "MOUSEOVERFRAME",
+         [](PageReader& r, const std::string& v) {
+           TMouseOverFrame& frame = r.settings_.MouseOverFrame;
+           if (frame == TMouseOverFrame::Line) frame = TMouseOverFrame::None;
+           const std::string word = lowerAscii(v);
+           if (word == "rect") frame = TMouseOverFrame::Rect;
+           if (word == "line") frame = TMouseOverFrame::Line;
+         }},
+        {"TREE_STYLE", "STYLE", [](PageReader& r, const std::string& v) { r.readStyle(v); }},
+    };
+
+    const std::string name = param.name;
+    for (const auto& [key, handler] : shared) {
+      if (equalsNoCase(name, key)) return handler(*this, param.value);
+    }
+    if (equalsNoCase(name, "TAB_FONT") && settings_.Kind != akTree) {
+      return readFont(param.value, settings_.TabFontName, settings_.TabFontSize);
+    }
+    for (const TreeSetting& setting : tree) {
+      const char* key = settings_.Kind == akTree ? setting.treeName : setting.tabTreeName;
+      if (equalsNoCase(name, key)) {
+        // The Tab applet has no tree, so only the Tab&Tree applet's tree font is read.
+        if (settings_.Kind == akTab && equalsNoCase(name, "TREE_FONT")) return;
+        return setting.handler(*this, param.value);
+      }
+    }
+  }
+
+  void readDefaultImages() {
+    for (const Param& param : params_) {
+      std::int32_t* target = nullptr;
+      if (equalsNoCase(param.name, "FOLDER_CLOSED")) target = &settings_.DefFolderClosed;
+      if (equalsNoCase(param.name, "FOLDER_OPEN")) target = &settings_.DefFolderOpen;
+      if (equalsNoCase(param.name, "LEAF")) target = &settings_.DefLeaf;
+      if (target == nullptr) continue;
+      *target = files_.addImage(joinedPath(param.value));
+      menu_.Document.ImagesFromPage = true;
+    }
+  }
+
+  void readTabs() {
+    if (settings_.Kind == akTree) {
+      readDefaultImages();
+      menu_.AddTab("Blank");
+      readNodes(0);
+    } else {
+      // Tabs count from TAB0 in page order; the first gap ends them.
+      int next = 0;
+      std::vector<const Param*> tabs;
+      for (const Param& param : params_) {
+        const long long number = numberedName(param.name, "TAB");
+        if (number < 0) continue;
+        if (number != next) break;
+        tabs.push_back(&param);
+        ++next;
+      }
+      if (settings_.Kind == akTabTree) readDefaultImages();
+      for (std::size_t j = 0; j < tabs.size(); ++j) {
+        StringList items;
+        splitString(tabs[j]->value, ";", items);
+        for (auto& item : items) item = trim(item);
+        TAppletPage& tab = menu_.AddTab(items.empty() ? std::string() : items[0]);
+        std::string* fields[] = {&tab.TabPage.URL1, &tab.TabPage.Target1, &tab.TabPage.StatusText,
+                                 &tab.TabPage.URL2, &tab.TabPage.Target2, &tab.TabPage.OnDemand};
+        for (std::size_t k = 0; k < std::size(fields) && k + 1 < items.size(); ++k) *fields[k] = items[k + 1];
+        if (settings_.Kind == akTabTree) readNodes(static_cast<int>(j));
+        ui_.processEvents();
+      }
+    }
+    // A menu always has a tab; a page that gives none gets a fresh one.
+    if (menu_.tabCount() == 0) menu_.AddTab(kNewTabCaption);
+    if (settings_.DefaultTab >= menu_.tabCount() || settings_.DefaultTab < -1) settings_.DefaultTab = -1;
+    menu_.setCurrentTab(0);
+  }
+
+  // The node entries of a tab from the page, or the lines of its content file.
+  bool nodeEntries(int tabIndex, std::vector<std::string>& entries) {
+    const bool tabTree = settings_.Kind == akTabTree;
+    const std::string entryPrefix = tabTree ? "T" + std::to_string(tabIndex) + "I" : "I";
+    std::string contentName;
+    for (const Param& param : params_) {
+      if (numberedName(param.name, entryPrefix) >= 0) entries.push_back(param.value);
+      const bool content = tabTree ? numberedName(param.name, "TAB", "_CONTENT") == tabIndex
+                                   : equalsNoCase(param.name, "CONTENT");
+      if (content) contentName = param.value;
+    }
+    if (contentName.empty()) return true;
+
+    const std::string folder = pageFolder_ + settings_.Codebase;
+    std::string contentPath = fs::path(folder + trim(contentName)).lexically_normal().string();
+    std::error_code error;
+    if (!fs::is_regular_file(contentPath, error)) {
+      FileDialogRequest request;
+      request.title = "Unable to locate content file, please browse to locate";
+      request.filter = "Content Files|*.txt";
+      request.initialDir = folder;
+      request.fileMustExist = true;
+      auto picked = ui_.openFile(request);
+      if (!picked) return false;
+      contentPath = *picked;
+    }
+    std::string text;
+    if (!readWholeFile(contentPath, text)) return false;
+    entries = splitTextLines(text);
+    settings_.ContentInFile = true;
+    return true;
+  }
+
+  void readNodes(int tabIndex) {
+    TAppletPage& tab = menu_.tab(tabIndex);
+    tab.Nodes.clear();
+    std::vector<std::string> entries;
+    if (!nodeEntries(tabIndex, entries)) return;
+    ImagePieceResolver images{
+        [this](bool expanded) { return expanded ? settings_.DefFolderOpen : settings_.DefFolderClosed; },
+        [this] { return settings_.DefLeaf; },
+        [this](const std::string& file) {
+          menu_.Document.ImagesFromPage = true;
+          return files_.addImage(fs::path(pageFolder_ + settings_.Codebase + file).lexically_normal().string());
+        }};
+    readNodeEntries(entries, tab.Nodes, images);
+  }
+
+  MenuModel& menu_;
+  TAppletSettings& settings_;
+  UserInterface& ui_;
+  ReaderContext& context_;
+  FileResolver files_;
+  std::string pageFolder_;
+  std::vector<Param> params_;
+};
+
+}  // namespace
+
+bool ReadPage(MenuModel& menu, const std::string& path, ReaderContext& context) {
+  return PageReader(menu, context).read(path);
+}
+
+}  // namespace quillon
