@@ -13,8 +13,12 @@ import java.util.List;
  * and saves screenshots.
  *
  *   AppletHarness pages PAGES_DIR SITE_DIR SCREENSHOT_DIR
+ *   AppletHarness archives JCLASS_DIR PAGES_DIR SITE_DIR
+ *   AppletHarness sweep SCREENSHOT_DIR FOLDER_OR_PAGE...
  */
 public final class AppletHarness {
+    /** The exit status CTest counts as a skipped test. */
+    static final int SKIPPED = 77;
     private static File site;
     private static File shots;
 
@@ -22,10 +26,31 @@ public final class AppletHarness {
     }
 
     public static void main(String[] args) throws Exception {
-        if (args.length != 4 || !args[0].equals("pages")) {
-            System.err.println("usage: AppletHarness pages PAGES_DIR SITE_DIR SCREENSHOT_DIR");
+        String mode = args.length > 0 ? args[0] : "";
+        if (mode.equals("pages") && args.length == 4) {
+            pages(args);
+        } else if (mode.equals("archives") && args.length == 4) {
+            ArchiveCheck.run(new File(args[1]), SiteFixture.build(new File(args[2]), new File(args[3])));
+            Check.finish("applet archives");
+        } else if (mode.equals("sweep") && args.length >= 3) {
+            List<File> roots = new ArrayList<>();
+            for (int i = 2; i < args.length; i++) {
+                roots.add(new File(args[i]));
+            }
+            if (PageSweep.run(new File(args[1]), roots) == 0) {
+                System.out.println("menu page sweep: no menu pages found");
+                System.exit(SKIPPED);
+            }
+            Check.finish("menu page sweep");
+        } else {
+            System.err.println("usage: AppletHarness pages PAGES_DIR SITE_DIR SCREENSHOT_DIR\n"
+                    + "       AppletHarness archives JCLASS_DIR PAGES_DIR SITE_DIR\n"
+                    + "       AppletHarness sweep SCREENSHOT_DIR FOLDER_OR_PAGE...");
             System.exit(2);
         }
+    }
+
+    private static void pages(String[] args) throws Exception {
         site = SiteFixture.build(new File(args[1]), new File(args[2]));
         shots = new File(args[3]);
         String[] cases = {"tab", "tab_bottom", "tree", "tree_content", "tabtree", "tabtree_content", "tabs_only"};
