@@ -248,7 +248,8 @@ void THttpCli::dataAvailable() {
     bodyBlock(block, static_cast<std::size_t>(count));
     return;
   }
-  const auto count = socket_.ReceiveInto(buffer_.freeSpace(), buffer_.freeSize());
+  const std::span<char> space = buffer_.freeSpace();
+  const auto count = socket_.ReceiveInto(space.data(), space.size());
   if (count <= 0) return;
   buffer_.commit(static_cast<std::size_t>(count));
   restartIdleTimer();

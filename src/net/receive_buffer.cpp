@@ -6,17 +6,17 @@
 
 namespace quillon::net {
 
-char* ReceiveBuffer::freeSpace() {
+std::span<char> ReceiveBuffer::freeSpace() {
   if (begin_ > 0) {
     std::memmove(data_.data(), data_.data() + begin_, end_ - begin_);
     end_ -= begin_;
     begin_ = 0;
   }
-  return data_.data() + end_;
+  return {data_.data() + end_, spaceAtEnd()};
 }
 
 void ReceiveBuffer::commit(std::size_t count) {
-  if (count > freeSize()) throw std::length_error("ReceiveBuffer::commit beyond the free space");
+  if (count > spaceAtEnd()) throw std::length_error("ReceiveBuffer::commit beyond the free space");
   end_ += count;
 }
 
@@ -32,7 +32,7 @@ std::optional<std::string> ReceiveBuffer::takeLine() {
 }
 
 bool ReceiveBuffer::full() const {
-  if (begin_ > 0 || freeSize() > 0) return false;
+  if (begin_ > 0 || spaceAtEnd() > 0) return false;
   return std::find(data_.begin(), data_.begin() + static_cast<std::ptrdiff_t>(end_), '\n') ==
          data_.begin() + static_cast<std::ptrdiff_t>(end_);
 }

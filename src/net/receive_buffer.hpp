@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace quillon::net {
@@ -11,9 +12,8 @@ class ReceiveBuffer {
  public:
   static constexpr std::size_t kSize = 8192;
 
-  // Where the next read may write, and how much; one byte of the buffer stays free.
-  char* freeSpace();
-  std::size_t freeSize() const { return kSize - 1 - end_; }
+  // Where the next read may write; one byte of the buffer stays free.
+  std::span<char> freeSpace();
   void commit(std::size_t count);
 
   // The next complete line without its LF (and a CR just before it), or nothing
@@ -26,6 +26,8 @@ class ReceiveBuffer {
   void clear() { begin_ = end_ = 0; }
 
  private:
+  std::size_t spaceAtEnd() const { return kSize - 1 - end_; }
+
   std::array<char, kSize> data_{};
   std::size_t begin_ = 0;
   std::size_t end_ = 0;

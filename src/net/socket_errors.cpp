@@ -128,7 +128,8 @@ SocketError toSocketError(const std::error_code& error) {
   if (error == asio::error::host_not_found_try_again) return 11002;
   if (error == asio::error::no_recovery) return 11003;
   if (error == asio::error::no_data) return 11004;
-  if (error.category() == std::system_category() || error.category() == std::generic_category()) {
+  if (error.category() == asio::error::get_system_category() || error.category() == std::system_category() ||
+      error.category() == std::generic_category()) {
     return fromErrno(error.value());
   }
   // Name lookups report the rest of their failures in their own categories.
