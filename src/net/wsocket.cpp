@@ -166,6 +166,11 @@ struct TCustomWSocket::Impl : std::enable_shared_from_this<Impl> {
   }
 
   std::optional<unsigned short> portNumber() {
+    if (std::all_of(port.begin(), port.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+      // The system's lookup would wrap a number too large for a port.
+      if (port.size() > 5 || std::stoul(port) > 65535) return std::nullopt;
+      return static_cast<unsigned short>(std::stoul(port));
+    }
     std::error_code error;
     tcp::resolver serviceResolver(context);
     const auto results = serviceResolver.resolve(tcp::v4(), "127.0.0.1", port,
