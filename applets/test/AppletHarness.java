@@ -15,6 +15,7 @@ import java.util.List;
  *   AppletHarness pages PAGES_DIR SITE_DIR SCREENSHOT_DIR
  *   AppletHarness archives JCLASS_DIR PAGES_DIR SITE_DIR
  *   AppletHarness sweep SCREENSHOT_DIR FOLDER_OR_PAGE...
+ *   AppletHarness written SITE_DIR SCREENSHOT_DIR
  */
 public final class AppletHarness {
     /** The exit status CTest counts as a skipped test. */
@@ -32,6 +33,9 @@ public final class AppletHarness {
         } else if (mode.equals("archives") && args.length == 4) {
             ArchiveCheck.run(new File(args[1]), SiteFixture.build(new File(args[2]), new File(args[3])));
             Check.finish("applet archives");
+        } else if (mode.equals("written") && args.length == 3) {
+            WrittenPages.run(new File(args[1]), new File(args[2]));
+            Check.finish("pages written by quillon-cli");
         } else if (mode.equals("sweep") && args.length >= 3) {
             List<File> roots = new ArrayList<>();
             for (int i = 2; i < args.length; i++) {
@@ -45,7 +49,8 @@ public final class AppletHarness {
         } else {
             System.err.println("usage: AppletHarness pages PAGES_DIR SITE_DIR SCREENSHOT_DIR\n"
                     + "       AppletHarness archives JCLASS_DIR PAGES_DIR SITE_DIR\n"
-                    + "       AppletHarness sweep SCREENSHOT_DIR FOLDER_OR_PAGE...");
+                    + "       AppletHarness sweep SCREENSHOT_DIR FOLDER_OR_PAGE...\n"
+                    + "       AppletHarness written SITE_DIR SCREENSHOT_DIR");
             System.exit(2);
         }
     }

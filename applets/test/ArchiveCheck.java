@@ -60,7 +60,7 @@ final class ArchiveCheck {
             } catch (IOException e) {
                 Check.fail("reading " + jar, e);
             }
-            File page = new File(site, applet[1]);
+            AppletPage page = AppletPage.read(new File(site, applet[1]));
             runFrom(new URL[] {jar.toURI().toURL()}, applet[0], page, "archive alone");
             runFrom(new URL[] {loose.toURI().toURL()}, applet[0], page, "loose class files alone");
         }
@@ -80,11 +80,10 @@ final class ArchiveCheck {
     }
 
     /** Loads the applet with no parent loader but the JDK's, builds its menu for the page and sweeps it. */
-    private static void runFrom(URL[] path, String applet, File page, String how) {
+    static void runFrom(URL[] path, String applet, AppletPage parsed, String how) {
         try (URLClassLoader loader = new URLClassLoader(path, null)) {
             Class<?> type = loader.loadClass(applet);
             Check.that(type.getClassLoader() == loader, applet + " comes from the " + how);
-            AppletPage parsed = AppletPage.read(page);
             Panel menu = (Panel) type.getMethod("createMenu", AppletStub.class)
                     .invoke(null, new PageContext(parsed));
             Check.that(menu.getClass().getClassLoader() == loader, "menu classes come from the " + how);

@@ -46,6 +46,10 @@ public class PageContext implements AppletStub, AppletContext {
         this.applet = applet;
     }
 
+    public int imagesRequested() {
+        return images.size();
+    }
+
     public String lastStatus() {
         return statusTexts.isEmpty() ? "" : statusTexts.get(statusTexts.size() - 1);
     }
