@@ -16,6 +16,7 @@ import java.util.List;
  *   AppletHarness archives JCLASS_DIR PAGES_DIR SITE_DIR
  *   AppletHarness sweep SCREENSHOT_DIR FOLDER_OR_PAGE...
  *   AppletHarness written SITE_DIR SCREENSHOT_DIR
+ *   AppletHarness compare SNAPSHOT.png PAGE
  */
 public final class AppletHarness {
     /** The exit status CTest counts as a skipped test. */
@@ -36,6 +37,9 @@ public final class AppletHarness {
         } else if (mode.equals("written") && args.length == 3) {
             WrittenPages.run(new File(args[1]), new File(args[2]));
             Check.finish("pages written by quillon-cli");
+        } else if (mode.equals("compare") && args.length == 3) {
+            SnapshotCompare.run(new File(args[1]), new File(args[2]));
+            Check.finish("runner snapshot");
         } else if (mode.equals("sweep") && args.length >= 3) {
             List<File> roots = new ArrayList<>();
             for (int i = 2; i < args.length; i++) {
@@ -50,7 +54,8 @@ public final class AppletHarness {
             System.err.println("usage: AppletHarness pages PAGES_DIR SITE_DIR SCREENSHOT_DIR\n"
                     + "       AppletHarness archives JCLASS_DIR PAGES_DIR SITE_DIR\n"
                     + "       AppletHarness sweep SCREENSHOT_DIR FOLDER_OR_PAGE...\n"
-                    + "       AppletHarness written SITE_DIR SCREENSHOT_DIR");
+                    + "       AppletHarness written SITE_DIR SCREENSHOT_DIR\n"
+                    + "       AppletHarness compare SNAPSHOT.png PAGE");
             System.exit(2);
         }
     }

@@ -5,13 +5,17 @@ import java.awt.BorderLayout;
 import java.awt.Dimension;
 import java.awt.Frame;
 import java.awt.Label;
+import java.awt.Rectangle;
+import java.awt.Robot;
 import java.awt.event.WindowAdapter;
 import java.awt.event.WindowEvent;
+import java.awt.image.BufferedImage;
 import java.io.File;
 import java.net.URL;
 import java.net.URLClassLoader;
 import java.util.ArrayList;
 import java.util.List;
+import javax.imageio.ImageIO;
 
 /**
  * Shows the applet of a saved menu page in a window of its own, as a
@@ -19,9 +23,11 @@ import java.util.List;
  * code base folder; the PARAM tags are the applet's parameters; links are
  * printed instead of opened, and the status text shows under the applet.
  *
- *   java -jar applet-runner.jar [--loose] [--mute] PAGE.htm
+ *   java -jar applet-runner.jar [--loose] [--mute] [--snapshot FILE.png] PAGE.htm
  *
- * --loose ignores the ARCHIVE, so only the loose class files are used.
+ * --loose ignores the ARCHIVE, so only the loose class files are used;
+ * --snapshot saves what the window shows of the applet a moment after it
+ * started, then closes.
  */
 public final class AppletRunner {
     private AppletRunner() {
@@ -30,26 +36,41 @@ public final class AppletRunner {
     public static void main(String[] args) throws Exception {
         boolean loose = false;
         boolean mute = false;
+        String snapshot = null;
         String pagePath = null;
-        for (String arg : args) {
-            if (arg.equals("--loose")) {
+        boolean usable = true;
+        for (int i = 0; i < args.length; i++) {
+            if (args[i].equals("--loose")) {
                 loose = true;
-            } else if (arg.equals("--mute")) {
+            } else if (args[i].equals("--mute")) {
                 mute = true;
-            } else if (pagePath == null && !arg.startsWith("--")) {
-                pagePath = arg;
+            } else if (args[i].equals("--snapshot") && i + 1 < args.length) {
+                snapshot = args[++i];
+            } else if (pagePath == null && !args[i].startsWith("--")) {
+                pagePath = args[i];
             } else {
-                pagePath = null;
-                break;
+                usable = false;
             }
         }
-        if (pagePath == null) {
-            System.err.println("usage: java -jar applet-runner.jar [--loose] [--mute] PAGE.htm");
+        if (pagePath == null || !usable) {
+            System.err.println("usage: java -jar applet-runner.jar [--loose] [--mute] [--snapshot FILE.png] PAGE.htm");
             System.exit(2);
         }
         AppletPage page = AppletPage.read(new File(pagePath));
         Applet applet = load(page, loose);
-        show(page, applet, !mute);
+        show(page, applet, !mute && snapshot == null);
+        if (snapshot != null) {
+            snap(applet, new File(snapshot));
+        }
+    }
+
+    /** Captures the applet's part of the screen once it has painted, then ends the program. */
+    private static void snap(Applet applet, File file) throws Exception {
+        Thread.sleep(1500);
+        Rectangle area = new Rectangle(applet.getLocationOnScreen(), applet.getSize());
+        BufferedImage shot = new Robot().createScreenCapture(area);
+        ImageIO.write(shot, "png", file);
+        System.exit(0);
     }
 
     static Applet load(AppletPage page, boolean loose) throws Exception {
