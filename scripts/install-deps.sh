@@ -13,7 +13,7 @@ packages=(
   libgtest-dev libgmock-dev googletest
   libbenchmark-dev
   default-jdk-headless
-  xvfb xauth
+  xvfb xauth default-jre
 )
 
 missing=()
