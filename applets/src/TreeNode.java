@@ -102,33 +102,48 @@ public class TreeNode {
      * earlier entry one level up: a larger level number than the previous
      * entry's makes a child (one level deeper however large the step), an
      * equal one a sibling, a smaller one a sibling of the nearest ancestor at
-     * that depth.
+     * that depth. Separators take no part in that: each is put just before
+     * the next node, beside it, or after the last node when none follows.
      */
     int addEntries(List<String> entries) {
         int skipped = 0;
         TreeNode last = null;
         int previousNumber = 0;
+        List<TreeNode> separators = new ArrayList<TreeNode>();
         for (int i = 0; i < entries.size(); i++) {
             String entry = entries.get(i);
+            if (isSeparatorEntry(entry)) {
+                TreeNode separator = new TreeNode();
+                separator.separator = true;
+                separators.add(separator);
+                continue;
+            }
             try {
-                int number;
-                TreeNode node;
-                if (isSeparatorEntry(entry)) {
-                    node = new TreeNode();
-                    node.separator = true;
-                    number = previousNumber;
-                } else {
-                    node = parseNode(entry);
-                    number = levelOf(entry);
-                }
+                TreeNode node = parseNode(entry);
+                int number = levelOf(entry);
                 place(node, last, number, previousNumber);
+                TreeNode parent = node.parent;
+                for (int s = 0; s < separators.size(); s++) {
+                    parent.insert(separators.get(s), parent.children.size() - 1);
+                }
+                separators.clear();
                 last = node;
                 previousNumber = number;
             } catch (InvalidTreeNodeException e) {
                 skipped++;
             }
         }
+        TreeNode parent = last == null ? this : last.parent;
+        for (int s = 0; s < separators.size(); s++) {
+            parent.add(separators.get(s));
+        }
         return skipped;
+    }
+
+    private void insert(TreeNode child, int index) {
+        child.parent = this;
+        child.level = level + 1;
+        children.add(index, child);
     }
 
     private void place(TreeNode node, TreeNode last, int number, int previousNumber)

@@ -36,7 +36,9 @@ public class TrellTabR extends Applet implements AppletStub {
         resize(width, height);
     }
 
+    /** Names the applet and the notice the page carries. */
     public String getAppletInfo() {
-        return "Quillon menu applet TrellTabR";
+        String notice = getParameter("Copyright");
+        return "Quillon menu applet TrellTabR" + (notice == null ? "" : ". " + notice);
     }
 }

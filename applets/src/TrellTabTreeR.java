@@ -37,7 +37,9 @@ public class TrellTabTreeR extends Applet implements AppletStub {
         resize(width, height);
     }
 
+    /** Names the applet and the notice the page carries. */
     public String getAppletInfo() {
-        return "Quillon menu applet TrellTabTreeR";
+        String notice = getParameter("Copyright");
+        return "Quillon menu applet TrellTabTreeR" + (notice == null ? "" : ". " + notice);
     }
 }

@@ -37,7 +37,9 @@ public class TrellTreeR extends Applet implements AppletStub {
         resize(width, height);
     }
 
+    /** Names the applet and the notice the page carries. */
     public String getAppletInfo() {
-        return "Quillon menu applet TrellTreeR";
+        String notice = getParameter("Copyright");
+        return "Quillon menu applet TrellTreeR" + (notice == null ? "" : ". " + notice);
     }
 }
