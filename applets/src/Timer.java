@@ -46,10 +46,6 @@ public class Timer implements Runnable {
         return worker != null;
     }
 
-    String command() {
-        return command;
-    }
-
     public void run() {
         if (EventQueue.isDispatchThread()) {
             deliver();

@@ -177,7 +177,7 @@ public class TreeView {
         return indentOf(node) + INDENT + (beans.icons ? ICON + 4 : 2);
     }
 
-    /** The caption's rectangle in host coordinates, for tests and the tooltip. */
+    /** The caption's rectangle of a visible row, in the host's coordinates. */
     Rectangle captionBounds(int row) {
         TreeNode node = rows.get(row);
         Rectangle area = rowArea();
