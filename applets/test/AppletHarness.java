@@ -64,7 +64,8 @@ public final class AppletHarness {
         site = SiteFixture.build(new File(args[1]), new File(args[2]));
         shots = new File(args[3]);
         ModelChecks.run();
-        String[] cases = {"tab", "tab_bottom", "tree", "tree_content", "tabtree", "tabtree_content", "tabs_only"};
+        String[] cases = {"tab", "tab_bottom", "tree", "tree_content", "tabtree", "tabtree_content", "tabs_only",
+            "no_tabs", "odd_tree"};
         for (String name : cases) {
             Check.scope = name;
             try {
@@ -76,7 +77,9 @@ public final class AppletHarness {
                 case "tree_content": treeContentPage(p); break;
                 case "tabtree": tabTreePage(p); break;
                 case "tabtree_content": tabTreeContentPage(p); break;
-                default: tabsOnlyPage(p); break;
+                case "tabs_only": tabsOnlyPage(p); break;
+                case "no_tabs": noTabsPage(p); break;
+                default: oddTreePage(p); break;
                 }
                 Check.equal("[]", p.context.missingImages.toString(), "images that could not be read");
             } catch (Exception | AssertionError e) {
@@ -387,5 +390,34 @@ public final class AppletHarness {
         p.click(p.tab(1));
         Check.equal("shop.htm main", p.lastLink(), "tab link");
         Check.equal(1, p.panel.selected, "clicked tab is chosen");
+    }
+
+    /** A hand-edited Tab&Tree page without tab entries and with values that cannot be read. */
+    static void noTabsPage(Probe p) throws Exception {
+        Beans b = p.beans;
+        Check.equal(0, b.tabs.size(), "no tabs");
+        Check.equal(null, p.tree(), "no tree");
+        Check.equal(-1, b.startTab, "start-up tab that is not a number");
+        Check.that(b.tabBack.equals(Color.white) && b.treeBack.equals(Color.white), "unreadable colours take the defaults");
+        Check.equal("Arial", b.tabFont.getName(), "empty font takes the default");
+        Check.equal("A", "" + b.toggleSymbol, "unknown toggle letter");
+        p.image = Exercise.drive(p.panel, p.page.width, p.page.height);
+        p.save(shots, "no_tabs");
+        Check.equal(Color.white, p.pixel(p.page.width / 2, p.page.height / 2), "empty body");
+    }
+
+    /** A hand-edited Tree page: odd levels, empty pieces, a gap in the entry numbers. */
+    static void oddTreePage(Probe p) throws Exception {
+        Beans b = p.beans;
+        List<TreeNode> all = b.tabs.get(0).descendants();
+        Check.equal(Arrays.asList("Deep", "", "Last"), captions(all), "entries up to the first gap");
+        Check.equal(Arrays.asList(0, 0, 1), levels(all), "levels");
+        Check.equal(1, b.skippedEntries, "a negative level is skipped");
+        Check.equal(12, b.treeFont.getSize(), "size that is not a number");
+        Check.that(b.toggleSymbol == 'A' && !b.leafSymbol && b.lineStyle == 'A', "short lower-case style");
+        Check.equal(Beans.FRAME_NONE, b.overFrame, "unknown mouse-over frame");
+        p.image = Exercise.drive(p.panel, p.page.width, p.page.height);
+        p.save(shots, "odd_tree");
+        Check.equal(Color.black, p.pixel(p.page.width - 3, p.page.height - 3), "tree background");
     }
 }
