@@ -255,6 +255,8 @@ class Composer {
     if (image != -1) return imagePiece(image);
     const int collapsed = node.Data.CollapsedImage;
     if (collapsed != -1 && collapsed == settings_.DefLeaf) return "leaf ; ";
+    // The default closed folder opens to the default open folder, as the page reads it back.
+    if (collapsed != -1 && collapsed == settings_.DefFolderClosed) return "folder ; ";
     if (collapsed == -1) return byChildren(node);
     return imageReference(collapsed) + "; ";
   }

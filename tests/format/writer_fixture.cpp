@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "format/applet_files.hpp"
+#include "format/menu_json.hpp"
 #include "test_images.hpp"
 
 namespace quillon::testing {
@@ -58,3 +59,14 @@ std::string WriterFixture::param(const std::string& name) const {
 std::vector<std::string> WriterFixture::reportLines() const { return splitLines(readFile(menu.Document.ReportPath)); }
 
 }  // namespace quillon::testing
+
+namespace quillon {
+
+void PrintTo(const TAppletSettings& settings, std::ostream* out) {
+  MenuModel menu;
+  menu.Settings = settings;
+  const std::string json = menuToJson(menu);
+  *out << json.substr(0, json.find("\"ImageFiles\""));
+}
+
+}  // namespace quillon

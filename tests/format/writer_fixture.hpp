@@ -1,6 +1,7 @@
 #pragma once
 // A menu, a site folder and a program folder with placeholder applet files,
 // ready for the page writer.
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -42,3 +43,8 @@ class WriterFixture {
 std::vector<std::string> splitLines(const std::string& text);
 
 }  // namespace quillon::testing
+
+namespace quillon {
+// Settings print as their JSON form in test failures.
+void PrintTo(const TAppletSettings& settings, std::ostream* out);
+}  // namespace quillon
