@@ -1,6 +1,6 @@
-# Shows each page with the applet runner on a virtual display, from the page's
-# archive or from the loose class files, and compares the runner's snapshot
-# with the headless rendering of the same page.
+# Shows each page with the applet runner on a virtual display (XVFB_RUN set), or
+# has it render the page without one, from the page's archive or from the loose
+# class files, and compares the runner's picture with the harness's rendering.
 file(MAKE_DIRECTORY ${SHOTS})
 foreach(entry ${PAGES})
   string(REPLACE ":" ";" parts ${entry})
@@ -12,7 +12,12 @@ foreach(entry ${PAGES})
   endif()
   set(shot ${SHOTS}/${page}-${how}.png)
   file(REMOVE ${shot})
-  execute_process(COMMAND ${XVFB_RUN} -a ${JAVA} -jar ${RUNNER} ${flags} --snapshot ${shot} ${SITE}/${page}.htm
+  if(XVFB_RUN)
+    set(run ${XVFB_RUN} -a ${JAVA} -jar ${RUNNER} ${flags} --snapshot ${shot})
+  else()
+    set(run ${JAVA} -Djava.awt.headless=true -jar ${RUNNER} ${flags} --render ${shot})
+  endif()
+  execute_process(COMMAND ${run} ${SITE}/${page}.htm
     RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
   if(NOT status EQUAL 0 OR NOT EXISTS ${shot})
     message(FATAL_ERROR "the runner failed on ${page}.htm (${status}):\n${out}${err}")

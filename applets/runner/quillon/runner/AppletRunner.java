@@ -1,20 +1,25 @@
 package quillon.runner;
 
 import java.applet.Applet;
+import java.applet.AppletStub;
 import java.awt.BorderLayout;
 import java.awt.Dimension;
 import java.awt.Frame;
+import java.awt.Graphics2D;
 import java.awt.Label;
+import java.awt.Panel;
 import java.awt.Rectangle;
 import java.awt.Robot;
 import java.awt.event.WindowAdapter;
 import java.awt.event.WindowEvent;
 import java.awt.image.BufferedImage;
 import java.io.File;
+import java.io.IOException;
 import java.net.URL;
 import java.net.URLClassLoader;
 import java.util.ArrayList;
 import java.util.List;
+import java.util.Locale;
 import javax.imageio.ImageIO;
 
 /**
@@ -24,10 +29,13 @@ import javax.imageio.ImageIO;
  * printed instead of opened, and the status text shows under the applet.
  *
  *   java -jar applet-runner.jar [--loose] [--mute] [--snapshot FILE.png] PAGE.htm
+ *   java -jar applet-runner.jar [--loose] --render FILE.png|FILE.jpg PAGE.htm
  *
  * --loose ignores the ARCHIVE, so only the loose class files are used;
  * --snapshot saves what the window shows of the applet a moment after it
- * started, then closes.
+ * started, then closes. --render needs no display: it draws the menu panel
+ * that the applet's public static createMenu(AppletStub) builds into a
+ * picture, as the applet would show it on start-up.
  */
 public final class AppletRunner {
     private AppletRunner() {
@@ -37,6 +45,7 @@ public final class AppletRunner {
         boolean loose = false;
         boolean mute = false;
         String snapshot = null;
+        String render = null;
         String pagePath = null;
         boolean usable = true;
         for (int i = 0; i < args.length; i++) {
@@ -46,6 +55,8 @@ public final class AppletRunner {
                 mute = true;
             } else if (args[i].equals("--snapshot") && i + 1 < args.length) {
                 snapshot = args[++i];
+            } else if (args[i].equals("--render") && i + 1 < args.length) {
+                render = args[++i];
             } else if (pagePath == null && !args[i].startsWith("--")) {
                 pagePath = args[i];
             } else {
@@ -53,11 +64,16 @@ public final class AppletRunner {
             }
         }
         if (pagePath == null || !usable) {
-            System.err.println("usage: java -jar applet-runner.jar [--loose] [--mute] [--snapshot FILE.png] PAGE.htm");
+            System.err.println("usage: java -jar applet-runner.jar [--loose] [--mute] [--snapshot FILE.png] PAGE.htm\n"
+                    + "       java -jar applet-runner.jar [--loose] --render FILE.png|FILE.jpg PAGE.htm");
             System.exit(2);
         }
         AppletPage page = AppletPage.read(new File(pagePath));
-        Applet applet = load(page, loose);
+        if (render != null) {
+            render(page, loose, new File(render));
+            return;
+        }
+        Applet applet = (Applet) appletClass(page, loose).getDeclaredConstructor().newInstance();
         show(page, applet, !mute && snapshot == null);
         if (snapshot != null) {
             snap(applet, new File(snapshot));
@@ -73,7 +89,8 @@ public final class AppletRunner {
         System.exit(0);
     }
 
-    static Applet load(AppletPage page, boolean loose) throws Exception {
+    /** The applet's class, from the page's archive and then its code base, as a browser finds it. */
+    static Class<?> appletClass(AppletPage page, boolean loose) throws Exception {
         List<URL> path = new ArrayList<>();
         if (!loose) {
             for (String jar : page.archive.split(",")) {
@@ -87,8 +104,22 @@ public final class AppletRunner {
                 AppletRunner.class.getClassLoader());
         String className = page.code.endsWith(".class")
                 ? page.code.substring(0, page.code.length() - ".class".length()) : page.code;
-        return (Applet) loader.loadClass(className.replace('/', '.')).getDeclaredConstructor()
-                .newInstance();
+        return loader.loadClass(className.replace('/', '.'));
+    }
+
+    private static void render(AppletPage page, boolean loose, File file) throws Exception {
+        Panel menu = (Panel) appletClass(page, loose).getMethod("createMenu", AppletStub.class)
+                .invoke(null, new PageContext(page));
+        menu.setSize(page.width, page.height);
+        BufferedImage picture = new BufferedImage(page.width, page.height, BufferedImage.TYPE_INT_RGB);
+        Graphics2D g = picture.createGraphics();
+        menu.paint(g);
+        g.dispose();
+        String name = file.getName().toLowerCase(Locale.ROOT);
+        String format = name.endsWith(".jpg") || name.endsWith(".jpeg") ? "jpg" : "png";
+        if (!ImageIO.write(picture, format, file)) {
+            throw new IOException("cannot write " + file);
+        }
     }
 
     private static void show(AppletPage page, Applet applet, boolean audible) {
