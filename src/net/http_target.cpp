@@ -17,8 +17,9 @@ std::string resolveRelativePath(const std::string& currentPath, std::string_view
   const std::string_view withoutQuery = std::string_view(currentPath).substr(0, currentPath.find('?'));
   if (reference.starts_with('?')) return std::string(withoutQuery) + std::string(reference);
   const auto slash = withoutQuery.rfind('/');
-  const std::string_view folder = slash == std::string_view::npos ? "/" : withoutQuery.substr(0, slash + 1);
-  return std::string(folder) + std::string(reference);
+  std::string resolved = std::string(slash == std::string_view::npos ? "/" : withoutQuery.substr(0, slash + 1));
+  if (!resolved.starts_with('/')) resolved.insert(0, "/");
+  return resolved + std::string(reference);
 }
 
 }  // namespace

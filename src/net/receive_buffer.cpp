@@ -23,18 +23,22 @@ void ReceiveBuffer::commit(std::size_t count) {
 std::optional<std::string> ReceiveBuffer::takeLine() {
   const char* first = data_.data() + begin_;
   const char* last = data_.data() + end_;
-  const char* lf = std::find(first, last, '\n');
-  if (lf == last) return std::nullopt;
+  const char* lf = std::find(first + scanned_, last, '\n');
+  if (lf == last) {
+    scanned_ = end_ - begin_;
+    return std::nullopt;
+  }
   const char* lineEnd = (lf > first && lf[-1] == '\r') ? lf - 1 : lf;
   std::string line(first, lineEnd);
   begin_ += static_cast<std::size_t>(lf - first) + 1;
+  scanned_ = 0;
   return line;
 }
 
 bool ReceiveBuffer::full() const {
   if (begin_ > 0 || spaceAtEnd() > 0) return false;
-  return std::find(data_.begin(), data_.begin() + static_cast<std::ptrdiff_t>(end_), '\n') ==
-         data_.begin() + static_cast<std::ptrdiff_t>(end_);
+  const char* last = data_.data() + end_;
+  return std::find(data_.data() + scanned_, last, '\n') == last;
 }
 
 std::string ReceiveBuffer::takeRest() {

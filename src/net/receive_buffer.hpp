@@ -23,7 +23,7 @@ class ReceiveBuffer {
   bool full() const;
   // The bytes after the last line taken, which leaves the buffer empty.
   std::string takeRest();
-  void clear() { begin_ = end_ = 0; }
+  void clear() { begin_ = end_ = scanned_ = 0; }
 
  private:
   std::size_t spaceAtEnd() const { return kSize - 1 - end_; }
@@ -31,6 +31,9 @@ class ReceiveBuffer {
   std::array<char, kSize> data_{};
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
+  // How many bytes from begin_ on are known to hold no LF: a line that arrives
+  // byte by byte is searched once, not once per byte.
+  std::size_t scanned_ = 0;
 };
 
 }  // namespace quillon::net
