@@ -361,7 +361,8 @@ public final class AppletHarness {
         Check.that(b.tabsOnBottom, "tabs on the bottom");
         Check.equal(Arrays.asList("Concerts", "Spring concert", "Summer concert", "Exhibitions", "Paintings"),
                 captions(p.tree().rows), "content file read and every folder open");
-        Check.equal(Arrays.asList("Today", "This week"), captions(b.tabs.get(0).descendants()), "tab 0 content");
+        Check.equal(Arrays.asList("Today", "This week", "Caf\u00e9"), captions(b.tabs.get(0).descendants()),
+                "tab 0 content, UTF-8");
         Check.that(b.tabs.get(2).descendants().get(0).text.startsWith("Menu content not found"),
                 "a missing content file is named in the tree");
         Check.that(b.treeBackImage != null, "tree background image");
