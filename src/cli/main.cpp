@@ -2,6 +2,7 @@
 
 #include "cli/cli_run.hpp"
 #include "cli/cli_session.hpp"
+#include "cli/fetch_command.hpp"
 #include "cli/read_command.hpp"
 #include "cli/write_command.hpp"
 
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
   addWriteCommand(app, run, answers);
   addReadCommand(app, run, answers);
   addResaveCommand(app, run, answers);
+  addFetchCommand(app, run);
 
   try {
     app.parse(argc, argv);

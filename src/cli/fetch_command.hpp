@@ -1,0 +1,13 @@
+#pragma once
+#include <CLI/CLI.hpp>
+
+#include "cli/cli_run.hpp"
+
+namespace quillon::cli {
+
+// quillon-cli fetch URL [--proxy HOST[:PORT]] [--out FILE]: one GET exactly as
+// the site indexer makes it. The response header goes to stderr, the document
+// to stdout or FILE.
+void addFetchCommand(CLI::App& app, CliRun& run);
+
+}  // namespace quillon::cli
