@@ -91,9 +91,10 @@ int runFetch(const FetchOptions& options) {
 void addFetchCommand(CLI::App& app, CliRun& run) {
   auto options = std::make_shared<FetchOptions>();
   CLI::App* command = app.add_subcommand("fetch", "Fetch one page over HTTP as the site indexer does");
-  command->add_option("URL", options->url, "The address of the page")->required();
-  command->add_option("--proxy", options->proxy, "Go through this proxy (HOST or HOST:PORT, port 80 by default)");
-  command->add_option("--out", options->outFile, "Write the page into FILE instead of stdout");
+  command->add_option("URL", options->url, "The address of the page")->required()->type_name("URL");
+  command->add_option("--proxy", options->proxy, "Go through this proxy (port 80 unless given)")
+      ->type_name("HOST[:PORT]");
+  command->add_option("--out", options->outFile, "Write the page into FILE instead of stdout")->type_name("FILE");
   command->callback([options, &run] { run.exitCode = runFetch(*options); });
 }
 

@@ -1,0 +1,139 @@
+// Fetches 2,000 small pages in a row from a loopback server with the HTTP
+// client, one synchronous GET each, as the site indexer does.
+//   http_fetch_bench [benchmark flags]        serves the pages itself
+//   http_fetch_bench --serve                  only serves them: prints the port, runs until killed
+//   http_fetch_bench --port=N [flags]         fetches from a server already running on port N
+// bench/http_vs_wget.sh runs wget on the same pages from the same server.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include <asio.hpp>
+
+#include "net/http_client.hpp"
+
+namespace {
+
+using asio::awaitable;
+using asio::use_awaitable;
+using asio::ip::tcp;
+
+constexpr int kPages = 2000;
+
+std::string pageName(int number) {
+  char name[32];
+  std::snprintf(name, sizeof name, "/page%04d.htm", number);
+  return name;
+}
+
+// Every page is a small HTML page of about 1 KB naming itself; the connection
+// closes after each answer, as an HTTP/1.0 server does.
+std::string answerTo(const std::string& request) {
+  const auto start = request.find(' ') + 1;
+  const std::string path = request.substr(start, request.find(' ', start) - start);
+  std::string body = "<html><head><title>" + path + "</title></head><body>\n";
+  while (body.size() < 1000) body += "<a href=\"page0001.htm\">A link to the first page of the site</a><br>\n";
+  body += "</body></html>\n";
+  return "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: " + std::to_string(body.size()) +
+         "\r\n\r\n" + body;
+}
+
+class PageServer {
+ public:
+  PageServer() : acceptor_(context_, tcp::endpoint(asio::ip::make_address("127.0.0.1"), 0)) {
+    asio::co_spawn(context_, acceptLoop(), asio::detached);
+    thread_ = std::thread([this] { context_.run(); });
+  }
+  ~PageServer() {
+    context_.stop();
+    thread_.join();
+  }
+  unsigned short port() const { return acceptor_.local_endpoint().port(); }
+  void wait() { thread_.join(); }
+
+ private:
+  awaitable<void> acceptLoop() {
+    for (;;) {
+      tcp::socket socket = co_await acceptor_.async_accept(use_awaitable);
+      asio::co_spawn(context_, serve(std::move(socket)), asio::detached);
+    }
+  }
+
+  static awaitable<void> serve(tcp::socket socket) {
+    try {
+      std::string request;
+      co_await asio::async_read_until(socket, asio::dynamic_buffer(request), "\r\n\r\n", use_awaitable);
+      const std::string answer = answerTo(request);
+      co_await asio::async_write(socket, asio::buffer(answer), use_awaitable);
+      socket.shutdown(tcp::socket::shutdown_send);
+      // Wait for the client to close, so that the answer is never cut by a reset.
+      char drain[256];
+      for (;;) co_await socket.async_read_some(asio::buffer(drain), use_awaitable);
+    } catch (const std::system_error&) {
+    }
+  }
+
+  asio::io_context context_{1};
+  tcp::acceptor acceptor_;
+  std::thread thread_;
+};
+
+std::optional<unsigned short> externalPort;
+
+void BM_FetchPagesInARow(benchmark::State& state) {
+  std::optional<PageServer> ownServer;
+  if (!externalPort) ownServer.emplace();
+  const std::string base = "http://127.0.0.1:" + std::to_string(externalPort ? *externalPort : ownServer->port());
+  quillon::net::EventLoop loop;
+  quillon::net::THttpCli http(loop);
+  std::ostringstream document;
+  http.ReceiveStream = &document;
+  std::int64_t bytes = 0;
+  for (auto _ : state) {
+    for (int page = 1; page <= kPages; ++page) {
+      document.str("");
+      http.URL = base + pageName(page);
+      http.RequestGet();
+      if (http.ResponseCode() != 200 || document.str().find(pageName(page)) == std::string::npos) {
+        state.SkipWithError("a page did not arrive whole");
+        return;
+      }
+      bytes += http.ReceivedBytes();
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * kPages);
+  state.SetBytesProcessed(bytes);
+  state.counters["pages_per_second"] =
+      benchmark::Counter(static_cast<double>(state.iterations() * kPages), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_FetchPagesInARow)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<char*> arguments;
+  for (int i = 0; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--serve") == 0) {
+      PageServer server;
+      std::cout << server.port() << std::endl;
+      server.wait();
+      return 0;
+    }
+    if (std::strncmp(argv[i], "--port=", 7) == 0) {
+      externalPort = static_cast<unsigned short>(std::stoi(argv[i] + 7));
+      continue;
+    }
+    arguments.push_back(argv[i]);
+  }
+  int count = static_cast<int>(arguments.size());
+  benchmark::Initialize(&count, arguments.data());
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
