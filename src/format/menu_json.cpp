@@ -206,6 +206,7 @@ void readTabs(const json& list, MenuModel& menu) {
     r.any("Nodes", [&](const json& value, const std::string& at) {
       tab.Nodes.clear();
       readNodes(value, at, tab.Nodes.root(), menu.Images.count());
+      tab.Nodes.selectFirst();
     });
     r.rejectUnknownKeys();
   }

@@ -84,6 +84,7 @@ void readNodeEntries(const std::vector<std::string>& entries, NodeTree& tree, co
     path.push_back(&node);
     previousLevel = level;
   }
+  tree.selectFirst();
 }
 
 }  // namespace quillon

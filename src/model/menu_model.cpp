@@ -8,6 +8,7 @@ TAppletPage& MenuModel::AddTab(const std::string& caption) {
   auto tab = std::make_unique<TAppletPage>();
   tab->Caption = caption;
   tab->Nodes.root().appendChild(kNewNodeText);
+  tab->Nodes.selectFirst();
   insertTab(tabCount(), std::move(tab));
   return *tabs_.back();
 }

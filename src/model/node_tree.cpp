@@ -45,7 +45,10 @@ std::unique_ptr<TreeNode> TreeNode::clone() const {
 
 void NodeTree::clear() {
   while (root_.hasChildren()) root_.detachChild(root_.children().size() - 1);
+  selected_ = nullptr;
 }
+
+void NodeTree::selectFirst() { selected_ = empty() ? nullptr : root_.children().front().get(); }
 
 std::size_t NodeTree::size() const {
   std::size_t count = 0;

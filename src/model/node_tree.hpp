@@ -49,6 +49,12 @@ class NodeTree {
   const TreeNode& root() const { return root_; }
   bool empty() const { return !root_.hasChildren(); }
   void clear();
+
+  // The node the user has selected in this tree; none only while the tree is empty.
+  TreeNode* selected() const { return selected_; }
+  void select(TreeNode* node) { selected_ = node; }
+  // Selects the first top-level node, or none in an empty tree.
+  void selectFirst();
   std::size_t size() const;
 
   // Visits every node in page order with its level.
@@ -57,6 +63,7 @@ class NodeTree {
 
  private:
   TreeNode root_;
+  TreeNode* selected_ = nullptr;
 };
 
 }  // namespace quillon
