@@ -116,7 +116,7 @@ TEST_F(WSocketTest, ConnectNeedsAddressPortAndAKnownProtocol) {
       {"127.0.0.1", "80", "udp", "SetProto: Cannot convert protocol 'udp'"},
       {"127.0.0.1", "no-such-service", "tcp", "SetPort: Cannot convert port 'no-such-service'"},
       {"127.0.0.1", "99999", "tcp", "SetPort: Cannot convert port '99999'"},
-      {"no-such-host.invalid", "80", "tcp", "SetAddr: Cannot convert host address 'no-such-host.invalid'"},
+      {"no-such-host..invalid", "80", "tcp", "SetAddr: Cannot convert host address 'no-such-host..invalid'"},
   };
   for (const auto& row : rows) {
     TWSocket socket(loop_);
