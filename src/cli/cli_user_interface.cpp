@@ -54,6 +54,23 @@ std::optional<std::string> CliUserInterface::openFile(const FileDialogRequest& r
 
 std::optional<std::string> CliUserInterface::saveFile(const FileDialogRequest& request) { return nextPick(request.title); }
 
+// Every --pick left answers one multi-selection dialog.
+std::vector<std::string> CliUserInterface::openFiles(const FileDialogRequest& request) {
+  if (picks_.empty()) {
+    out_ << "dialog cancelled: " << request.title << '\n';
+    return {};
+  }
+  std::vector<std::string> chosen(picks_.begin(), picks_.end());
+  picks_.clear();
+  return chosen;
+}
+
+// Without a question answered Yes, nothing is inserted.
+InsertPosition CliUserInterface::askInsertPosition() {
+  out_ << "confirmation: Insert a new node on the same level - Above or Below the selected node?\n";
+  return answerYes_ ? InsertPosition::Below : InsertPosition::Cancel;
+}
+
 std::optional<std::string> CliUserInterface::chooseFolder(const std::string& title, const std::string&) {
   return nextPick(title);
 }

@@ -19,6 +19,8 @@ class CliUserInterface : public UserInterface {
   Answer ask(MessageKind kind, const std::string& text, Buttons buttons) override;
   std::optional<std::string> openFile(const FileDialogRequest& request) override;
   std::optional<std::string> saveFile(const FileDialogRequest& request) override;
+  std::vector<std::string> openFiles(const FileDialogRequest& request) override;
+  InsertPosition askInsertPosition() override;
   std::optional<std::string> chooseFolder(const std::string& title, const std::string& initialDir) override;
   std::optional<std::uint32_t> chooseColor(std::uint32_t initial) override;
   std::optional<FontChoice> chooseFont(const FontChoice& initial) override;

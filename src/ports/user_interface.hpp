@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quillon {
 
@@ -27,6 +28,9 @@ struct FileDialogRequest {
   bool multiSelect = false;
 };
 
+// The answer of the insert-position dialog.
+enum class InsertPosition { Above, Below, Cancel };
+
 struct FontChoice {
   std::string face;
   std::string size;
@@ -44,11 +48,16 @@ class UserInterface {
   // File dialogs return the chosen path, or nothing when cancelled.
   virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
+  // A multi-selection open dialog; empty when cancelled.
+  virtual std::vector<std::string> openFiles(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> chooseFolder(const std::string& title,
                                                   const std::string& initialDir) = 0;
   // Colours are 0x00BBGGRR.
   virtual std::optional<std::uint32_t> chooseColor(std::uint32_t initial) = 0;
   virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
+
+  // "Insert a new node on the same level - Above or Below the selected node?"
+  virtual InsertPosition askInsertPosition() = 0;
 
   // The status line; progress is 0..100, or -1 to hide the progress strip.
   virtual void showStatus(const std::string& text, int progress = -1) = 0;

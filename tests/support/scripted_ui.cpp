@@ -32,6 +32,22 @@ std::optional<std::string> ScriptedUi::saveFile(const FileDialogRequest& request
   return nextPick();
 }
 
+std::vector<std::string> ScriptedUi::openFiles(const FileDialogRequest& request) {
+  fileDialogs.push_back(request);
+  if (pickedFileLists.empty()) return {};
+  std::vector<std::string> picks = pickedFileLists.front();
+  pickedFileLists.pop_front();
+  return picks;
+}
+
+InsertPosition ScriptedUi::askInsertPosition() {
+  ++insertPositionQuestions;
+  if (insertPositions.empty()) return InsertPosition::Cancel;
+  InsertPosition answer = insertPositions.front();
+  insertPositions.pop_front();
+  return answer;
+}
+
 std::optional<std::string> ScriptedUi::chooseFolder(const std::string& title, const std::string& initialDir) {
   FileDialogRequest request;
   request.title = title;

@@ -21,6 +21,10 @@ class ScriptedUi : public UserInterface {
   std::vector<std::string> statusTexts;
   std::deque<Answer> answers;
   std::deque<std::string> pickedFiles;  // answers of file and folder dialogs; "" cancels
+  // Answers of multi-selection dialogs; an empty list cancels.
+  std::deque<std::vector<std::string>> pickedFileLists;
+  std::deque<InsertPosition> insertPositions;  // Cancel when empty
+  int insertPositionQuestions = 0;
   int processEventsCalls = 0;
   int busyDepth = 0;
 
@@ -28,6 +32,8 @@ class ScriptedUi : public UserInterface {
   Answer ask(MessageKind kind, const std::string& text, Buttons buttons) override;
   std::optional<std::string> openFile(const FileDialogRequest& request) override;
   std::optional<std::string> saveFile(const FileDialogRequest& request) override;
+  std::vector<std::string> openFiles(const FileDialogRequest& request) override;
+  InsertPosition askInsertPosition() override;
   std::optional<std::string> chooseFolder(const std::string& title, const std::string& initialDir) override;
   std::optional<std::uint32_t> chooseColor(std::uint32_t initial) override;
   std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
