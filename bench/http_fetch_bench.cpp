@@ -6,6 +6,7 @@
 // bench/http_vs_wget.sh runs wget on the same pages from the same server.
 #include <benchmark/benchmark.h>
 
+#include <asio.hpp>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -13,8 +14,6 @@
 #include <sstream>
 #include <string>
 #include <thread>
-
-#include <asio.hpp>
 
 #include "net/http_client.hpp"
 
@@ -40,8 +39,8 @@ std::string answerTo(const std::string& request) {
   std::string body = "<html><head><title>" + path + "</title></head><body>\n";
   while (body.size() < 1000) body += "<a href=\"page0001.htm\">A link to the first page of the site</a><br>\n";
   body += "</body></html>\n";
-  return "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: " + std::to_string(body.size()) +
-         "\r\n\r\n" + body;
+  return "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" +
+         body;
 }
 
 class PageServer {

@@ -15,11 +15,10 @@ std::string formatHttpDate(std::chrono::sys_seconds time) {
   const year_month_day date{day};
   const hh_mm_ss clock{time - day};
   char text[64];
-  std::snprintf(text, sizeof text, "%s, %2.2u %s %4.4d %2.2d:%2.2d:%2.2d",
-                kWeekdays[weekday{day}.c_encoding()], static_cast<unsigned>(date.day()),
-                kMonths[static_cast<unsigned>(date.month()) - 1], static_cast<int>(date.year()),
-                static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
-                static_cast<int>(clock.seconds().count()));
+  std::snprintf(text, sizeof text, "%s, %2.2u %s %4.4d %2.2d:%2.2d:%2.2d", kWeekdays[weekday{day}.c_encoding()],
+                static_cast<unsigned>(date.day()), kMonths[static_cast<unsigned>(date.month()) - 1],
+                static_cast<int>(date.year()), static_cast<int>(clock.hours().count()),
+                static_cast<int>(clock.minutes().count()), static_cast<int>(clock.seconds().count()));
   return text;
 }
 

@@ -24,9 +24,7 @@ std::string resolveRelativePath(const std::string& currentPath, std::string_view
 
 }  // namespace
 
-std::string WebLocation::text() const {
-  return scheme + "://" + host + (port.empty() ? "" : ":" + port) + path;
-}
+std::string WebLocation::text() const { return scheme + "://" + host + (port.empty() ? "" : ":" + port) + path; }
 
 WebLocation webLocationOf(const ParsedURL& url) {
   WebLocation location{url.scheme, url.host, url.port, url.path};
@@ -57,8 +55,8 @@ RequestTarget requestTargetFor(const WebLocation& location, const ProxySetting& 
   return target;
 }
 
-std::variant<WebLocation, std::string> resolveRedirection(const WebLocation& current,
-                                                           std::string_view location, bool viaProxy) {
+std::variant<WebLocation, std::string> resolveRedirection(const WebLocation& current, std::string_view location,
+                                                          bool viaProxy) {
   WebLocation next = current;
   if (isRelativeReference(location)) {
     next.path = resolveRelativePath(current.path, location);

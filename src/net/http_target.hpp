@@ -47,7 +47,7 @@ RequestTarget requestTargetFor(const WebLocation& location, const ProxySetting& 
 // beginning with "/" stays on the current host, a relative one is taken from the
 // current path's folder, an absolute one names its own host. Without a proxy
 // only "http" can be followed; the text of the refusal comes back instead.
-std::variant<WebLocation, std::string> resolveRedirection(const WebLocation& current,
-                                                           std::string_view location, bool viaProxy);
+std::variant<WebLocation, std::string> resolveRedirection(const WebLocation& current, std::string_view location,
+                                                          bool viaProxy);
 
 }  // namespace quillon::net

@@ -15,8 +15,7 @@ class ESocketException : public std::runtime_error {
 // the client's own error numbers.
 class EHttpException : public std::runtime_error {
  public:
-  EHttpException(const std::string& message, int errorCode)
-      : std::runtime_error(message), errorCode_(errorCode) {}
+  EHttpException(const std::string& message, int errorCode) : std::runtime_error(message), errorCode_(errorCode) {}
   int ErrorCode() const noexcept { return errorCode_; }
 
  private:

@@ -1,9 +1,8 @@
 #include "net/one_shot_timer.hpp"
 
-#include <cstdint>
-
 #include <asio/io_context.hpp>
 #include <asio/steady_timer.hpp>
+#include <cstdint>
 
 namespace quillon::net {
 
@@ -21,12 +20,12 @@ OneShotTimer::~OneShotTimer() { impl_->timer.cancel(); }
 void OneShotTimer::start(std::chrono::milliseconds delay, std::function<void()> handler) {
   const std::uint64_t generation = ++impl_->generation;
   impl_->timer.expires_after(delay);
-  impl_->timer.async_wait([weak = std::weak_ptr<Impl>(impl_), generation, handler = std::move(handler)](
-                              const std::error_code& error) {
-    const auto impl = weak.lock();
-    if (error || !impl || impl->generation != generation) return;
-    handler();
-  });
+  impl_->timer.async_wait(
+      [weak = std::weak_ptr<Impl>(impl_), generation, handler = std::move(handler)](const std::error_code& error) {
+        const auto impl = weak.lock();
+        if (error || !impl || impl->generation != generation) return;
+        handler();
+      });
 }
 
 void OneShotTimer::cancel() {

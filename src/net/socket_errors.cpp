@@ -1,9 +1,8 @@
 #include "net/socket_errors.hpp"
 
+#include <asio/error.hpp>
 #include <cerrno>
 #include <map>
-
-#include <asio/error.hpp>
 
 namespace quillon::net {
 namespace {

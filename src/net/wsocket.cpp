@@ -1,13 +1,12 @@
 #include "net/wsocket.hpp"
 
 #include <algorithm>
-#include <cstdint>
-#include <optional>
-
 #include <asio/io_context.hpp>
 #include <asio/ip/address.hpp>
 #include <asio/ip/tcp.hpp>
 #include <asio/post.hpp>
+#include <cstdint>
+#include <optional>
 
 #include "net/ascii.hpp"
 #include "net/net_exceptions.hpp"
@@ -82,7 +81,8 @@ struct TCustomWSocket::Impl : std::enable_shared_from_this<Impl> {
   }
 
   void requireClosed(const char* what) {
-    if (state != TSocketState::wsClosed) throw ESocketException(std::string("Cannot change ") + what + " if not closed");
+    if (state != TSocketState::wsClosed)
+      throw ESocketException(std::string("Cannot change ") + what + " if not closed");
   }
 
   // Completion handlers hold the socket weakly and know which connection they belong to.
@@ -116,12 +116,13 @@ struct TCustomWSocket::Impl : std::enable_shared_from_this<Impl> {
     }
     lookupPending = true;
     const std::uint64_t id = ++lookupId;
-    resolver.async_resolve(hostName, "", [weak = weak_from_this(), id](const std::error_code& failure,
-                                                                        const tcp::resolver::results_type& results) {
-      const auto self = weak.lock();
-      if (!self || !self->owner || !self->lookupPending || self->lookupId != id) return;
-      self->lookupDone(failure, results);
-    });
+    resolver.async_resolve(
+        hostName, "",
+        [weak = weak_from_this(), id](const std::error_code& failure, const tcp::resolver::results_type& results) {
+          const auto self = weak.lock();
+          if (!self || !self->owner || !self->lookupPending || self->lookupId != id) return;
+          self->lookupDone(failure, results);
+        });
   }
 
   void lookupDone(const std::error_code& failure, const tcp::resolver::results_type& results) {
@@ -174,7 +175,7 @@ struct TCustomWSocket::Impl : std::enable_shared_from_this<Impl> {
     std::error_code error;
     tcp::resolver serviceResolver(context);
     const auto results = serviceResolver.resolve(tcp::v4(), "127.0.0.1", port,
-                                          tcp::resolver::numeric_host | tcp::resolver::passive, error);
+                                                 tcp::resolver::numeric_host | tcp::resolver::passive, error);
     if (error || results.empty()) return std::nullopt;
     return results.begin()->endpoint().port();
   }
@@ -187,7 +188,8 @@ struct TCustomWSocket::Impl : std::enable_shared_from_this<Impl> {
     if (port.empty()) return fail("Connect: No Port Specified", kWsaInvalidArgument);
     if (addr.empty()) return fail("Connect: No IP Address Specified", kWsaInvalidArgument);
     if (proto.empty()) return fail("Connect: No Protocol Specified", kWsaInvalidArgument);
-    if (!equalsNoCase(proto, "tcp")) return fail("SetProto: Cannot convert protocol '" + proto + "'", kWsaInvalidArgument);
+    if (!equalsNoCase(proto, "tcp"))
+      return fail("SetProto: Cannot convert protocol '" + proto + "'", kWsaInvalidArgument);
     const auto portValue = portNumber();
     if (!portValue) return fail("SetPort: Cannot convert port '" + port + "'", kWsaInvalidArgument);
     const auto address = hostAddress();
@@ -304,8 +306,8 @@ struct TCustomWSocket::Impl : std::enable_shared_from_this<Impl> {
     if (owner && state == TSocketState::wsConnected && sendQueue.empty()) {
       // Everything went at once: OnDataSent still comes, from the loop as always.
       asio::post(context, guarded([](Impl& self) {
-        if (self.sendQueue.empty()) self.fire(&TCustomWSocket::OnDataSent, SocketError{0});
-      }));
+                   if (self.sendQueue.empty()) self.fire(&TCustomWSocket::OnDataSent, SocketError{0});
+                 }));
     }
   }
 

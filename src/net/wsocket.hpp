@@ -15,7 +15,16 @@
 
 namespace quillon::net {
 
-enum class TSocketState { wsInvalidState, wsOpened, wsBound, wsConnecting, wsConnected, wsAccepting, wsListening, wsClosed };
+enum class TSocketState {
+  wsInvalidState,
+  wsOpened,
+  wsBound,
+  wsConnecting,
+  wsConnected,
+  wsAccepting,
+  wsListening,
+  wsClosed
+};
 
 class TCustomWSocket {
  public:

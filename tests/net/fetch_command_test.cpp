@@ -22,7 +22,9 @@ ServerScript answering(const std::string& response) {
 
 class FetchCommand : public ::testing::Test {
  protected:
-  CliResult fetch(const std::string& args) { return runCli("fetch " + args, home_.path().string(), home_.path().string()); }
+  CliResult fetch(const std::string& args) {
+    return runCli("fetch " + args, home_.path().string(), home_.path().string());
+  }
   TempDir home_;
 };
 

@@ -118,11 +118,11 @@ TEST_F(HttpClientControl, MultiThreadedServesOnlyTheNetwork) {
 }
 
 TEST_F(HttpClientControl, EachRequestStartsFromNothing) {
-  ScriptedHttpServer server({{{{ServerStep::Kind::ReadRequest, "", {}},
-                               {ServerStep::Kind::Send, "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\nfirst", {}}},
-                              {{ServerStep::Kind::ReadRequest, "", {}},
-                               {ServerStep::Kind::Send, "HTTP/1.0 200 OK\r\n\r\nsecond", {}}}},
-                             std::nullopt});
+  ScriptedHttpServer server(
+      {{{{ServerStep::Kind::ReadRequest, "", {}},
+         {ServerStep::Kind::Send, "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\nfirst", {}}},
+        {{ServerStep::Kind::ReadRequest, "", {}}, {ServerStep::Kind::Send, "HTTP/1.0 200 OK\r\n\r\nsecond", {}}}},
+       std::nullopt});
   http_.URL = urlOf(server, "/one.htm");
   http_.RequestGet();
   http_.URL = urlOf(server, "/dir/");

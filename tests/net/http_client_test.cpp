@@ -63,21 +63,36 @@ class ClientCase : public ::testing::TestWithParam<std::string> {
 
   void configure(const std::map<std::string, std::string>& client) {
     for (const auto& [key, value] : client) {
-      if (key == "url") http_.URL = substituted(value, placeholders_);
-      else if (key == "proxy") http_.Proxy = substituted(value, placeholders_);
-      else if (key == "proxy-port") http_.ProxyPort = substituted(value, placeholders_);
-      else if (key == "agent") http_.Agent = value;
-      else if (key == "sender") http_.Sender = value;
-      else if (key == "reference") http_.Reference = value;
-      else if (key == "cookie") http_.Cookie = value;
-      else if (key == "username") http_.Username = value;
-      else if (key == "password") http_.Password = value;
-      else if (key == "no-cache") http_.NoCache = true;
-      else if (key == "modified-since") http_.ModifiedSince = parseTime(value);
-      else if (key == "connect-timeout") http_.ConnectTimeout = std::chrono::milliseconds(std::stoi(value));
-      else if (key == "idle-timeout") http_.IdleTimeout = std::chrono::milliseconds(std::stoi(value));
-      else if (key == "post") postData_ = std::istringstream(value);
-      else if (key == "method") method_ = value;
+      if (key == "url")
+        http_.URL = substituted(value, placeholders_);
+      else if (key == "proxy")
+        http_.Proxy = substituted(value, placeholders_);
+      else if (key == "proxy-port")
+        http_.ProxyPort = substituted(value, placeholders_);
+      else if (key == "agent")
+        http_.Agent = value;
+      else if (key == "sender")
+        http_.Sender = value;
+      else if (key == "reference")
+        http_.Reference = value;
+      else if (key == "cookie")
+        http_.Cookie = value;
+      else if (key == "username")
+        http_.Username = value;
+      else if (key == "password")
+        http_.Password = value;
+      else if (key == "no-cache")
+        http_.NoCache = true;
+      else if (key == "modified-since")
+        http_.ModifiedSince = parseTime(value);
+      else if (key == "connect-timeout")
+        http_.ConnectTimeout = std::chrono::milliseconds(std::stoi(value));
+      else if (key == "idle-timeout")
+        http_.IdleTimeout = std::chrono::milliseconds(std::stoi(value));
+      else if (key == "post")
+        postData_ = std::istringstream(value);
+      else if (key == "method")
+        method_ = value;
       else if (key == "abort-on") {
         std::istringstream words(value);
         words >> abortEvent_ >> abortCountdown_;
@@ -133,16 +148,26 @@ class ClientCase : public ::testing::TestWithParam<std::string> {
   }
 
   void check(const std::string& key, const std::string& value, const std::vector<std::string>& received) {
-    if (key == "code") EXPECT_EQ(http_.ResponseCode(), std::stoi(value));
-    else if (key == "text") EXPECT_EQ(http_.ResponseText(), unescape(value));
-    else if (key == "error") EXPECT_EQ(http_.LastErrorCode(), std::stoi(value));
-    else if (key == "document") EXPECT_EQ(http_.DocumentName(), value);
-    else if (key == "body") EXPECT_EQ(observed_.documentData, unescape(value));
-    else if (key == "body-size") EXPECT_EQ(observed_.documentData.size(), std::stoul(value));
-    else if (key == "body-type") EXPECT_EQ(http_.BodyType(), value);
-    else if (key == "location") EXPECT_EQ(http_.Location(), substituted(value, placeholders_));
-    else if (key == "connections") EXPECT_EQ(received.size(), std::stoul(value));
-    else if (key == "headers") EXPECT_EQ(http_.ResponseHeaders().size(), std::stoul(value));
+    if (key == "code")
+      EXPECT_EQ(http_.ResponseCode(), std::stoi(value));
+    else if (key == "text")
+      EXPECT_EQ(http_.ResponseText(), unescape(value));
+    else if (key == "error")
+      EXPECT_EQ(http_.LastErrorCode(), std::stoi(value));
+    else if (key == "document")
+      EXPECT_EQ(http_.DocumentName(), value);
+    else if (key == "body")
+      EXPECT_EQ(observed_.documentData, unescape(value));
+    else if (key == "body-size")
+      EXPECT_EQ(observed_.documentData.size(), std::stoul(value));
+    else if (key == "body-type")
+      EXPECT_EQ(http_.BodyType(), value);
+    else if (key == "location")
+      EXPECT_EQ(http_.Location(), substituted(value, placeholders_));
+    else if (key == "connections")
+      EXPECT_EQ(received.size(), std::stoul(value));
+    else if (key == "headers")
+      EXPECT_EQ(http_.ResponseHeaders().size(), std::stoul(value));
     else if (key == "events") {
       std::string events;
       for (const std::string& event : observed_.events) events += (events.empty() ? "" : " ") + event;

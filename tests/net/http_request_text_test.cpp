@@ -12,8 +12,14 @@ TEST(Base64, StandardAlphabetWithPadding) {
     const char* bytes;
     const char* want;
   } rows[] = {
-      {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"foob", "Zm9vYg=="}, {"fooba", "Zm9vYmE="},
-      {"foobar", "Zm9vYmFy"}, {"\xff\xfe\xfd", "//79"},
+      {"", ""},
+      {"f", "Zg=="},
+      {"fo", "Zm8="},
+      {"foo", "Zm9v"},
+      {"foob", "Zm9vYg=="},
+      {"fooba", "Zm9vYmE="},
+      {"foobar", "Zm9vYmFy"},
+      {"\xff\xfe\xfd", "//79"},
   };
   for (const auto& row : rows) EXPECT_EQ(base64Encode(row.bytes), row.want) << row.bytes;
 }

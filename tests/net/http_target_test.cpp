@@ -12,14 +12,8 @@ TEST(DocumentName, ComesFromTheLastPartOfThePath) {
     const char* path;
     const char* want;
   } rows[] = {
-      {"", "document.htm"},
-      {"/", "document.htm"},
-      {"/page.htm", "page.htm"},
-      {"/dir/list.cgi?x=1", "list.cgi"},
-      {"/dir/", "dir"},
-      {"/a/b/c.htm?next=/d/e", "e"},
-      {"/?x=1", "document.htm"},
-      {"//", "document.htm"},
+      {"", "document.htm"}, {"/", "document.htm"},         {"/page.htm", "page.htm"}, {"/dir/list.cgi?x=1", "list.cgi"},
+      {"/dir/", "dir"},     {"/a/b/c.htm?next=/d/e", "e"}, {"/?x=1", "document.htm"}, {"//", "document.htm"},
   };
   for (const auto& row : rows) EXPECT_EQ(documentName(row.path), row.want) << row.path;
   EXPECT_EQ(documentName("/" + std::string(300, 'n')), std::string(255, 'n'));
@@ -53,7 +47,8 @@ TEST(RequestTarget, DirectOrThroughAProxy) {
       {"http://www.example.test/x", "proxy.test", "http://www.example.test/x Host:www.example.test -> proxy.test:3128"},
       {"http://www.example.test:8080/x", "proxy.test:81",
        "http://www.example.test:8080/x Host:www.example.test -> proxy.test:81"},
-      {"http://www.example.test", "http://proxy.test:82/", "http://www.example.test/ Host:www.example.test -> proxy.test:82"},
+      {"http://www.example.test", "http://proxy.test:82/",
+       "http://www.example.test/ Host:www.example.test -> proxy.test:82"},
       {"ftp://files.test/pub/", "proxy.test", "ftp://files.test/pub/ Host:files.test -> proxy.test:3128"},
   };
   for (const auto& row : rows) EXPECT_EQ(described(targetOf(row.url, row.proxy, "3128")), row.want) << row.url;
@@ -80,9 +75,11 @@ TEST(Redirection, LeadsToTheAddressTheServerMeant) {
       {"http://h:81/a", "http://other:82", false, "http://other:82/"},
       {"http://h/a", "//other/x", false, "http://other/x"},
       {"http://h:81/a", "http:/x", false, "http://h:81/x"},
-      {"http://h/a", "https://h/a", false, "refused: can't follow the redirection to https://h/a: only http is supported"},
+      {"http://h/a", "https://h/a", false,
+       "refused: can't follow the redirection to https://h/a: only http is supported"},
       {"http://h/a", "https://h/a", true, "https://h/a"},
-      {"http://h/a", "mailto:x@y", false, "refused: can't follow the redirection to mailto:x@y: only http is supported"},
+      {"http://h/a", "mailto:x@y", false,
+       "refused: can't follow the redirection to mailto:x@y: only http is supported"},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(redirected(row.from, row.location, row.viaProxy), row.want) << row.from << " + " << row.location;

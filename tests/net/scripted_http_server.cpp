@@ -1,9 +1,8 @@
 #include "scripted_http_server.hpp"
 
+#include <asio.hpp>
 #include <mutex>
 #include <thread>
-
-#include <asio.hpp>
 
 namespace quillon::net::testing {
 namespace {
@@ -52,8 +51,8 @@ struct ScriptedHttpServer::Impl {
     for (std::size_t index = 0;; ++index) {
       tcp::socket socket = co_await acceptor.async_accept(use_awaitable);
       const ConnectionScript* steps = index < script.connections.size() ? &script.connections[index]
-                                      : script.everyFurtherConnection ? &*script.everyFurtherConnection
-                                                                      : nullptr;
+                                      : script.everyFurtherConnection   ? &*script.everyFurtherConnection
+                                                                        : nullptr;
       record(index, "");
       if (steps == nullptr) continue;
       asio::co_spawn(context, serve(std::move(socket), *steps, index), asio::detached);

@@ -6,7 +6,8 @@ namespace quillon::net {
 namespace {
 
 std::string parts(const ParsedURL& url) {
-  return "[" + url.scheme + "|" + url.user + "|" + url.password + "|" + url.host + "|" + url.port + "|" + url.path + "]";
+  return "[" + url.scheme + "|" + url.user + "|" + url.password + "|" + url.host + "|" + url.port + "|" + url.path +
+         "]";
 }
 
 TEST(ParseURL, SplitsEveryForm) {

@@ -87,7 +87,8 @@ TEST_F(WSocketTest, ACancelledLookupNeverAnswers) {
   recordEvents();
   socket_.DnsLookup("localhost");
   socket_.CancelDnsLookup();
-  EXPECT_FALSE(pumpUntil(loop_, [&] { return !events_.empty(); }, std::chrono::milliseconds(200)));
+  EXPECT_FALSE(pumpUntil(
+      loop_, [&] { return !events_.empty(); }, std::chrono::milliseconds(200)));
 }
 
 TEST_F(WSocketTest, AnEmptyHostNameIsAnError) {
@@ -98,7 +99,9 @@ TEST_F(WSocketTest, AnEmptyHostNameIsAnError) {
     EXPECT_STREQ(error.what(), "DNS lookup: invalid host name.");
   }
   recordEvents();
-  socket_.OnError = [this](TCustomWSocket& socket) { events_.push_back("error " + std::to_string(socket.LastError())); };
+  socket_.OnError = [this](TCustomWSocket& socket) {
+    events_.push_back("error " + std::to_string(socket.LastError()));
+  };
   socket_.DnsLookup("");
   EXPECT_EQ(events_, (std::vector<std::string>{"error 10022", "lookup-done(10022)"}));
 }
@@ -170,7 +173,9 @@ TEST_F(WSocketTest, ALargeSendArrivesWhole) {
   for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>(i * 7 % 251);
   int sentEvents = 0;
   socket_.OnDataSent = [&](TCustomWSocket&, SocketError) { ++sentEvents; };
-  socket_.OnSessionConnected = [&](TCustomWSocket& socket, SocketError) { socket.SendBuffer(data.data(), data.size()); };
+  socket_.OnSessionConnected = [&](TCustomWSocket& socket, SocketError) {
+    socket.SendBuffer(data.data(), data.size());
+  };
   connectTo(server.port());
   const auto arrived = [&] {
     const auto received = server.received();
@@ -189,7 +194,8 @@ TEST_F(WSocketTest, ClosingWhileConnectingEndsTheSessionOnce) {
   recordEvents();
   connectTo(listener.port());
   socket_.Close();
-  pumpUntil(loop_, [] { return false; }, std::chrono::milliseconds(100));
+  pumpUntil(
+      loop_, [] { return false; }, std::chrono::milliseconds(100));
   EXPECT_EQ(events_, (std::vector<std::string>{"state:opened", "state:connecting", "state:closed", "closed"}));
 }
 

@@ -16,12 +16,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 namespace {
 
-const char* const kTokens[] = {"\r\n", "\n", "\r", ":", ": ", "HTTP/1.0 ", "HTTP/1.1 200 OK", "404", "://",
-                               "@", "/", "?", "Location: ", "Content-Length: ", "content-type:", "..", "http:",
-                               "mailto:", "//", " ", "\t", "\0", "99999999999999999999", "-1"};
+const char* const kTokens[] = {"\r\n",
+                               "\n",
+                               "\r",
+                               ":",
+                               ": ",
+                               "HTTP/1.0 ",
+                               "HTTP/1.1 200 OK",
+                               "404",
+                               "://",
+                               "@",
+                               "/",
+                               "?",
+                               "Location: ",
+                               "Content-Length: ",
+                               "content-type:",
+                               "..",
+                               "http:",
+                               "mailto:",
+                               "//",
+                               " ",
+                               "\t",
+                               "\0",
+                               "99999999999999999999",
+                               "-1"};
 
 std::string mutate(std::string input, const std::vector<std::string>& corpus, std::mt19937& random) {
-  const auto pick = [&](std::size_t limit) { return limit == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, limit - 1)(random); };
+  const auto pick = [&](std::size_t limit) {
+    return limit == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, limit - 1)(random);
+  };
   for (std::size_t steps = 1 + pick(6); steps > 0; --steps) {
     const std::size_t at = pick(input.size() + 1);
     switch (pick(7)) {
