@@ -2,6 +2,7 @@
 // The four most recently written pages, most recent first, kept in the
 // per-user store as "File1" ... "File4".
 #include <array>
+#include <functional>
 #include <string>
 
 #include "ports/settings_store.hpp"
@@ -28,5 +29,15 @@ class RecentFiles {
   SettingsStore& store_;
   std::array<std::string, kSlots> slots_;
 };
+
+// Measures a text's width in pixels in the menu's font.
+using TextWidth = std::function<int(const std::string&)>;
+
+// The path as a menu shows it: while wider than maxWidth, its leading folders
+// give way to "...", then the drive, then the whole folder part.
+std::string shortenPath(const std::string& path, const TextWidth& width, int maxWidth = 150);
+
+// "&" + n + " " + the shortened path: the caption of recent entry n.
+std::string recentEntryCaption(int n, const std::string& path, const TextWidth& width);
 
 }  // namespace quillon

@@ -20,6 +20,8 @@ void StdoutClipboard::setText(const std::string& text) { std::cout << text << st
 
 CliSession::CliSession(const DialogAnswers& answers)
     : ui_(std::cerr, answers.yes, std::deque<std::string>(answers.picks.begin(), answers.picks.end())),
+      browser_(std::cout),
+      windows_(std::cout),
       programSettings_(programSettingsPath()),
       userSettings_(userSettingsPath()),
       recentFiles_(userSettings_),
@@ -27,6 +29,10 @@ CliSession::CliSession(const DialogAnswers& answers)
   // The slots are filled first so that a new entry pushes the older ones down.
   recentFiles_.loadRecentFiles();
   writer_.addRecentFile = [this](const std::string& path) { recentFiles_.addRecentFile(path); };
+}
+
+CommanderPorts CliSession::commanderPorts() {
+  return {ui_, clipboard_, browser_, windows_, programSettings_, userSettings_, writer_.programFolder};
 }
 
 std::string absolutePagePath(const std::string& path) {

@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "app/commander.hpp"
 #include "app/ini_settings_store.hpp"
 #include "app/recent_files.hpp"
 #include "cli/cli_user_interface.hpp"
+#include "cli/cli_windows.hpp"
 #include "format/page_writer.hpp"
 #include "ports/clipboard.hpp"
 
@@ -34,11 +36,16 @@ class CliSession {
   explicit CliSession(const DialogAnswers& answers);
 
   CliUserInterface& ui() { return ui_; }
+  CliWindows& windows() { return windows_; }
   WriterContext& writerContext() { return writer_; }
+  // The surroundings of a Commander that works on the command line.
+  CommanderPorts commanderPorts();
 
  private:
   CliUserInterface ui_;
   StdoutClipboard clipboard_;
+  PrintingBrowser browser_;
+  CliWindows windows_;
   IniSettingsStore programSettings_;
   IniSettingsStore userSettings_;
   RecentFiles recentFiles_;

@@ -28,6 +28,9 @@ class CliUserInterface : public UserInterface {
   void setBusy(bool) override {}
   void processEvents() override {}
 
+  // The next file dialog is answered with this path, before any --pick.
+  void answerNextDialog(const std::string& path) { picks_.push_front(path); }
+
   // True when an error message was shown.
   bool errorShown() const { return errorShown_; }
 

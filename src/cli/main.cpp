@@ -3,6 +3,7 @@
 #include "cli/cli_run.hpp"
 #include "cli/cli_session.hpp"
 #include "cli/fetch_command.hpp"
+#include "cli/menu_commands.hpp"
 #include "cli/read_command.hpp"
 #include "cli/write_command.hpp"
 
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
   addWriteCommand(app, run, answers);
   addReadCommand(app, run, answers);
   addResaveCommand(app, run, answers);
+  addNewCommand(app, run, answers);
+  addPreviewCommand(app, run, answers);
   addFetchCommand(app, run);
 
   try {

@@ -1,0 +1,362 @@
+#include "app/commander.hpp"
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "format/page_reader.hpp"
+#include "format/text_helpers.hpp"
+
+namespace quillon {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kDemoPage = "files/OrvelLeft.htm";
+
+bool fileExists(const std::string& path) {
+  std::error_code error;
+  return fs::is_regular_file(path, error);
+}
+
+// The page's folder as a browser address, without the trailing separator.
+std::string folderAddress(const std::string& pagePath) {
+  std::string folder = extractFilePath(pagePath);
+  if (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
+  return localPathToFileURL(folder);
+}
+
+}  // namespace
+
+// Marks a command as running for its lifetime; a second one started meanwhile is refused.
+class CommandScope {
+ public:
+  explicit CommandScope(Commander& commander) : commander_(commander), entered_(commander.begin()) {}
+  ~CommandScope() {
+    if (entered_) commander_.end();
+  }
+  CommandScope(const CommandScope&) = delete;
+  CommandScope& operator=(const CommandScope&) = delete;
+  explicit operator bool() const { return entered_; }
+
+ private:
+  Commander& commander_;
+  bool entered_;
+};
+
+Commander::Commander(CommanderPorts ports) : ports_(std::move(ports)), recentFiles_(ports_.userSettings) {
+  ports_.userSettings.write("", "Path", ports_.programFolder);
+  menu_.Document.AskSaveLocation = true;
+  showPagesForKind(state_, akTab);
+}
+
+bool Commander::begin() {
+  if (running_) return false;
+  running_ = true;
+  return true;
+}
+
+WriterContext Commander::writerContext() {
+  WriterContext context{ports_.ui, ports_.clipboard, ports_.programSettings, ports_.programFolder, {}, {}};
+  context.addRecentFile = [this](const std::string& path) { recentFiles_.addRecentFile(path); };
+  context.reviewUploadReport = [this] {
+    // The review runs a whole second write inside the first, as the report question asks.
+    if (!checkDefaultImages("viewing \"Upload Report\".")) return;
+    menu_.Document.OfferReportReview = false;
+    WriterContext inner = writerContext();
+    SavePage(menu_, inner, menu_.Document.AskSaveLocation);
+    ports_.windows.showUploadReport(menu_.Document.ReportPath);
+  };
+  return context;
+}
+
+void Commander::savePageNow(bool ask) {
+  WriterContext context = writerContext();
+  SavePage(menu_, context, ask);
+}
+
+void Commander::showMenuOpen() { state_.menuOpen = true; }
+
+void Commander::showNoMenu() { state_.menuOpen = false; }
+
+bool Commander::checkDefaultImages(const std::string& action) {
+  const TAppletSettings& s = menu_.Settings;
+  const bool missing = s.DefFolderClosed == -1 || s.DefFolderOpen == -1 || s.DefLeaf == -1;
+  if (s.Kind == akTab || s.ProxyEnhanced || !s.UseIcons || menu_.Document.NewMenuSetup || !missing) return true;
+  state_.activePage = SettingsPage::Tree;
+  ports_.ui.message(MessageKind::Error, "Please specify default images before " + action + "\n" +
+                                            "Alternatively, deselect \"Icons\" on the \"Tree Style\" tab.");
+  return false;
+}
+
+void Commander::loadStockImages() {
+  const std::string folder = ports_.programFolder + "files/JClass/jimages/";
+  TAppletSettings& s = menu_.Settings;
+  const std::pair<const char*, std::int32_t*> stock[] = {
+      {"BookC.gif", &s.DefFolderClosed}, {"BookO.gif", &s.DefFolderOpen}, {"Leaf.gif", &s.DefLeaf}};
+  for (const auto& [name, setting] : stock) {
+    const std::string path = folder + name;
+    if (!fileExists(path)) continue;
+    const int index = menu_.Images.AddImage(path);
+    if (index < 0) {
+      ports_.ui.message(MessageKind::Error, "Image Error: " + path + " must be 16x16.");
+      continue;
+    }
+    *setting = index;
+  }
+  if (menu_.tabCount() > 0 && !menu_.tab(0).Nodes.empty()) {
+    menu_.tab(0).Nodes.root().children().front()->Data.CollapsedImage = s.DefLeaf;
+  }
+}
+
+void Commander::newMenu() {
+  CommandScope scope(*this);
+  if (!scope) return;
+  const std::optional<NewMenuChoice> choice = ports_.windows.chooseNewMenu();
+  if (!choice) return;
+  const TAppletKind kind = choice->kind <= akTabTree ? static_cast<TAppletKind>(choice->kind) : akTabTree;
+
+  resetToNewMenu(menu_, kind);
+  showPagesForKind(state_, kind);
+  showMenuOpen();
+  DocumentState& document = menu_.Document;
+  document.ImagesFromPage = false;
+  document.NewMenuSetup = true;
+  document.AskSaveLocation = true;
+
+  if (!choice->themePage.empty()) {
+    ReaderContext reader{ports_.ui};
+    reader.importingTheme = true;
+    if (!ReadPage(menu_, choice->themePage, reader)) {
+      showNoMenu();
+      return;
+    }
+    showPagesForKind(state_, menu_.Settings.Kind);
+    document.DemoLoaded = false;
+    document.PagePath.clear();
+    document.AskSaveLocation = true;
+    document.NewMenuSetup = true;
+  } else if (kind != akTab) {
+    loadStockImages();
+  }
+
+  document.OfferReportReview = false;
+  document.PreviewMode = false;
+  savePageNow(true);
+  if (document.AskSaveLocation) showNoMenu();
+  document.NewMenuSetup = false;
+  document.DeployPagesWritten = false;
+  document.DemoLoaded = false;
+}
+
+bool Commander::openPage(const std::string& path) {
+  showNoMenu();
+  menu_.Document.DeployPagesWritten = false;
+  ReaderContext reader{ports_.ui};
+  const bool found = ReadPage(menu_, path, reader);
+  if (found) {
+    showPagesForKind(state_, menu_.Settings.Kind);
+    showMenuOpen();
+  }
+  menu_.Document.DemoLoaded = false;
+  return found;
+}
+
+void Commander::open() {
+  CommandScope scope(*this);
+  if (!scope) return;
+  BusyGuard busy(ports_.ui);
+  FileDialogRequest request;
+  request.title = "Open";
+  request.filter = "Html Files|*.html;*.htm";
+  request.initialDir = ports_.programSettings.readOr("History", "LastSaveDir", "");
+  request.fileMustExist = true;
+  if (auto chosen = ports_.ui.openFile(request)) openPage(*chosen);
+}
+
+void Commander::save(SaveTrigger trigger) {
+  CommandScope scope(*this);
+  if (scope) saveWithCheck(trigger);
+}
+
+void Commander::saveWithCheck(SaveTrigger trigger) {
+  if (trigger == SaveTrigger::Toolbar) menu_.Document.OfferReportReview = false;
+  menu_.Document.PreviewMode = false;
+  if (!checkDefaultImages(trigger == SaveTrigger::Toolbar ? "saving." : "saveing.")) return;
+  savePageNow(menu_.Document.AskSaveLocation);
+}
+
+void Commander::saveAs() {
+  CommandScope scope(*this);
+  if (!scope) return;
+  if (!checkDefaultImages("saving.")) return;
+  DocumentState& document = menu_.Document;
+  document.OfferReportReview = true;
+  document.AskSaveLocation = true;
+  document.PreviewMode = false;
+  savePageNow(true);
+  document.AskSaveLocation = false;
+}
+
+void Commander::openInBrowser(const std::string& url) {
+  try {
+    ports_.browser.open(url);
+  } catch (const std::exception& error) {
+    ports_.ui.message(MessageKind::Error, error.what());
+  }
+}
+
+void Commander::preview() {
+  CommandScope scope(*this);
+  if (!scope) return;
+  if (!checkDefaultImages("previewing.")) return;
+  DocumentState& document = menu_.Document;
+  document.PreviewMode = true;
+  savePageNow(document.AskSaveLocation);
+  document.PreviewMode = false;
+  if (document.PagePath.empty()) return;
+  openInBrowser(folderAddress(document.PagePath) + (document.DemoLoaded ? "/~demo.htm" : "/~preview.htm"));
+}
+
+void Commander::clipboard() {
+  CommandScope scope(*this);
+  if (!scope) return;
+  if (!checkDefaultImages("generating HTML code.")) return;
+  DocumentState& document = menu_.Document;
+  document.ClipboardMode = true;
+  document.PreviewMode = true;
+  savePageNow(document.AskSaveLocation);
+  document.PreviewMode = false;
+  document.ClipboardMode = false;
+}
+
+void Commander::uploadReport() {
+  CommandScope scope(*this);
+  if (!scope) return;
+  if (!checkDefaultImages("viewing \"Upload Report\".")) return;
+  menu_.Document.OfferReportReview = false;
+  savePageNow(menu_.Document.AskSaveLocation);
+  ports_.windows.showUploadReport(menu_.Document.ReportPath);
+}
+
+void Commander::demo() {
+  CommandScope scope(*this);
+  if (!scope) return;
+  BusyGuard busy(ports_.ui);
+  const std::string path = ports_.programFolder + kDemoPage;
+  if (!fileExists(path)) {
+    ports_.ui.message(MessageKind::Error, "An error occured while trying to open " + path);
+    return;
+  }
+  const Answer answer = ports_.ui.ask(
+      MessageKind::Information,
+      "The Commander will now import a demonstration file of the Quillon(Tab&Tree) applet style.\n\n" + path,
+      Buttons::OkCancel);
+  if (answer != Answer::Ok) return;
+  if (!openPage(path)) return;
+  menu_.Document.DeployPagesWritten = false;
+  menu_.Document.DemoLoaded = true;
+  ports_.ui.message(MessageKind::Information,
+                    "Demonstration successfully imported.\nTo preview, simply click the \"Preview\" button.");
+}
+
+void Commander::fileMenuOpened() { recentFiles_.loadRecentFiles(); }
+
+void Commander::openRecent(int entry) {
+  CommandScope scope(*this);
+  if (!scope || entry < 1 || entry > RecentFiles::kSlots) return;
+  BusyGuard busy(ports_.ui);
+  const std::string path = recentFiles_.slots()[static_cast<std::size_t>(entry - 1)];
+  if (!path.empty() && fileExists(path)) {
+    openPage(path);
+  } else {
+    ports_.ui.message(MessageKind::Error, "Could not loacte file.");
+  }
+  menu_.Document.DemoLoaded = false;
+}
+
+bool Commander::askToSaveFirst(const std::string& question) {
+  const bool yes = ports_.ui.ask(MessageKind::Confirmation, question, Buttons::YesNo) == Answer::Yes;
+  if (yes) saveWithCheck(SaveTrigger::Toolbar);
+  return yes;
+}
+
+void Commander::siteIndexer(std::optional<int> mode) {
+  CommandScope scope(*this);
+  if (!scope) return;
+  ports_.windows.showSiteIndexer(mode);
+}
+
+void Commander::deploy(std::optional<int> mode) {
+  CommandScope scope(*this);
+  if (!scope) return;
+  askToSaveFirst("You have to save your work before you can deploy it.\n\nDo you want to save now?");
+  ports_.windows.showDeploy(mode);
+}
+
+void Commander::generate() {
+  CommandScope scope(*this);
+  if (!scope) return;
+  askToSaveFirst(
+      "You have to save your work before you can generate an alternative Navigation System.\n\nDo you want to save "
+      "now?");
+  ports_.windows.showGenerator(std::nullopt);
+}
+
+void Commander::generateTreeView() {
+  CommandScope scope(*this);
+  if (!scope) return;
+  askToSaveFirst(
+      "You have to save your work before you can generate the \"JavaScript Tree View\".\n\nDo you want to save now?");
+  ports_.windows.showGenerator(0);
+}
+
+void Commander::generateDropDown() {
+  CommandScope scope(*this);
+  if (!scope) return;
+  ports_.windows.showGenerator(1);
+}
+
+void Commander::generateSiteMap() {
+  CommandScope scope(*this);
+  if (!scope) return;
+  ports_.windows.showGenerator(2);
+}
+
+void Commander::about() { ports_.windows.showAbout(); }
+
+void Commander::help(HelpPage page) {
+  const char* file = "files/OrvelCommander.htm";
+  switch (page) {
+    case HelpPage::Commander: break;
+    case HelpPage::Documentation:
+    case HelpPage::AppletSamples: file = "files/start.htm"; break;
+    case HelpPage::TreeViewSamples: file = "files/OrvelTreeView.htm"; break;
+    case HelpPage::DropDownSamples: file = "files/OrvelDropDown.htm"; break;
+    case HelpPage::SiteMapSamples: file = "files/OrvelSiteMap.htm"; break;
+  }
+  openInBrowser(localPathToFileURL(ports_.programFolder + file));
+}
+
+void Commander::vendorSite(VendorSite site) {
+  switch (site) {
+    case VendorSite::UsEast: return openInBrowser("https://us-east.morvane.example/");
+    case VendorSite::UsWest: return openInBrowser("https://us-west.morvane.example/");
+    case VendorSite::Australia: break;
+  }
+  openInBrowser("https://au.morvane.example/");
+}
+
+void Commander::close() {
+  if (state_.menuOpen &&
+      ports_.ui.ask(MessageKind::Information, "Do you want to save your work", Buttons::YesNo) == Answer::Yes) {
+    saveWithCheck(SaveTrigger::Toolbar);
+  }
+  if (!menu_.Document.PagePath.empty()) {
+    std::error_code ignored;
+    fs::remove(extractFilePath(menu_.Document.PagePath) + kPreviewPageName, ignored);
+  }
+  showNoMenu();
+}
+
+}  // namespace quillon

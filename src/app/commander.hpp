@@ -1,0 +1,106 @@
+#pragma once
+// Every command of the main window as a method, and the window's state as
+// data a view reads. The desktop window and the command line both drive it.
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/recent_files.hpp"
+#include "app/window_state.hpp"
+#include "format/page_writer.hpp"
+#include "model/menu_model.hpp"
+#include "ports/browser.hpp"
+#include "ports/clipboard.hpp"
+#include "ports/settings_store.hpp"
+#include "ports/user_interface.hpp"
+#include "ports/windows.hpp"
+
+namespace quillon {
+
+struct CommanderPorts {
+  UserInterface& ui;
+  Clipboard& clipboard;
+  Browser& browser;
+  Windows& windows;
+  SettingsStore& programSettings;  // quillon.ini beside the program
+  SettingsStore& userSettings;     // the per-user store
+  std::string programFolder;       // with a trailing "/"
+};
+
+// Which of the two Save triggers ran: they differ in the words of the default-image message.
+enum class SaveTrigger { Toolbar, Menu };
+
+// The help and sample pages below the program's "files" folder.
+enum class HelpPage { Commander, Documentation, AppletSamples, TreeViewSamples, DropDownSamples, SiteMapSamples };
+
+enum class VendorSite { UsEast, UsWest, Australia };
+
+class Commander {
+ public:
+  explicit Commander(CommanderPorts ports);
+
+  MenuModel& menu() { return menu_; }
+  const MenuModel& menu() const { return menu_; }
+  const WindowState& state() const { return state_; }
+
+  // The file commands.
+  void newMenu();
+  void open();
+  // Reads a page as Open does once the file is chosen; false when it holds no applet.
+  bool openPage(const std::string& path);
+  void save(SaveTrigger trigger);
+  void saveAs();
+  void preview();
+  void clipboard();
+  void uploadReport();
+  void demo();
+  void openRecent(int entry);  // 1 to 4
+  // Refills the recent entries from the settings, as opening the "&File" menu does.
+  void fileMenuOpened();
+  const RecentFiles& recentFiles() const { return recentFiles_; }
+
+  // The commands that open other windows.
+  void siteIndexer(std::optional<int> mode);
+  void deploy(std::optional<int> mode);
+  void generate();
+  void generateTreeView();
+  void generateDropDown();
+  void generateSiteMap();
+  void about();
+  void help(HelpPage page);
+  void vendorSite(VendorSite site);
+
+  // Closing the window, whichever way: offers to save, removes the preview page.
+  void close();
+
+  // False, with the message and the "Tree" page shown, when the menu uses
+  // icons but lacks a default image.
+  bool checkDefaultImages(const std::string& action);
+
+  // The window's two states.
+  void showMenuOpen();
+  void showNoMenu();
+
+ private:
+  // Refuses a command while another one runs, as long work lets events in.
+  bool begin();
+  void end() { running_ = false; }
+  friend class CommandScope;
+
+  WriterContext writerContext();
+  void openInBrowser(const std::string& url);
+  void loadStockImages();
+  bool askToSaveFirst(const std::string& question);
+  // The toolbar or menu Save inside another command.
+  void saveWithCheck(SaveTrigger trigger);
+  void savePageNow(bool ask);
+
+  CommanderPorts ports_;
+  MenuModel menu_;
+  WindowState state_;
+  RecentFiles recentFiles_;
+  bool running_ = false;
+};
+
+}  // namespace quillon

@@ -1,0 +1,11 @@
+#include "app/window_state.hpp"
+
+namespace quillon {
+
+void showPagesForKind(WindowState& state, TAppletKind kind) {
+  state.tabPagesShown = hasTabs(kind);
+  state.treePagesShown = hasTrees(kind);
+  state.activePage = SettingsPage::Applet;
+}
+
+}  // namespace quillon
