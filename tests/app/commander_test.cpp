@@ -1,0 +1,285 @@
+// The main window's commands, driven headless through scripted ports.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/commander.hpp"
+#include "memory_ports.hpp"
+#include "scripted_ui.hpp"
+#include "temp_dir.hpp"
+#include "test_images.hpp"
+
+namespace quillon {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::readFile;
+using testing::writeFile;
+
+class RecordingBrowser : public Browser {
+ public:
+  std::vector<std::string> opened;
+  bool fail = false;
+  void open(const std::string& url) override {
+    if (fail) throw std::runtime_error("Couldn't launch default browser");
+    opened.push_back(url);
+  }
+};
+
+class ScriptedWindows : public Windows {
+ public:
+  std::optional<NewMenuChoice> wizardAnswer;
+  std::vector<std::string> shown;
+  std::optional<NewMenuChoice> chooseNewMenu() override {
+    shown.push_back("wizard");
+    return wizardAnswer;
+  }
+  void showUploadReport(const std::string& path) override { shown.push_back("report " + path); }
+  void showAbout() override { shown.push_back("about"); }
+  void showGenerator(std::optional<int> mode) override { shown.push_back("generator " + std::to_string(mode.value_or(-1))); }
+  void showDeploy(std::optional<int> mode) override { shown.push_back("deploy " + std::to_string(mode.value_or(-1))); }
+  void showSiteIndexer(std::optional<int> mode) override { shown.push_back("indexer " + std::to_string(mode.value_or(-1))); }
+};
+
+class CommanderTest : public ::testing::Test {
+ protected:
+  testing::TempDir temp;
+  testing::ScriptedUi ui;
+  testing::MemoryClipboard clipboardPort;
+  RecordingBrowser browser;
+  ScriptedWindows windows;
+  testing::MemorySettings programSettings;
+  testing::MemorySettings userSettings;
+  std::string program = temp.file("program/");
+  Commander commander{{ui, clipboardPort, browser, windows, programSettings, userSettings, program}};
+
+  void SetUp() override {
+    fs::create_directories(program + "files/JClass/jimages");
+    fs::create_directories(temp.file("site"));
+    for (const char* icon : {"BookC.gif", "BookO.gif", "Leaf.gif"}) {
+      testing::writeGif(program + "files/JClass/jimages/" + icon, 16, 16);
+    }
+  }
+
+  std::string site(const std::string& name) const { return temp.file("site/" + name); }
+
+  // A new menu of the kind, saved as site/index.htm.
+  void newMenu(TAppletKind kind, const std::string& theme = "") {
+    windows.wizardAnswer = NewMenuChoice{kind, theme};
+    ui.pickedFiles.push_back(site("index.htm"));
+    commander.newMenu();
+    ui.messages.clear();
+  }
+};
+
+TEST_F(CommanderTest, StartsWithoutAMenuAndRemembersTheProgramFolder) {
+  EXPECT_FALSE(commander.state().menuOpen);
+  EXPECT_EQ(userSettings.read("", "Path").value_or(""), program);
+  EXPECT_TRUE(commander.recentFiles().slots()[0].empty());
+}
+
+TEST_F(CommanderTest, NewMenuWithStockImagesIsSavedWhereTheUserSays) {
+  newMenu(akTabTree);
+  EXPECT_TRUE(commander.state().menuOpen);
+  EXPECT_TRUE(commander.state().tabPagesShown && commander.state().treePagesShown);
+  EXPECT_TRUE(fs::exists(site("index.htm")));
+  const MenuModel& menu = commander.menu();
+  EXPECT_EQ(menu.Images.count(), 3);
+  EXPECT_EQ(menu.tab(0).Nodes.root().children()[0]->Data.CollapsedImage, menu.Settings.DefLeaf);
+  EXPECT_FALSE(menu.Document.AskSaveLocation);
+  EXPECT_FALSE(menu.Document.NewMenuSetup);
+  // The stock images make the default-image check pass from now on.
+  EXPECT_TRUE(commander.checkDefaultImages("saving."));
+  EXPECT_EQ(commander.recentFiles().slots()[0], site("index.htm"));
+}
+
+TEST_F(CommanderTest, NewMenuDroppedWhenTheLocationIsCancelled) {
+  windows.wizardAnswer = NewMenuChoice{akTree, ""};
+  commander.newMenu();
+  EXPECT_FALSE(commander.state().menuOpen);
+  EXPECT_EQ(ui.fileDialogs.at(0).title, "Please set the Save location");
+  EXPECT_FALSE(commander.state().menuCommandsEnabled());
+}
+
+TEST_F(CommanderTest, NewMenuWizardCancelledChangesNothing) {
+  newMenu(akTab);
+  commander.menu().tab(0).Caption = "Mine";
+  windows.wizardAnswer.reset();
+  commander.newMenu();
+  EXPECT_EQ(commander.menu().tab(0).Caption, "Mine");
+  EXPECT_TRUE(commander.state().menuOpen);
+}
+
+TEST_F(CommanderTest, NewMenuFromAThemeNeverWritesTheTheme) {
+  const std::string theme = temp.file("program/themes/tree/Blue/Blue.htm");
+  writeFile(theme, "<APPLET CODE=\"TrellTreeR.class\" WIDTH=300 HEIGHT=200>\r\n"
+                   "<PARAM NAME=\"BACKGROUND\" VALUE=\"0,0,128\">\r\n"
+                   "<PARAM NAME=\"STYLE\" VALUE=\"AXAX\">\r\n"
+                   "<PARAM NAME=\"I0\" VALUE=\"Welcome; None; None; 0; ; ; ;None; None; NO\">\r\n</APPLET>\r\n");
+  const std::string before = readFile(theme);
+  newMenu(akTree, theme);
+  EXPECT_EQ(readFile(theme), before);
+  EXPECT_EQ(commander.menu().Document.PagePath, site("index.htm"));
+  EXPECT_EQ(commander.menu().Settings.TreeBackColor, 0x800000u);
+  EXPECT_EQ(commander.menu().tab(0).Nodes.root().children()[0]->Text, "Welcome");
+  EXPECT_EQ(ui.fileDialogs.back().title, "Please set the Save location");
+}
+
+struct SaveCheckCase {
+  SaveTrigger trigger;
+  const char* action;
+};
+
+class SaveWithoutDefaults : public CommanderTest, public ::testing::WithParamInterface<SaveCheckCase> {};
+
+TEST_P(SaveWithoutDefaults, NamesTheActionAndWritesNothing) {
+  newMenu(akTabTree);
+  fs::remove(site("index.htm"));
+  commander.menu().Settings.DefLeaf = -1;
+  commander.save(GetParam().trigger);
+  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{std::string("Please specify default images before ") +
+                                                        GetParam().action +
+                                                        "\nAlternatively, deselect \"Icons\" on the \"Tree Style\" tab."});
+  EXPECT_EQ(commander.state().activePage, SettingsPage::Tree);
+  EXPECT_FALSE(fs::exists(site("index.htm")));
+
+  ui.messages.clear();
+  commander.menu().Settings.ProxyEnhanced = true;
+  commander.save(GetParam().trigger);
+  EXPECT_TRUE(fs::exists(site("index.htm")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Triggers, SaveWithoutDefaults,
+                         ::testing::Values(SaveCheckCase{SaveTrigger::Toolbar, "saving."},
+                                           SaveCheckCase{SaveTrigger::Menu, "saveing."}));
+
+TEST_F(CommanderTest, PreviewOpensThePreviewOrTheDemoPage) {
+  newMenu(akTab);
+  commander.preview();
+  EXPECT_TRUE(fs::exists(site("~preview.htm")));
+  EXPECT_EQ(browser.opened, std::vector<std::string>{"file://" + temp.file("site") + "/~preview.htm"});
+
+  const std::string demo = program + "files/OrvelLeft.htm";
+  writeFile(demo, "<APPLET CODE=\"TrellTabR.class\">\r\n<PARAM NAME=\"TAB0\" VALUE=\"Demo\">\r\n</APPLET>\r\n");
+  ui.answers.push_back(Answer::Ok);
+  commander.demo();
+  EXPECT_EQ(ui.messages.at(0).text,
+            "The Commander will now import a demonstration file of the Quillon(Tab&Tree) applet style.\n\n" + demo);
+  EXPECT_EQ(ui.messages.at(1).text,
+            "Demonstration successfully imported.\nTo preview, simply click the \"Preview\" button.");
+  EXPECT_TRUE(commander.menu().Document.DemoLoaded);
+  commander.preview();
+  EXPECT_EQ(browser.opened.back(), "file://" + program + "files/~demo.htm");
+}
+
+TEST_F(CommanderTest, MissingDemoAndBrowserFailuresAreReported) {
+  commander.demo();
+  EXPECT_EQ(ui.messageTexts(),
+            std::vector<std::string>{"An error occured while trying to open " + program + "files/OrvelLeft.htm"});
+  ui.messages.clear();
+  browser.fail = true;
+  commander.help(HelpPage::Commander);
+  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Couldn't launch default browser"});
+}
+
+TEST_F(CommanderTest, ClosingOffersToSaveAndRemovesThePreview) {
+  newMenu(akTab);
+  commander.preview();
+  ASSERT_TRUE(fs::exists(site("~preview.htm")));
+  fs::remove(site("index.htm"));
+  ui.answers.push_back(Answer::Yes);
+  commander.close();
+  EXPECT_EQ(ui.messages.at(0).text, "Do you want to save your work");
+  EXPECT_TRUE(fs::exists(site("index.htm")));
+  EXPECT_FALSE(fs::exists(site("~preview.htm")));
+  EXPECT_FALSE(commander.state().menuOpen);
+
+  ui.messages.clear();
+  commander.close();
+  EXPECT_TRUE(ui.messages.empty()) << "no menu, no question";
+}
+
+TEST_F(CommanderTest, RecentEntriesOpenTheirPageOrSayItIsGone) {
+  newMenu(akTab);
+  commander.menu().tab(0).Caption = "Changed";
+  userSettings.write("", "File2", site("gone.htm"));
+  commander.fileMenuOpened();
+  commander.openRecent(1);
+  EXPECT_EQ(commander.menu().tab(0).Caption, "New Tab");
+  commander.menu().tab(0).Caption = "Kept";
+  commander.openRecent(2);
+  EXPECT_EQ(ui.messageTexts().back(), "Could not loacte file.");
+  EXPECT_EQ(commander.menu().tab(0).Caption, "Kept");
+}
+
+TEST_F(CommanderTest, OpenReadsThePageChosenFromTheLastSaveFolder) {
+  programSettings.write("History", "LastSaveDir", site(""));
+  writeFile(site("other.htm"), "<p>no menu here</p>");
+  ui.pickedFiles.push_back(site("other.htm"));
+  commander.open();
+  EXPECT_EQ(ui.fileDialogs.at(0).initialDir, site(""));
+  EXPECT_EQ(ui.fileDialogs.at(0).filter, "Html Files|*.html;*.htm");
+  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"No Quillon [Applets] found"});
+  EXPECT_FALSE(commander.state().menuOpen);
+}
+
+TEST_F(CommanderTest, SaveFirstQuestionsBeforeOtherWindows) {
+  newMenu(akTab);
+  fs::remove(site("index.htm"));
+  ui.answers.push_back(Answer::Yes);
+  commander.deploy(1);
+  EXPECT_EQ(ui.messages.at(0).text, "You have to save your work before you can deploy it.\n\nDo you want to save now?");
+  EXPECT_TRUE(fs::exists(site("index.htm")));
+  EXPECT_EQ(windows.shown.back(), "deploy 1");
+
+  commander.generateTreeView();
+  EXPECT_EQ(ui.messages.back().text,
+            "You have to save your work before you can generate the \"JavaScript Tree View\".\n\nDo you want to save now?");
+  EXPECT_EQ(windows.shown.back(), "generator 0");
+  const std::size_t questions = ui.messages.size();
+  commander.generateSiteMap();
+  EXPECT_EQ(ui.messages.size(), questions) << "no question for the site map";
+  EXPECT_EQ(windows.shown.back(), "generator 2");
+}
+
+TEST_F(CommanderTest, SaveAsOffersTheReportAndUploadShowsIt) {
+  newMenu(akTab);
+  ui.pickedFiles.push_back(site("copy.htm"));
+  ui.answers.push_back(Answer::Yes);
+  commander.saveAs();
+  EXPECT_EQ(commander.menu().Document.PagePath, site("copy.htm"));
+  EXPECT_EQ(windows.shown.back(), "report " + site("copy_UPLOADREPORT.TXT"));
+  EXPECT_FALSE(commander.menu().Document.AskSaveLocation);
+}
+
+TEST_F(CommanderTest, ACommandStartedWhileAnotherRunsIsRefused) {
+  newMenu(akTab);
+  // The Windows port runs while the generate command is still going.
+  struct Reentering : ScriptedWindows {
+    Commander* commander = nullptr;
+    void showGenerator(std::optional<int>) override { commander->about(); commander->generateSiteMap(); }
+  };
+  Reentering reentering;
+  Commander second{{ui, clipboardPort, browser, reentering, programSettings, userSettings, program}};
+  reentering.commander = &second;
+  second.generateDropDown();
+  EXPECT_EQ(reentering.shown, std::vector<std::string>{"about"});
+}
+
+TEST(ShortenPath, LeadingFoldersGiveWayToDots) {
+  // One pixel per character.
+  const TextWidth width = [](const std::string& text) { return static_cast<int>(text.size()); };
+  EXPECT_EQ(shortenPath("C:\\a.htm", width), "C:\\a.htm");
+  const std::string path = "C:\\alpha\\beta\\gamma\\page.htm";  // 28 characters
+  EXPECT_EQ(shortenPath(path, width, 28), path);
+  EXPECT_EQ(shortenPath(path, width, 27), "C:\\...\\beta\\gamma\\page.htm");
+  EXPECT_EQ(shortenPath(path, width, 25), "C:\\...\\gamma\\page.htm");
+  EXPECT_EQ(shortenPath(path, width, 20), "C:\\...\\page.htm");
+  EXPECT_EQ(shortenPath(path, width, 14), "...\\page.htm");
+  EXPECT_EQ(shortenPath(path, width, 11), "page.htm");
+  EXPECT_EQ(shortenPath("/home/me/site/index.htm", width, 20), "/.../site/index.htm");
+  EXPECT_EQ(recentEntryCaption(1, "/a.htm", width), "&1 /a.htm");
+}
+
+}  // namespace
+}  // namespace quillon
