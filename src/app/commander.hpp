@@ -43,6 +43,9 @@ class Commander {
   MenuModel& menu() { return menu_; }
   const MenuModel& menu() const { return menu_; }
   const WindowState& state() const { return state_; }
+  // The editing operations of the model and the style rules take these directly.
+  UserInterface& ui() { return ports_.ui; }
+  const std::string& programFolder() const { return ports_.programFolder; }
 
   // The file commands.
   void newMenu();
