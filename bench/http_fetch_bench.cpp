@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -19,8 +20,6 @@
 
 namespace {
 
-using asio::awaitable;
-using asio::use_awaitable;
 using asio::ip::tcp;
 
 constexpr int kPages = 2000;
@@ -46,7 +45,7 @@ std::string answerTo(const std::string& request) {
 class PageServer {
  public:
   PageServer() : acceptor_(context_, tcp::endpoint(asio::ip::make_address("127.0.0.1"), 0)) {
-    asio::co_spawn(context_, acceptLoop(), asio::detached);
+    acceptNext();
     thread_ = std::thread([this] { context_.run(); });
   }
   ~PageServer() {
@@ -57,26 +56,46 @@ class PageServer {
   void wait() { thread_.join(); }
 
  private:
-  awaitable<void> acceptLoop() {
-    for (;;) {
-      tcp::socket socket = co_await acceptor_.async_accept(use_awaitable);
-      asio::co_spawn(context_, serve(std::move(socket)), asio::detached);
-    }
+  void acceptNext() {
+    acceptor_.async_accept([this](const std::error_code& error, tcp::socket socket) {
+      if (error) return;
+      std::make_shared<Exchange>(std::move(socket))->start();
+      acceptNext();
+    });
   }
 
-  static awaitable<void> serve(tcp::socket socket) {
-    try {
-      std::string request;
-      co_await asio::async_read_until(socket, asio::dynamic_buffer(request), "\r\n\r\n", use_awaitable);
-      const std::string answer = answerTo(request);
-      co_await asio::async_write(socket, asio::buffer(answer), use_awaitable);
-      socket.shutdown(tcp::socket::shutdown_send);
-      // Wait for the client to close, so that the answer is never cut by a reset.
-      char drain[256];
-      for (;;) co_await socket.async_read_some(asio::buffer(drain), use_awaitable);
-    } catch (const std::system_error&) {
+  // One request and its answer; the server then waits for the client to close,
+  // so that the answer is never cut by a reset.
+  struct Exchange : std::enable_shared_from_this<Exchange> {
+    explicit Exchange(tcp::socket socket) : socket(std::move(socket)) {}
+    tcp::socket socket;
+    std::string request;
+    std::string answer;
+    char drain[256];
+
+    void start() {
+      asio::async_read_until(socket, asio::dynamic_buffer(request), "\r\n\r\n",
+                             [self = shared_from_this()](const std::error_code& error, std::size_t) {
+                               if (!error) self->answerRequest();
+                             });
     }
-  }
+    void answerRequest() {
+      answer = answerTo(request);
+      asio::async_write(socket, asio::buffer(answer),
+                        [self = shared_from_this()](const std::error_code& error, std::size_t) {
+                          if (error) return;
+                          std::error_code ignored;
+                          self->socket.shutdown(tcp::socket::shutdown_send, ignored);
+                          self->waitForClose();
+                        });
+    }
+    void waitForClose() {
+      socket.async_read_some(asio::buffer(drain),
+                             [self = shared_from_this()](const std::error_code& error, std::size_t) {
+                               if (!error) self->waitForClose();
+                             });
+    }
+  };
 
   asio::io_context context_{1};
   tcp::acceptor acceptor_;

@@ -1,14 +1,14 @@
 #include "scripted_http_server.hpp"
 
+#include <array>
 #include <asio.hpp>
+#include <memory>
 #include <mutex>
 #include <thread>
 
 namespace quillon::net::testing {
 namespace {
 
-using asio::awaitable;
-using asio::use_awaitable;
 using asio::ip::tcp;
 
 const tcp::endpoint kLoopback(asio::ip::make_address("127.0.0.1"), 0);
@@ -47,71 +47,103 @@ struct ScriptedHttpServer::Impl {
     return bytes;
   }
 
-  awaitable<void> acceptLoop() {
-    for (std::size_t index = 0;; ++index) {
-      tcp::socket socket = co_await acceptor.async_accept(use_awaitable);
+  void acceptNext(std::size_t index) {
+    acceptor.async_accept([this, index](const std::error_code& error, tcp::socket socket) {
+      if (error) return;
+      record(index, "");
       const ConnectionScript* steps = index < script.connections.size() ? &script.connections[index]
                                       : script.everyFurtherConnection   ? &*script.everyFurtherConnection
                                                                         : nullptr;
-      record(index, "");
-      if (steps == nullptr) continue;
-      asio::co_spawn(context, serve(std::move(socket), *steps, index), asio::detached);
-    }
+      if (steps != nullptr) std::make_shared<Connection>(*this, std::move(socket), *steps, index)->next();
+      acceptNext(index + 1);
+    });
   }
 
-  awaitable<void> serve(tcp::socket socket, const ConnectionScript& steps, std::size_t index) {
-    try {
-      for (const ServerStep& step : steps) {
-        switch (step.kind) {
-          case ServerStep::Kind::ReadRequest: {
-            std::string data;
-            const std::size_t headLength =
-                co_await asio::async_read_until(socket, asio::dynamic_buffer(data), "\r\n\r\n", use_awaitable);
-            const std::size_t total = headLength + contentLength(data.substr(0, headLength));
-            if (data.size() < total) {
-              co_await asio::async_read(socket, asio::dynamic_buffer(data), asio::transfer_exactly(total - data.size()),
-                                        use_awaitable);
-            }
-            record(index, data);
-            break;
-          }
-          case ServerStep::Kind::ReadAll:
-          case ServerStep::Kind::Hold: {
-            std::array<char, 4096> block;
-            for (;;) {
-              const std::size_t count = co_await socket.async_read_some(asio::buffer(block), use_awaitable);
-              if (step.kind == ServerStep::Kind::ReadAll) record(index, std::string(block.data(), count));
-            }
-          }
-          case ServerStep::Kind::Send: {
-            const std::string bytes = withOwnPort(step.bytes);
-            co_await asio::async_write(socket, asio::buffer(bytes), use_awaitable);
-            break;
-          }
-          case ServerStep::Kind::Pause: {
-            asio::steady_timer timer(context, step.pause);
-            co_await timer.async_wait(use_awaitable);
-            break;
-          }
-          case ServerStep::Kind::Reset:
-            socket.set_option(asio::socket_base::linger(true, 0));
-            socket.close();
-            co_return;
-          case ServerStep::Kind::Close:
-            socket.shutdown(tcp::socket::shutdown_send);
-            socket.close();
-            co_return;
-        }
-      }
-      socket.shutdown(tcp::socket::shutdown_send);
-    } catch (const std::system_error&) {
-      // The client went away: this connection is over.
+  // One accepted connection working through its steps, each started when the one before is done.
+  struct Connection : std::enable_shared_from_this<Connection> {
+    Connection(Impl& server, tcp::socket socket, const ConnectionScript& steps, std::size_t index)
+        : server(server), socket(std::move(socket)), steps(steps), index(index), timer(server.context) {}
+
+    Impl& server;
+    tcp::socket socket;
+    const ConnectionScript& steps;
+    std::size_t index;
+    std::size_t step = 0;
+    std::string data;
+    std::array<char, 4096> block;
+    asio::steady_timer timer;
+
+    // Runs the next step once the previous one succeeded; the client going away ends the connection.
+    auto then(void (Connection::*continuation)()) {
+      return [self = shared_from_this(), continuation](const std::error_code& error, auto&&...) {
+        if (!error) ((*self).*continuation)();
+      };
     }
-  }
+
+    void next() {
+      std::error_code ignored;
+      if (step == steps.size()) {
+        socket.shutdown(tcp::socket::shutdown_send, ignored);
+        return;
+      }
+      const ServerStep& current = steps[step++];
+      switch (current.kind) {
+        case ServerStep::Kind::ReadRequest:
+          asio::async_read_until(socket, asio::dynamic_buffer(data), "\r\n\r\n", then(&Connection::readBody));
+          break;
+        case ServerStep::Kind::ReadAll:
+        case ServerStep::Kind::Hold: readUntilClosed(current.kind == ServerStep::Kind::ReadAll); break;
+        case ServerStep::Kind::Send: {
+          auto bytes = std::make_shared<std::string>(server.withOwnPort(current.bytes));
+          asio::async_write(socket, asio::buffer(*bytes),
+                            [self = shared_from_this(), bytes](const std::error_code& error, std::size_t) {
+                              if (!error) self->next();
+                            });
+          break;
+        }
+        case ServerStep::Kind::Pause:
+          timer.expires_after(current.pause);
+          timer.async_wait(then(&Connection::next));
+          break;
+        case ServerStep::Kind::Reset:
+          socket.set_option(asio::socket_base::linger(true, 0), ignored);
+          socket.close(ignored);
+          break;
+        case ServerStep::Kind::Close:
+          socket.shutdown(tcp::socket::shutdown_send, ignored);
+          socket.close(ignored);
+          break;
+      }
+    }
+
+    // The request head is in; a body as long as its Content-Length follows it.
+    void readBody() {
+      const std::size_t headLength = data.find("\r\n\r\n") + 4;
+      const std::size_t total = headLength + contentLength(data.substr(0, headLength));
+      if (data.size() >= total) return requestRead();
+      asio::async_read(socket, asio::dynamic_buffer(data), asio::transfer_exactly(total - data.size()),
+                       then(&Connection::requestRead));
+    }
+
+    void requestRead() {
+      server.record(index, data);
+      data.clear();
+      next();
+    }
+
+    void readUntilClosed(bool keep) {
+      socket.async_read_some(asio::buffer(block),
+                             [self = shared_from_this(), keep](const std::error_code& error, std::size_t count) {
+                               if (error) return;
+                               if (keep) self->server.record(self->index, std::string(self->block.data(), count));
+                               self->readUntilClosed(keep);
+                             });
+    }
+  };
 };
 
 ScriptedHttpServer::ScriptedHttpServer(ServerScript script) : impl_(std::make_unique<Impl>(std::move(script))) {
-  asio::co_spawn(impl_->context, impl_->acceptLoop(), asio::detached);
+  impl_->acceptNext(0);
   impl_->thread = std::thread([impl = impl_.get()] { impl->context.run(); });
 }
 
