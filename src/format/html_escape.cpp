@@ -1,6 +1,7 @@
 #include "format/html_escape.hpp"
 
 #include <optional>
+#include <string_view>
 
 namespace quillon {
 
@@ -67,11 +68,14 @@ std::string decodeCharacterReferences(const std::string& text) {
   decoded.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
-    const std::size_t semicolon = text[i] == '&' ? text.find(';', i + 1) : std::string::npos;
-    if (semicolon == std::string::npos || semicolon - i > 12) {
+    // A reference ends within 12 characters; looking further for its ";" would
+    // make a value full of "&" quadratic.
+    const std::size_t reach = text[i] == '&' ? std::string_view(text).substr(i + 1, 12).find(';') : std::string::npos;
+    if (reach == std::string::npos) {
       decoded += text[i++];
       continue;
     }
+    const std::size_t semicolon = i + 1 + reach;
     const std::string body = text.substr(i + 1, semicolon - i - 1);
     if (body == "amp") decoded += '&';
     else if (body == "quot") decoded += '"';

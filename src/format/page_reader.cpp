@@ -53,6 +53,17 @@ long long numberedName(const std::string& name, const std::string& prefix, const
   return std::stoll(digits);
 }
 
+// "T3I12" gives 3, the tab of a Tab&Tree node entry; anything else gives -1.
+// The tab number stands as the writer writes it: "T01I0" belongs to no tab.
+long long entryTab(const std::string& name) {
+  if (name.empty() || (name[0] != 'T' && name[0] != 't')) return -1;
+  const std::size_t digitsEnd = name.find_first_not_of("0123456789", 1);
+  if (digitsEnd == std::string::npos || digitsEnd == 1 || digitsEnd > 10) return -1;
+  if (name[1] == '0' && digitsEnd > 2) return -1;
+  if (numberedName(name.substr(digitsEnd), "I") < 0) return -1;
+  return std::stoll(name.substr(1, digitsEnd - 1));
+}
+
 // The kinds by their class names; pages written by hand may differ in case or drop ".class".
 std::optional<TAppletKind> kindFromCode(std::string code) {
   code = lowerAscii(removeSuffix(code, ".class"));
@@ -319,7 +330,21 @@ class PageReader {
     }
   }
 
+  // Sorts the node entries and content file names by tab in one walk over the
+  // parameters; a walk per tab would make pages of many tabs quadratic.
+  void gatherTabParams() {
+    const bool tabTree = settings_.Kind == akTabTree;
+    for (const Param& param : params_) {
+      const long long entry = tabTree ? entryTab(param.name) : (numberedName(param.name, "I") >= 0 ? 0 : -1);
+      if (entry >= 0) tabParams_[entry].entries.push_back(param.value);
+      const long long content =
+          tabTree ? numberedName(param.name, "TAB", "_CONTENT") : (equalsNoCase(param.name, "CONTENT") ? 0 : -1);
+      if (content >= 0) tabParams_[content].contentName = param.value;
+    }
+  }
+
   void readTabs() {
+    gatherTabParams();
     if (settings_.Kind == akTree) {
       readDefaultImages();
       menu_.AddTab("Blank");
@@ -356,15 +381,9 @@ class PageReader {
 
   // The node entries of a tab from the page, or the lines of its content file.
   bool nodeEntries(int tabIndex, std::vector<std::string>& entries) {
-    const bool tabTree = settings_.Kind == akTabTree;
-    const std::string entryPrefix = tabTree ? "T" + std::to_string(tabIndex) + "I" : "I";
-    std::string contentName;
-    for (const Param& param : params_) {
-      if (numberedName(param.name, entryPrefix) >= 0) entries.push_back(param.value);
-      const bool content = tabTree ? numberedName(param.name, "TAB", "_CONTENT") == tabIndex
-                                   : equalsNoCase(param.name, "CONTENT");
-      if (content) contentName = param.value;
-    }
+    TabParams& gathered = tabParams_[tabIndex];
+    entries = std::move(gathered.entries);
+    const std::string contentName = gathered.contentName;
     if (contentName.empty()) return true;
 
     const std::string folder = pageFolder_ + settings_.Codebase;
@@ -409,6 +428,11 @@ class PageReader {
   FileResolver files_;
   std::string pageFolder_;
   std::vector<Param> params_;
+  struct TabParams {
+    std::vector<std::string> entries;  // parameter values, in page order
+    std::string contentName;           // the last one named
+  };
+  std::map<long long, TabParams> tabParams_;
 };
 
 }  // namespace

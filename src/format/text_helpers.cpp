@@ -179,8 +179,11 @@ std::string getTagValue(const std::string& tag, const std::string& name) {
 std::vector<TagSpan> tagSpans(const std::string& html) {
   std::vector<TagSpan> spans;
   std::size_t from = 0;
+  std::size_t open = npos;
   for (;;) {
-    const std::size_t open = html.find('<', from);
+    // After a stray ">" the "<" found last is still the next one; looking for it
+    // again from every stray ">" would make a page full of them quadratic.
+    if (open == npos || open < from) open = html.find('<', from);
     if (open == npos) break;
     const std::string marker = html.compare(open + 1, 2, "!-") == 0 ? "-->" : ">";
     // Searched from the remaining text's start: a stray ">" before the "<" yields an empty item,
