@@ -5,6 +5,18 @@
 
 namespace quillon {
 
+TreeNode::~TreeNode() {
+  // Taken down from an explicit list: destroying a deep chain of nodes
+  // recursively would exhaust the call stack.
+  std::vector<std::unique_ptr<TreeNode>> pending = std::move(children_);
+  while (!pending.empty()) {
+    std::unique_ptr<TreeNode> node = std::move(pending.back());
+    pending.pop_back();
+    for (auto& child : node->children_) pending.push_back(std::move(child));
+    node->children_.clear();
+  }
+}
+
 int TreeNode::level() const {
   int depth = -1;
   for (const TreeNode* node = parent_; node != nullptr; node = node->parent_) ++depth;

@@ -19,6 +19,7 @@ class TreeNode {
   TreeNode(std::string text, TAppletNode data) : Text(std::move(text)), Data(std::move(data)) {}
   TreeNode(const TreeNode&) = delete;
   TreeNode& operator=(const TreeNode&) = delete;
+  ~TreeNode();
 
   TreeNode* parent() const { return parent_; }
   const std::vector<std::unique_ptr<TreeNode>>& children() const { return children_; }
