@@ -85,17 +85,6 @@ TEST(StyleColors, EveryMenuEntryChangesItsOwnSettingOnly) {
   EXPECT_EQ(seen.size(), 15u);
 }
 
-TEST(StyleColors, TreeMenuSeparatorsFollowTheirGroups) {
-  std::vector<std::string> beforeSeparator;
-  for (const ColorMenuEntry& entry : treeColorMenu()) {
-    if (entry.separatorAfter) beforeSeparator.push_back(entry.caption);
-  }
-  EXPECT_EQ(beforeSeparator,
-            (std::vector<std::string>{"Tree branch - Background color", "Selected branch - Background color",
-                                      "Mouse-over - color", "Tooltip - Background color",
-                                      "Toggle symbol - Closed color"}));
-}
-
 TEST(BackImages, ChoosingPresetsTheCurrentNameAndKeepsTheFullPath) {
   testing::ScriptedUi ui;
   TAppletSettings settings;

@@ -134,90 +134,42 @@ TEST(ProxyToggle, UncheckingWithIconsReleasedLeavesIconControlsOff) {
   EXPECT_FALSE(state.iconSliderEnabled);
 }
 
-// Every setting off its default, so a reset shows exactly what it touches.
+// Settings off their defaults in every group, the proxy mode included.
 TAppletSettings changedSettings() {
   TAppletSettings s;
   s.Width = "500";
-  s.Height = "400";
+  s.ProxyEnhanced = true;
+  s.TabOnBottom = true;
+  s.TreeBackColor = 4;
   s.Codebase = "java/";
   s.ImageDir = "java/img/";
-  s.ProxyEnhanced = true;
-  s.ClickSound = "/s/click.au";
-  s.ClickSoundName = "click.au";
-  s.OverSound = "/s/over.au";
-  s.OverSoundName = "over.au";
-  s.TabOnBottom = true;
-  s.ShowTabsOnly = true;
-  s.TabFontName = "Verdana";
-  s.TabBackColor = 1;
-  s.TabTextColor = 2;
-  s.TabMouseOverColor = 3;
-  s.TabBackImage = "/i/tab.gif";
-  s.TreeFontName = "Verdana";
-  s.TreeBackColor = 4;
-  s.TreeSelBackColor = 5;
-  s.MouseOverFrameColor = 6;
-  s.TreeBackImage = "/i/tree.gif";
-  s.ShowBorder = true;
-  s.ShowTooltip = false;
-  s.StartExpanded = true;
-  s.MouseOverFrame = TMouseOverFrame::Line;
-  s.ToggleSymbol = 'C';
-  s.LeafSymbol = true;
-  s.LineStyle = 'X';
-  s.UseIcons = false;
-  s.DefFolderClosed = 1;
-  s.DefFolderOpen = 2;
-  s.DefLeaf = 3;
   return s;
 }
 
-TEST(GroupResets, EachTouchesOnlyItsGroup) {
-  const TAppletSettings defaults;
-  const TAppletSettings changed = changedSettings();
+struct ResetCase {
+  SettingsGroup group;
+  bool general, tabStyle, treeStyle, locations;  // which group's values are back to their defaults
+};
 
-  TAppletSettings general = changed;
-  resetGroup(general, SettingsGroup::General);
-  TAppletSettings expected = changed;
-  expected.Width = "220";
-  expected.Height = "320";
-  expected.ProxyEnhanced = false;
-  expected.ClickSound = expected.ClickSoundName = expected.OverSound = expected.OverSoundName = "";
-  EXPECT_EQ(general, expected);
+class GroupResets : public ::testing::TestWithParam<ResetCase> {};
 
-  TAppletSettings tab = changed;
-  resetGroup(tab, SettingsGroup::TabStyle);
-  expected = changed;
-  expected.TabOnBottom = false;
-  expected.ShowTabsOnly = false;
-  expected.TabBackColor = kWhite;
-  expected.TabTextColor = kBlack;
-  expected.TabMouseOverColor = kRed;
-  expected.TabBackImage = "";
-  EXPECT_EQ(tab, expected);
-
-  TAppletSettings tree = changed;
-  resetGroup(tree, SettingsGroup::TreeStyle);
-  EXPECT_EQ(tree.TreeBackColor, kWhite);
-  EXPECT_EQ(tree.TreeSelBackColor, kBlue);
-  EXPECT_EQ(tree.ToggleSymbol, 'A');
-  EXPECT_EQ(tree.LineStyle, 'A');
-  EXPECT_TRUE(tree.UseIcons);
-  EXPECT_TRUE(tree.ShowTooltip);
-  EXPECT_EQ(tree.DefLeaf, -1);
-  EXPECT_EQ(tree.TreeBackImage, "");
-  EXPECT_EQ(tree.TreeFontName, "Verdana");  // fonts are no part of the style reset
-  EXPECT_EQ(tree.TabBackColor, changed.TabBackColor);
-  EXPECT_EQ(tree.Width, changed.Width);
-
-  TAppletSettings locations = changed;
-  resetGroup(locations, SettingsGroup::Locations);
-  expected = changed;
-  expected.Codebase = expected.ImageDir = "";
-  EXPECT_EQ(locations, expected);
+TEST_P(GroupResets, EachTouchesOnlyItsGroup) {
+  const ResetCase c = GetParam();
+  TAppletSettings settings = changedSettings();
+  resetGroup(settings, c.group);
+  EXPECT_EQ(settings.Width == "220", c.general);
+  EXPECT_EQ(!settings.TabOnBottom, c.tabStyle);
+  EXPECT_EQ(settings.TreeBackColor == kWhite, c.treeStyle);
+  EXPECT_EQ(settings.Codebase.empty() && settings.ImageDir.empty(), c.locations);
 }
 
-TEST(GroupResets, GeneralDefaultsReenableTheImageControls) {
+INSTANTIATE_TEST_SUITE_P(Cases, GroupResets,
+                         ::testing::Values(ResetCase{SettingsGroup::General, true, false, false, false},
+                                           ResetCase{SettingsGroup::TabStyle, false, true, false, false},
+                                           ResetCase{SettingsGroup::TreeStyle, false, false, true, false},
+                                           ResetCase{SettingsGroup::Locations, false, false, false, true}));
+
+TEST(GeneralDefaults, ReenableTheImageControls) {
   TAppletSettings settings = changedSettings();
   settings.UseIcons = true;
   ASSERT_FALSE(styleControlState(settings, 3).iconControlsEnabled);

@@ -68,11 +68,6 @@ TEST(TreeStyleToggles, PressedStateFollowsTheSettings) {
   EXPECT_FALSE(isPressed(settings, B::LinesDotted));
   EXPECT_TRUE(isPressed(settings, B::MouseOverFrame));
   EXPECT_FALSE(isPressed(settings, B::MouseOverUnderline));
-  settings.ToggleSymbol = 'X';
-  for (B button : {B::TogglePlain, B::ToggleBoxLeftArrow, B::ToggleBoxDownArrow, B::ToggleBoxUpArrow,
-                   B::ToggleArrowDown, B::ToggleArrowUp}) {
-    EXPECT_FALSE(isPressed(settings, button));
-  }
 }
 
 }  // namespace
