@@ -1,0 +1,46 @@
+#include "generators/generation.hpp"
+
+#include "format/text_helpers.hpp"
+
+namespace quillon {
+
+std::string projectFolder(const MenuModel& menu) { return extractFilePath(menu.Document.PagePath); }
+
+std::string outputName(const std::string& name, bool preview) { return preview ? "~" + name : name; }
+
+std::optional<PageLines> GeneratedFiles::readTemplate(const std::string& programFolder, const std::string& name) {
+  const std::string path = resourcePath(programFolder, name);
+  std::optional<PageLines> lines = readPageLines(path);
+  if (!lines && result_.failure.empty()) result_.failure = "The template " + path + " could not be read.";
+  return lines;
+}
+
+void GeneratedFiles::templateUnfit(const std::string& programFolder, const std::string& name) {
+  if (result_.failure.empty()) {
+    result_.failure = "The template " + resourcePath(programFolder, name) + " lacks the lines it needs.";
+  }
+}
+
+bool GeneratedFiles::writePage(const std::string& name, const PageLines& lines) {
+  if (folder_.empty()) {
+    // A menu never saved has no folder to write beside.
+    if (result_.failure.empty()) result_.failure = "The menu page has not been saved yet.";
+    return false;
+  }
+  const std::string path = folder_ + name;
+  if (!writePageLines(path, lines)) {
+    if (result_.failure.empty()) result_.failure = "The page " + path + " could not be written.";
+    return false;
+  }
+  if (result_.pagePath.empty()) result_.pagePath = path;
+  result_.files.push_back(path);
+  return true;
+}
+
+void GeneratedFiles::copyResource(const std::string& programFolder, const std::string& name,
+                                  const std::string& asName) {
+  const std::string path = folder_ + asName;
+  if (copyOver(resourcePath(programFolder, name), path)) result_.files.push_back(path);
+}
+
+}  // namespace quillon

@@ -1,0 +1,58 @@
+#pragma once
+// What every generator of the generator and deploy windows shares: the menu
+// and the ports it works with, and what it reports back.
+#include <string>
+#include <vector>
+
+#include "generators/page_style.hpp"
+#include "generators/template_page.hpp"
+#include "model/menu_model.hpp"
+#include "ports/user_interface.hpp"
+
+namespace quillon {
+
+struct GeneratorContext {
+  const MenuModel& menu;
+  UserInterface& ui;
+  // The fonts, colours and picture of generated pages, kept by the main window.
+  PageStyle& style;
+  // The program folder with a trailing "/", holding resource/.
+  std::string programFolder;
+};
+
+struct GenerationResult {
+  std::string pagePath;            // the page to show; empty when it was not written
+  std::vector<std::string> files;  // every file written or copied, in order
+  std::string failure;             // why the page was not written
+  bool written() const { return !pagePath.empty(); }
+};
+
+// The folder of the menu's page, with a trailing "/"; empty while the page has no path.
+std::string projectFolder(const MenuModel& menu);
+
+// The name a generator writes: "~" in front when previewing.
+std::string outputName(const std::string& name, bool preview);
+
+// Collects the files of one run and the first failure that stops it.
+class GeneratedFiles {
+ public:
+  explicit GeneratedFiles(std::string folder) : folder_(std::move(folder)) {}
+
+  const std::string& folder() const { return folder_; }
+  // The lines of a template; nothing, with the failure noted, when it cannot be read.
+  std::optional<PageLines> readTemplate(const std::string& programFolder, const std::string& name);
+  // Marks a template that lacks the lines the generator needs.
+  void templateUnfit(const std::string& programFolder, const std::string& name);
+  // Writes a page into the folder; the first page written is the one to show.
+  bool writePage(const std::string& name, const PageLines& lines);
+  // Copies a resource file into the folder; a failed copy stops nothing.
+  void copyResource(const std::string& programFolder, const std::string& name, const std::string& asName);
+
+  GenerationResult result() const { return result_; }
+
+ private:
+  std::string folder_;
+  GenerationResult result_;
+};
+
+}  // namespace quillon

@@ -1,0 +1,42 @@
+#pragma once
+// The menu read as the generators see it: one structured record per tab or
+// node, in menu order, so no caption, link or status text can shift another.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/menu_model.hpp"
+
+namespace quillon {
+
+struct MenuEntry {
+  std::string caption;     // node text or tab caption
+  std::string url;         // "none" read as empty; relative to the page
+  std::string target;      // "none" read as empty
+  std::string statusText;
+  int tabIndex = 0;        // 0-based tab the entry belongs to; 0 in a Tree menu
+  int level = 0;           // depth below the tab; 0 for tabs and top-level nodes
+  bool isTab = false;
+};
+
+// A link stated relative to the class folder (the applet resolves links
+// against its code base), stated relative to the page instead.
+std::string relativeToCodebase(const std::string& codebase, const std::string& url);
+
+// The first link of an entry as a generated page needs it.
+std::string entryUrl(const std::string& url1, const TAppletSettings& settings);
+// The first target of an entry; "none" in any letter case is empty.
+std::string entryTarget(const std::string& target1);
+
+struct EntryReading {
+  // Tab&Tree menus: a record for each tab before its nodes, which then sit one level deeper.
+  bool tabRecords = false;
+  // Called once per entry so the window stays painted.
+  std::function<void()> onEntry;
+};
+
+// Tab menus give one record per tab; Tree menus one per node of the tree;
+// Tab&Tree menus one per node of each tab, tabs in order.
+std::vector<MenuEntry> readMenuEntries(const MenuModel& menu, const EntryReading& reading);
+
+}  // namespace quillon

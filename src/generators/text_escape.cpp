@@ -1,0 +1,75 @@
+#include "generators/text_escape.hpp"
+
+namespace quillon {
+
+namespace {
+
+// "/script" in any letter case at the position.
+bool startsScriptEndTag(const std::string& text, std::size_t at) {
+  static const std::string sought = "/script";
+  if (text.size() - at < sought.size()) return false;
+  for (std::size_t k = 0; k < sought.size(); ++k) {
+    char c = text[at + k];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != sought[k]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string replaceQuotes(const std::string& text) {
+  std::string result = text;
+  for (char& c : result) {
+    if (c == '\'') c = '`';
+  }
+  return result;
+}
+
+std::string escapeScriptString(const std::string& text, char quote) {
+  std::string result;
+  result.reserve(text.size() + 8);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\\' || c == quote) {
+      result += '\\';
+      result += c;
+    } else if (c == '\n') {
+      result += "\\n";
+    } else if (c == '\r') {
+      result += "\\r";
+    } else if (c == '<' && startsScriptEndTag(text, i + 1)) {
+      result += "<\\/";
+      ++i;
+    } else if (c == '<' && text.compare(i + 1, 3, "!--") == 0) {
+      result += "<\\!--";
+      i += 3;
+    } else {
+      result += c;
+    }
+  }
+  return result;
+}
+
+std::string escapeHtmlText(const std::string& text) {
+  std::string result;
+  result.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '&': result += "&amp;"; break;
+      case '<': result += "&lt;"; break;
+      case '>': result += "&gt;"; break;
+      default: result += c;
+    }
+  }
+  return result;
+}
+
+std::string upperAscii(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
+}  // namespace quillon

@@ -1,0 +1,22 @@
+#pragma once
+// Texts put into the generated pages, each escaped for the place it goes.
+#include <string>
+
+namespace quillon {
+
+// Every apostrophe becomes a back-quote: how captions and titles enter the
+// pages' script strings, so that they read the same in every browser.
+std::string replaceQuotes(const std::string& text);
+
+// The text as the body of a script string delimited by quote (' or "):
+// backslashes, the quote and line breaks are escaped, and "</script" and
+// "<!--" are broken up so the string can never end or confuse its script element.
+std::string escapeScriptString(const std::string& text, char quote);
+
+// Plain text as HTML content: & < > become character references.
+std::string escapeHtmlText(const std::string& text);
+
+// ASCII letters in upper case; other bytes (UTF-8 included) unchanged.
+std::string upperAscii(std::string text);
+
+}  // namespace quillon

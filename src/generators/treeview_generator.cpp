@@ -1,0 +1,171 @@
+#include "generators/treeview_generator.hpp"
+
+#include "format/html_escape.hpp"
+#include "format/site_layout.hpp"
+#include "format/text_helpers.hpp"
+#include "generators/menu_entries.hpp"
+#include "generators/text_escape.hpp"
+#include "generators/tree_node_lines.hpp"
+
+namespace quillon {
+
+namespace {
+
+std::string scriptText(const std::string& text) { return escapeScriptString(text, '\''); }
+
+// The three icons of the tree: the menu's default images when it uses icons,
+// otherwise the shipped ones.
+struct TreeIcons {
+  bool fromMenu = false;
+  std::string leaf;
+  std::string folderClosed;
+  std::string folderOpen;
+};
+
+TreeIcons treeIconsFor(const MenuModel& menu) {
+  const TAppletSettings& settings = menu.Settings;
+  const ImageList& images = menu.Images;
+  TreeIcons icons;
+  // Without all three pictures there is nothing to point every icon at.
+  if (!settings.UseIcons || settings.Kind == akTab || !images.isValidIndex(settings.DefLeaf) ||
+      !images.isValidIndex(settings.DefFolderClosed) || !images.isValidIndex(settings.DefFolderOpen)) {
+    return icons;
+  }
+  // The pictures lie in the image folder; the page's own folder needs no prefix.
+  const std::string& imageDir = settings.ImageDir.empty() ? settings.Codebase : settings.ImageDir;
+  std::string folder;
+  if (!isPageFolderSetting(imageDir)) {
+    folder = withForwardSlashes(imageDir);
+    if (folder.back() != '/') folder += '/';
+  }
+  auto file = [&](int index) { return folder + extractFileName(images.ImageFiles()[static_cast<std::size_t>(index)]); };
+  icons.fromMenu = true;
+  icons.leaf = file(settings.DefLeaf);
+  icons.folderClosed = file(settings.DefFolderClosed);
+  icons.folderOpen = file(settings.DefFolderOpen);
+  return icons;
+}
+
+std::string imageVariable(const std::string& name, const std::string& source) {
+  return "var " + name + " = '<IMG SRC=\"" + scriptText(escapeHtmlAttribute(source)) +
+         "\" WIDTH=16 HEIGHT=16 BORDER=0 ALT=\"';";
+}
+
+std::string headerLine(const PageStyleForm& form) {
+  if (form.useDefaultFonts) {
+    return "var HMTLHeader = '<TABLE WIDTH=\"100%\"><TR><TD NOWRAP ALIGN=\"LEFT\"><FONT FACE=\"ARIAL\" SIZE=\"2\">"
+           "<STRONG>'+Title+'</STRONG><br></FONT></TD></TR></TABLE>';";
+  }
+  // The title joins the script's own Title variable; only the font tags around it are escaped.
+  static const std::string slot = "\x01";
+  const std::string wrapped = fontWrap(slot, form.fontTitle);
+  const std::size_t at = wrapped.find(slot);
+  return "var HMTLHeader = '<TABLE WIDTH=\"100%\"><TR><TD NOWRAP ALIGN=\"LEFT\">" + scriptText(wrapped.substr(0, at)) +
+         "'+Title+'" + scriptText(wrapped.substr(at + slot.size())) + "</TD></TR></TABLE>';";
+}
+
+std::string nodeId(int tabIndex, std::size_t recordNumber, bool separated) {
+  // Past ten tabs "ID1" + "11" and "ID11" + "1" would meet.
+  return "ID" + std::to_string(tabIndex) + (separated ? "_" : "") + std::to_string(recordNumber);
+}
+
+}  // namespace
+
+std::string treeFramesetLine(const TreeViewOptions& options) {
+  return "<frameset " + std::string(options.showFrameLines ? "" : "framespacing=\"0\" frameborder=\"0\" border=\"0\"") +
+         "cols=\"" + escapeHtmlAttribute(options.leftFrameWidth) + "," + escapeHtmlAttribute(options.mainFrameWidth) +
+         "\">";
+}
+
+GenerationResult generateTreeView(const TreeViewOptions& options, GeneratorContext& context, bool preview) {
+  namespace at = tree_lines;
+  const MenuModel& menu = context.menu;
+  UserInterface& ui = context.ui;
+  const std::string title = replaceQuotes(options.title);
+  const std::string folderName = replaceQuotes(options.firstFolderName);
+  const std::string mouseOver = replaceQuotes(options.firstMouseOverTitle);
+
+  EntryReading reading;
+  reading.tabRecords = true;
+  reading.onEntry = [&ui] { ui.processEvents(); };
+  std::vector<MenuEntry> entries = readMenuEntries(menu, reading);
+
+  GeneratedFiles files(projectFolder(menu));
+  std::optional<PageLines> page = files.readTemplate(context.programFolder, "treex.htm");
+  std::optional<PageLines> frameset = files.readTemplate(context.programFolder, "tree.htm");
+  if (!page || !frameset) return files.result();
+  const std::optional<std::size_t> nodesMarker = findLine(*frameset, "//Nodes");
+  if (page->size() <= at::kPageRootName) {
+    files.templateUnfit(context.programFolder, "treex.htm");
+    return files.result();
+  }
+  if (frameset->size() <= at::kMainFrame || !nodesMarker) {
+    files.templateUnfit(context.programFolder, "tree.htm");
+    return files.result();
+  }
+  showPageStyle(context.style, false);
+  const PageStyleForm& form = context.style.form;
+  const bool plain = form.useDefaultFonts;
+  auto wrapped = [plain](const std::string& text, const PageFont& font) { return plain ? text : fontWrap(text, font); };
+
+  // The tree page.
+  (*page)[at::kPageBody] = menu.Document.BodyTag;
+  (*page)[at::kPageTitle] = wrapped(escapeHtmlText(title), form.fontTitle);
+  const std::string rootCaption = wrapped(escapeHtmlText(folderName), form.fontLevel1);
+  (*page)[at::kPageRootName] = rootCaption;
+
+  const TreeIcons icons = treeIconsFor(menu);
+  if (icons.fromMenu) {
+    (*page)[at::kPageRootIcon] = "<IMG SRC=\"" + escapeHtmlAttribute(icons.folderClosed) + "\"";
+    (*frameset)[at::kLeafImage] = imageVariable("imgLeaf", icons.leaf);
+    (*frameset)[at::kFolderClosedImage] = imageVariable("imgFolderC", icons.folderClosed);
+    (*frameset)[at::kFolderOpenImage] = imageVariable("imgFolderO", icons.folderOpen);
+  } else {
+    for (const char* image : {"Leaf.gif", "Folder95O.gif", "Folder95C.gif"}) {
+      files.copyResource(context.programFolder, image, image);
+    }
+  }
+
+  // The frameset page's settings for the tree script.
+  (*frameset)[at::kBaseTarget] =
+      "var HTMLBaseTarget = '<BASE TARGET=\"" + scriptText(escapeHtmlAttribute(options.mainFrameName)) + "\">';";
+  (*frameset)[at::kBody] = "var HTMLBody = '" + scriptText(menu.Document.BodyTag) + "';";
+  (*frameset)[at::kTitle] = "var Title = '" + scriptText(escapeHtmlText(title)) + "';";
+  (*frameset)[at::kHeader] = headerLine(form);
+  (*frameset)[at::kFrameset] = treeFramesetLine(options);
+  (*frameset)[at::kTreeFrame] = "  <frame src=\"" + escapeHtmlAttribute(extractFileName(options.treePage)) +
+                                "\" name=\"" + escapeHtmlAttribute(options.leftFrameName) + "\" " +
+                                (options.showScrollbar ? "" : "scrolling=\"no\" ") +
+                                "noresize marginwidth=\"0\" marginheight=\"0\" target=\"" +
+                                escapeHtmlAttribute(options.mainFrameName) + "\">";
+  (*frameset)[at::kMainFrame] = "  <frame src=\"" + escapeHtmlAttribute(options.mainPage) + "\" name=\"" +
+                                escapeHtmlAttribute(options.mainFrameName) + "\">";
+
+  // The nodes, below the "//Nodes" line.
+  const bool separated = menu.Settings.Kind == akTabTree && menu.tabCount() > 10;
+  std::vector<TreeScriptNode> nodes;
+  nodes.reserve(entries.size());
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    const MenuEntry& entry = entries[k];
+    const std::string caption = escapeHtmlText(replaceQuotes(entry.caption));
+    const PageFont& font = entry.level == 0 ? form.fontLevel2 : form.fontLevel3;
+    const bool tabOfTabMenu = menu.Settings.Kind == akTab;
+    // The tab records of a Tab&Tree menu count as tab 0 in their identifiers.
+    const int idTab = entry.isTab && !tabOfTabMenu ? 0 : entry.tabIndex;
+    nodes.push_back({nodeId(idTab, k, separated), scriptText(entry.url), scriptText(wrapped(caption, font)),
+                     tabOfTabMenu ? "" : scriptText(entry.statusText), entry.level});
+  }
+  const TreeScriptRoot root{scriptText(rootCaption), scriptText(mouseOver),
+                            menu.Settings.Kind == akTabTree && menu.tabCount() == 1};
+  const std::vector<std::string> nodeLines = treeNodeLines(nodes, root);
+  frameset->insert(frameset->begin() + static_cast<std::ptrdiff_t>(*nodesMarker + 1), nodeLines.begin(),
+                   nodeLines.end());
+
+  if (!files.writePage(outputName(options.framesetPage, preview), *frameset)) return files.result();
+  files.writePage(extractFileName(options.treePage), *page);
+  files.copyResource(context.programFolder, "main.htm", options.mainPage);
+  files.copyResource(context.programFolder, "Space.gif", "Space.gif");
+  return files.result();
+}
+
+}  // namespace quillon
