@@ -4,6 +4,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "format/html_escape.hpp"
@@ -90,59 +91,90 @@ class PageReader {
   bool readPage(const std::string& path) {
     menu_.Clear();
     menu_.Document.PagePath = path;
-    pageFolder_ = extractFilePath(path);
     settings_.TabFontName = settings_.TreeFontName = context_.defaultFontFace;
     settings_.TabFontSize = settings_.TreeFontSize = "12";
 
     std::string text;
-    if (!readWholeFile(path, text)) {
-      ui_.message(MessageKind::Error, "An error occured while trying to open " + path);
-      return false;
-    }
-    const std::vector<TagSpan> spans = tagSpans(text);
-    std::size_t appletIndex = spans.size();
-    ParsedTag applet;
-    for (std::size_t i = 0; i < spans.size(); ++i) {
-      if (spans[i].empty()) continue;
-      const std::string tag = tagText(text, spans[i]);
-      ParsedTag parsed = parseTag(tag);
-      if (parsed.element == "body") menu_.Document.BodyTag = tag;
-      if (parsed.element != "applet") continue;
-      const std::string code = parsed.attribute("code").value_or("");
-      if (startsWithNoCase(code, "TrellTab") || startsWithNoCase(code, "TrellTree")) {
-        appletIndex = i;
-        applet = std::move(parsed);
-        break;
-      }
-    }
-    if (appletIndex == spans.size()) {
-      ui_.message(MessageKind::Error, "No Quillon [Applets] found");
-      return false;
-    }
+    std::vector<TagSpan> spans;
+    std::optional<FoundApplet> applet = findApplet(path, text, spans);
+    if (!applet) return false;
+    if (applet->bodyTag) menu_.Document.BodyTag = *applet->bodyTag;
 
     resetSettings();
-    readAppletTag(applet);
-    std::size_t appletEnd = text.size();
-    for (std::size_t i = appletIndex + 1; i < spans.size(); ++i) {
-      if (spans[i].empty()) continue;
-      ParsedTag parsed = parseTag(tagText(text, spans[i]));
-      if (parsed.element == "/applet") {
-        appletEnd = spans[i].end;
-        break;
-      }
-      if (parsed.element != "param") continue;
-      Param param{parsed.attribute("name").value_or(""), decodeCharacterReferences(parsed.attribute("value").value_or(""))};
-      readSetting(param);
-      params_.push_back(std::move(param));
-    }
+    readAppletTag(applet->tag);
+    const std::size_t appletEnd = readParams(text, spans, applet->index);
     readTabs();
 
-    PageFrame frame = capturePageFrame(text, spans[appletIndex].begin, appletEnd);
+    PageFrame frame = capturePageFrame(text, spans[applet->index].begin, appletEnd);
     menu_.Document.HeaderLines = std::move(frame.headerLines);
     menu_.Document.FooterLines = std::move(frame.footerLines);
     settings_.ImageDir = settings_.Codebase;
     menu_.Document.AskSaveLocation = context_.importingTheme;
     return true;
+  }
+
+ public:
+  // The look of a page without its menu: see ReadPageLook.
+  bool readLook(const std::string& path, PageLook& look) {
+    std::string text;
+    std::vector<TagSpan> spans;
+    std::optional<FoundApplet> applet = findApplet(path, text, spans);
+    if (!applet) return false;
+    look.bodyTag = applet->bodyTag;
+    const std::size_t appletEnd = readParams(text, spans, applet->index);
+    if (hasTrees(settings_.Kind)) readDefaultImages();
+    look.frame = capturePageFrame(text, spans[applet->index].begin, appletEnd);
+    return true;
+  }
+
+ private:
+  struct FoundApplet {
+    std::size_t index = 0;  // in the tag list
+    ParsedTag tag;
+    std::optional<std::string> bodyTag;  // the last body tag before the applet
+  };
+
+  // Loads the page and finds the first tag of one of the three applets; tells
+  // the user when the page cannot be read or holds none.
+  std::optional<FoundApplet> findApplet(const std::string& path, std::string& text, std::vector<TagSpan>& spans) {
+    pagePath_ = path;
+    pageFolder_ = extractFilePath(path);
+    if (!readWholeFile(path, text)) {
+      ui_.message(MessageKind::Error, "An error occured while trying to open " + path);
+      return std::nullopt;
+    }
+    spans = tagSpans(text);
+    FoundApplet found;
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+      if (spans[i].empty()) continue;
+      const std::string tag = tagText(text, spans[i]);
+      ParsedTag parsed = parseTag(tag);
+      if (parsed.element == "body") found.bodyTag = tag;
+      if (parsed.element != "applet") continue;
+      const std::string code = parsed.attribute("code").value_or("");
+      if (startsWithNoCase(code, "TrellTab") || startsWithNoCase(code, "TrellTree")) {
+        found.index = i;
+        found.tag = std::move(parsed);
+        return found;
+      }
+    }
+    ui_.message(MessageKind::Error, "No Quillon [Applets] found");
+    return std::nullopt;
+  }
+
+  // Reads the settings of the applet's PARAM tags and keeps them for the tabs
+  // and nodes; returns where the closing applet tag ends (the text's end without one).
+  std::size_t readParams(const std::string& text, const std::vector<TagSpan>& spans, std::size_t appletIndex) {
+    for (std::size_t i = appletIndex + 1; i < spans.size(); ++i) {
+      if (spans[i].empty()) continue;
+      ParsedTag parsed = parseTag(tagText(text, spans[i]));
+      if (parsed.element == "/applet") return spans[i].end;
+      if (parsed.element != "param") continue;
+      Param param{parsed.attribute("name").value_or(""), decodeCharacterReferences(parsed.attribute("value").value_or(""))};
+      readSetting(param);
+      params_.push_back(std::move(param));
+    }
+    return text.size();
   }
 
   void resetSettings() {
@@ -176,7 +208,7 @@ class PageReader {
     if (auto height = applet.attribute("height")) settings_.Height = *height;
     if (auto width = applet.attribute("width")) settings_.Width = *width;
     settings_.Codebase = folderValue(applet.attribute("codebase").value_or(""));
-    if (!settings_.Codebase.empty() && !folderExists(absolutePath(menu_.Document.PagePath, settings_.Codebase))) {
+    if (!settings_.Codebase.empty() && !folderExists(absolutePath(pagePath_, settings_.Codebase))) {
       ui_.message(MessageKind::Warning, "The class file directory could not be found\nso it was reset to the default.");
       settings_.Codebase.clear();
     }
@@ -216,7 +248,7 @@ class PageReader {
   void readImageDir(const std::string& raw) {
     std::string value = folderValue(raw);
     settings_.ImageDir = value.empty() ? settings_.Codebase : value;
-    if (!value.empty() && !folderExists(absolutePath(menu_.Document.PagePath, value))) {
+    if (!value.empty() && !folderExists(absolutePath(pagePath_, value))) {
       ui_.message(MessageKind::Warning, "The image directory could not be found\nso it was reset to the default.");
       settings_.ImageDir = settings_.Codebase;
     }
@@ -426,6 +458,7 @@ class PageReader {
   UserInterface& ui_;
   ReaderContext& context_;
   FileResolver files_;
+  std::string pagePath_;
   std::string pageFolder_;
   std::vector<Param> params_;
   struct TabParams {
@@ -439,6 +472,10 @@ class PageReader {
 
 bool ReadPage(MenuModel& menu, const std::string& path, ReaderContext& context) {
   return PageReader(menu, context).read(path);
+}
+
+bool ReadPageLook(MenuModel& menu, const std::string& path, ReaderContext& context, PageLook& look) {
+  return PageReader(menu, context).readLook(path, look);
 }
 
 }  // namespace quillon

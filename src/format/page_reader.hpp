@@ -2,8 +2,10 @@
 // Opens an applet page back into the menu: the applet tag, every parameter,
 // the tabs and their trees (from the page or its content files), the images
 // and sounds it names, and the page frame around the applet.
+#include <optional>
 #include <string>
 
+#include "format/page_frame.hpp"
 #include "model/menu_model.hpp"
 #include "ports/user_interface.hpp"
 
@@ -20,5 +22,19 @@ struct ReaderContext {
 // Replaces the menu by the page's. Returns false, with the menu cleared and
 // the user told, when the page holds none of the three applets or cannot be read.
 bool ReadPage(MenuModel& menu, const std::string& path, ReaderContext& context);
+
+// The parts of a page that a theme change takes besides the settings.
+struct PageLook {
+  std::optional<std::string> bodyTag;  // the last body tag before the applet
+  PageFrame frame;
+};
+
+// Reads only the look of a page into the menu: the settings its applet's
+// parameters name, read as ReadPage reads them for the menu's kind, with files
+// found below the page's folder and the menu's Codebase; for kinds with trees
+// also its default images, added to the image list. Kind, size, Codebase, tabs
+// and nodes stay. Returns false, with the user told, when the page holds none
+// of the three applets or cannot be read; the menu is then unchanged.
+bool ReadPageLook(MenuModel& menu, const std::string& path, ReaderContext& context, PageLook& look);
 
 }  // namespace quillon
