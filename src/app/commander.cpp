@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "app/theme_swap.hpp"
 #include "format/page_reader.hpp"
 #include "format/text_helpers.hpp"
 
@@ -258,6 +259,18 @@ void Commander::demo() {
   menu_.Document.DemoLoaded = true;
   ports_.ui.message(MessageKind::Information,
                     "Demonstration successfully imported.\nTo preview, simply click the \"Preview\" button.");
+}
+
+void Commander::changeTheme() {
+  CommandScope scope(*this);
+  if (!scope || !state_.menuOpen) return;
+  const std::optional<std::string> themePage = ports_.windows.chooseTheme(menu_.Settings.Kind);
+  if (!themePage || themePage->empty()) return;
+  if (swapThemes(menu_, *themePage, ports_.ui)) {
+    showMenuOpen();
+  } else {
+    showNoMenu();
+  }
 }
 
 void Commander::fileMenuOpened() { recentFiles_.loadRecentFiles(); }

@@ -58,6 +58,8 @@ class Commander {
   void clipboard();
   void uploadReport();
   void demo();
+  // "&Change Theme": the open menu takes the look of a theme of its kind.
+  void changeTheme();
   void openRecent(int entry);  // 1 to 4
   // Refills the recent entries from the settings, as opening the "&File" menu does.
   void fileMenuOpened();

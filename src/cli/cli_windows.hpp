@@ -25,7 +25,11 @@ class CliWindows : public Windows {
   // The answer the wizard gives; nothing cancels it.
   std::optional<NewMenuChoice> newMenuChoice;
 
+  // The theme page the theme change's wizard gives; nothing cancels it.
+  std::optional<std::string> themePage;
+
   std::optional<NewMenuChoice> chooseNewMenu() override { return newMenuChoice; }
+  std::optional<std::string> chooseTheme(std::uint8_t) override { return themePage; }
   // The report is printed, as the viewer would show it.
   void showUploadReport(const std::string& reportPath) override;
   void showAbout() override;

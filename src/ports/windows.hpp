@@ -18,6 +18,10 @@ class Windows {
   virtual ~Windows() = default;
   // Nothing when the wizard is not closed with OK.
   virtual std::optional<NewMenuChoice> chooseNewMenu() = 0;
+  // The theme change's wizard, offering only the themes of the open menu's
+  // kind: the full path of the chosen theme's page, nothing when cancelled or
+  // when no theme page was chosen.
+  virtual std::optional<std::string> chooseTheme(std::uint8_t kind) = 0;
   virtual void showUploadReport(const std::string& reportPath) = 0;
   virtual void showAbout() = 0;
   // mode: the window's tag (its page or mode); nothing keeps the one last set.

@@ -34,6 +34,11 @@ class ScriptedWindows : public Windows {
     shown.push_back("wizard");
     return wizardAnswer;
   }
+  std::optional<std::string> themeAnswer;
+  std::optional<std::string> chooseTheme(std::uint8_t kind) override {
+    shown.push_back("themes " + std::to_string(kind));
+    return themeAnswer;
+  }
   void showUploadReport(const std::string& path) override { shown.push_back("report " + path); }
   void showAbout() override { shown.push_back("about"); }
   void showGenerator(std::optional<int> mode) override { shown.push_back("generator " + std::to_string(mode.value_or(-1))); }
@@ -123,6 +128,52 @@ TEST_F(CommanderTest, NewMenuFromAThemeNeverWritesTheTheme) {
   EXPECT_EQ(commander.menu().Settings.TreeBackColor, 0x800000u);
   EXPECT_EQ(commander.menu().tab(0).Nodes.root().children()[0]->Text, "Welcome");
   EXPECT_EQ(ui.fileDialogs.back().title, "Please set the Save location");
+}
+
+TEST_F(CommanderTest, ChangeThemeKeepsTabsNodesAndTheClassFolder) {
+  newMenu(akTree);
+  MenuModel& menu = commander.menu();
+  menu.tab(0).Nodes.root().children()[0]->Text = "Mine";
+  menu.Settings.Codebase = "java/";
+  const std::string folder = program + "themes/tree/Night/";
+  fs::create_directories(folder);
+  testing::writeGif(folder + "leaf.gif", 16, 16, 0x202020);
+  writeFile(folder + "Night.htm", "<BODY BGCOLOR=\"black\">\r\n<APPLET CODE=\"TrellTreeR.class\" WIDTH=90>\r\n"
+                                  "<PARAM NAME=\"BACKGROUND\" VALUE=\"0,0,64\">\r\n"
+                                  "<PARAM NAME=\"LEAF\" VALUE=\"leaf.gif\">\r\n</APPLET>\r\n</BODY>\r\n");
+  windows.themeAnswer = folder + "Night.htm";
+  commander.changeTheme();
+  EXPECT_EQ(windows.shown.back(), "themes 1");
+  EXPECT_TRUE(commander.state().menuOpen);
+  EXPECT_EQ(menu.tab(0).Nodes.root().children()[0]->Text, "Mine");
+  EXPECT_EQ(menu.Settings.Codebase, "java/");
+  EXPECT_EQ(menu.Settings.Width, "220");
+  EXPECT_EQ(menu.Settings.TreeBackColor, 0x400000u);
+  EXPECT_EQ(menu.Images.ImageFiles(), std::vector<std::string>{folder + "leaf.gif"});
+  EXPECT_EQ(menu.Document.BodyTag, "<BODY BGCOLOR=\"black\">");
+  EXPECT_EQ(menu.Document.PagePath, site("index.htm"));
+}
+
+TEST_F(CommanderTest, ChangeThemeToAPageWithoutAnAppletLeavesNoMenu) {
+  newMenu(akTabTree);
+  const std::string page = program + "themes/tabtree/Plain/Plain.htm";
+  writeFile(page, "<HTML><BODY><P>No menu here</P></BODY></HTML>");
+  windows.themeAnswer = page;
+  commander.changeTheme();
+  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"No Quillon [Applets] found"});
+  EXPECT_FALSE(commander.state().menuOpen);
+}
+
+TEST_F(CommanderTest, ChangeThemeNeedsAMenuAndAChosenTheme) {
+  commander.changeTheme();
+  EXPECT_TRUE(windows.shown.empty()) << "the command is off while no menu is open";
+  newMenu(akTab);
+  const TAppletSettings before = commander.menu().Settings;
+  windows.themeAnswer.reset();
+  commander.changeTheme();
+  EXPECT_EQ(windows.shown.back(), "themes 0");
+  EXPECT_EQ(commander.menu().Settings, before);
+  EXPECT_TRUE(commander.state().menuOpen);
 }
 
 struct SaveCheckCase {
