@@ -58,7 +58,6 @@ std::string escapeHtmlText(const std::string& text) {
     switch (c) {
       case '&': result += "&amp;"; break;
       case '<': result += "&lt;"; break;
-      case '>': result += "&gt;"; break;
       default: result += c;
     }
   }

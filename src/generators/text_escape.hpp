@@ -13,7 +13,8 @@ std::string replaceQuotes(const std::string& text);
 // "<!--" are broken up so the string can never end or confuse its script element.
 std::string escapeScriptString(const std::string& text, char quote);
 
-// Plain text as HTML content: & < > become character references.
+// Plain text as HTML content: & and < become character references (a ">"
+// ends nothing in content, so the end symbols of the drop-down stay as typed).
 std::string escapeHtmlText(const std::string& text);
 
 // ASCII letters in upper case; other bytes (UTF-8 included) unchanged.
