@@ -6,7 +6,7 @@
 
 namespace quillon::cli {
 
-// quillon-cli new --kind tab|tree|tabtree PAGE.htm: a new menu, saved at PAGE.
+// quillon-cli new --kind tab|tree|tabtree [--theme NAME] PAGE.htm: a new menu, saved at PAGE.
 void addNewCommand(CLI::App& app, CliRun& run, const DialogAnswers& answers);
 
 // quillon-cli preview PAGE.htm: writes the preview page and prints its address.
