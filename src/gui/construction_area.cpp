@@ -1,0 +1,168 @@
+#include "gui/construction_area.hpp"
+
+#include <QMenu>
+#include <QPalette>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "gui/hover_highlight.hpp"
+#include "gui/node_tree_view.hpp"
+#include "gui/qt_text.hpp"
+
+namespace quillon::gui {
+
+// One tab of the menu: its page holds the tab's tree view.
+class ConstructionArea::TabPage : public QWidget {
+ public:
+  TabPage(TAppletPage& tab, QWidget* parent) : QWidget(parent), tab_(&tab), view_(new NodeTreeView(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+  }
+
+  TAppletPage* tab() const { return tab_; }
+  NodeTreeView* view() const { return view_; }
+  // The tree needs drawing again before it is next seen.
+  bool stale = true;
+
+ private:
+  TAppletPage* tab_;
+  NodeTreeView* view_;
+};
+
+ConstructionArea::ConstructionArea(MenuModel& menu, QWidget* parent) : QTabWidget(parent), menu_(menu) {
+  setObjectName("pgeConstruction");
+  setToolTip("The construction area: one page per tab, each with the tab's tree of nodes.");
+  setStatusTip(toolTip());
+  setUsesScrollButtons(true);
+  // Dragging a node over another tab's caption opens that tab, so nodes can move between trees.
+  tabBar()->setChangeCurrentOnDrag(true);
+  // The captions are maroon, the shown tab's too (some styles paint it from the palette).
+  QPalette captions = tabBar()->palette();
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+    captions.setColor(role, kHighlightColor);
+  }
+  tabBar()->setPalette(captions);
+  connect(this, &QTabWidget::currentChanged, this, &ConstructionArea::onCurrentChanged);
+}
+
+ConstructionArea::TabPage* ConstructionArea::page(int index) const { return static_cast<TabPage*>(widget(index)); }
+
+NodeTreeView* ConstructionArea::treeView(int tab) const {
+  TabPage* shown = tab >= 0 && tab < count() ? page(tab) : nullptr;
+  return shown ? shown->view() : nullptr;
+}
+
+int ConstructionArea::indexOfTreeView(const NodeTreeView* view) const {
+  for (int i = 0; i < count(); ++i) {
+    if (page(i)->view() == view) return i;
+  }
+  return -1;
+}
+
+void ConstructionArea::refreshFromModel() {
+  refreshing_ = true;
+  placePages();
+  const TAppletKind kind = menu_.Settings.Kind;
+  setTabPosition(menu_.Settings.TabOnBottom ? QTabWidget::South : QTabWidget::North);
+  tabBar()->setVisible(kind != akTree);
+  for (int i = 0; i < count(); ++i) {
+    QString caption = toQString(menu_.tab(i).Caption);
+    caption.replace('&', "&&");
+    if (tabText(i) != caption) setTabText(i, caption);
+    tabBar()->setTabTextColor(i, kHighlightColor);
+    page(i)->view()->setVisible(hasTrees(kind));
+    page(i)->stale = true;
+  }
+  icons_.update(menu_.Images);
+  const int current = menu_.currentTabIndex();
+  if (current >= 0 && current < count()) setCurrentIndex(current);
+  refreshing_ = false;
+  showPage(currentIndex());
+}
+
+// One page per tab in the model's order; pages of tabs that stay are kept.
+void ConstructionArea::placePages() {
+  for (int i = 0; i < menu_.tabCount(); ++i) {
+    TAppletPage* tab = &menu_.tab(i);
+    if (i < count() && page(i)->tab() == tab) continue;
+    int found = -1;
+    for (int j = i + 1; j < count() && found < 0; ++j) {
+      if (page(j)->tab() == tab) found = j;
+    }
+    if (found >= 0) {
+      tabBar()->moveTab(found, i);
+      continue;
+    }
+    auto* fresh = new TabPage(*tab, this);
+    NodeTreeView* view = fresh->view();
+    connect(view, &NodeTreeView::nodeSelected, this, &ConstructionArea::selectionChanged);
+    connect(
+        view, &NodeTreeView::nodeDropped, this,
+        [this, view](NodeTreeView* source, TreeNode* dragged, TreeNode* target, QPoint where) {
+          onNodeDropped(source, dragged, view, target, where);
+        },
+        Qt::QueuedConnection);
+    insertTab(i, fresh, QString());
+  }
+  while (count() > menu_.tabCount()) {
+    QWidget* gone = widget(count() - 1);
+    removeTab(count() - 1);
+    delete gone;
+  }
+}
+
+void ConstructionArea::showPage(int index) {
+  if (index < 0 || index >= count()) return;
+  TabPage* shown = page(index);
+  if (!shown->stale || !hasTrees(menu_.Settings.Kind)) return;
+  const bool withIcons = menu_.Settings.UseIcons && !menu_.Settings.ProxyEnhanced;
+  shown->view()->showTree(shown->tab()->Nodes, withIcons ? &icons_ : nullptr);
+  shown->stale = false;
+}
+
+void ConstructionArea::onCurrentChanged(int index) {
+  if (refreshing_ || index < 0) return;
+  menu_.setCurrentTab(index);
+  showPage(index);
+  Q_EMIT selectionChanged();
+}
+
+void ConstructionArea::onNodeDropped(QPointer<NodeTreeView> source, TreeNode* dragged,
+                                     QPointer<NodeTreeView> targetView, TreeNode* target, QPoint globalPosition) {
+  // The drop is handled once the drag is over; the views may have changed since.
+  if (!source || !targetView || !source->itemOf(dragged) || !targetView->itemOf(target)) return;
+  const int sourceTab = indexOfTreeView(source);
+  const int targetTab = indexOfTreeView(targetView);
+  if (sourceTab < 0 || targetTab < 0) return;
+  dropNode(sourceTab, *dragged, targetTab, *target, globalPosition);
+}
+
+bool ConstructionArea::dropNode(int sourceTab, TreeNode& dragged, int targetTab, TreeNode& target,
+                                const QPoint& globalPosition) {
+  if (sourceTab < 0 || sourceTab >= menu_.tabCount() || targetTab < 0 || targetTab >= menu_.tabCount()) return false;
+  const std::optional<DropChoice> choice = chooser_(globalPosition);
+  if (!choice) return false;
+  TreeNode* placed = quillon::dropNode(menu_.tab(sourceTab).Nodes, dragged, menu_.tab(targetTab).Nodes, target, *choice);
+  if (!placed) return false;
+  menu_.setCurrentTab(targetTab);
+  refreshFromModel();
+  Q_EMIT menuChanged();
+  return true;
+}
+
+std::optional<DropChoice> ConstructionArea::askDropChoice(const QPoint& globalPosition) {
+  QMenu menu;
+  const std::pair<const char*, DropChoice> entries[] = {
+      {"MOVE and Insert as CHILD", DropChoice::MoveAsChild},
+      {"MOVE and Insert on SAME level", DropChoice::MoveOnSameLevel},
+      {"COPY and Insert as CHILD", DropChoice::CopyAsChild},
+      {"COPY and Insert on SAME level", DropChoice::CopyOnSameLevel},
+  };
+  for (const auto& [text, choice] : entries) menu.addAction(text)->setData(static_cast<int>(choice));
+  QAction* chosen = menu.exec(globalPosition);
+  if (!chosen) return std::nullopt;
+  return static_cast<DropChoice>(chosen->data().toInt());
+}
+
+}  // namespace quillon::gui

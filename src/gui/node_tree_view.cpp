@@ -1,0 +1,204 @@
+#include "gui/node_tree_view.hpp"
+
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QSet>
+
+#include "gui/node_icons.hpp"
+#include "gui/qt_text.hpp"
+
+namespace quillon::gui {
+
+namespace {
+
+constexpr int kNodeRole = Qt::UserRole;
+constexpr int kImageRole = Qt::UserRole + 1;
+
+bool isNodeDrag(const QDropEvent* event) { return qobject_cast<NodeTreeView*>(event->source()) != nullptr; }
+
+}  // namespace
+
+NodeTreeView::NodeTreeView(QWidget* parent) : QTreeWidget(parent) {
+  setHeaderHidden(true);
+  setColumnCount(1);
+  setUniformRowHeights(true);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setDragEnabled(true);
+  setAcceptDrops(true);
+  setDragDropMode(QAbstractItemView::DragDrop);
+  setDefaultDropAction(Qt::CopyAction);
+  setDropIndicatorShown(true);
+  setAutoExpandDelay(700);
+  setIconSize(QSize(16, 16));
+  setToolTip("The nodes of this tab. Drag a node onto another to move or copy it.");
+  setStatusTip(toolTip());
+  connect(this, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* current) { followCurrentItem(current); });
+  connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { updateIcon(*item); });
+  connect(this, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) { updateIcon(*item); });
+}
+
+TreeNode* NodeTreeView::nodeOf(const QTreeWidgetItem* item) const {
+  if (!item) return nullptr;
+  return reinterpret_cast<TreeNode*>(item->data(0, kNodeRole).value<quintptr>());
+}
+
+QTreeWidgetItem* NodeTreeView::itemOf(const TreeNode* node) const { return items_.value(node, nullptr); }
+
+void NodeTreeView::showTree(NodeTree& tree, const NodeIcons* icons) {
+  syncing_ = true;
+  if (tree_ != &tree) {
+    clear();
+    tree_ = &tree;
+  }
+  icons_ = icons;
+  items_.clear();
+  if (topLevelItemCount() == 0) {
+    // A first fill adds every item in one go, which is much faster than one by one.
+    QList<QTreeWidgetItem*> top;
+    for (const auto& child : tree.root().children()) top << buildItem(*child);
+    addTopLevelItems(top);
+  } else {
+    syncChildren(invisibleRootItem(), tree.root());
+  }
+  QTreeWidgetItem* selected = itemOf(tree.selected());
+  setCurrentItem(selected);
+  if (selected) scrollToItem(selected);
+  syncing_ = false;
+}
+
+QTreeWidgetItem* NodeTreeView::buildItem(TreeNode& node) {
+  auto* item = new QTreeWidgetItem;
+  item->setData(0, kNodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(&node)));
+  updateItem(*item, node);
+  for (const auto& child : node.children()) item->addChild(buildItem(*child));
+  return item;
+}
+
+void NodeTreeView::syncChildren(QTreeWidgetItem* parent, const TreeNode& node) {
+  const auto& children = node.children();
+  bool sameOrder = parent->childCount() == static_cast<int>(children.size());
+  for (int i = 0; sameOrder && i < parent->childCount(); ++i) {
+    sameOrder = nodeOf(parent->child(i)) == children[static_cast<std::size_t>(i)].get();
+  }
+  if (sameOrder) {
+    for (int i = 0; i < parent->childCount(); ++i) {
+      QTreeWidgetItem* item = parent->child(i);
+      const TreeNode& child = *children[static_cast<std::size_t>(i)];
+      updateItem(*item, child);
+      syncChildren(item, child);
+    }
+    return;
+  }
+
+  // Items of nodes that stay are reused in the new order; the rest go. Taking
+  // items out of the view forgets which were open, so that is noted first.
+  QHash<const TreeNode*, QTreeWidgetItem*> kept;
+  QSet<const QTreeWidgetItem*> expanded;
+  for (int i = 0; i < parent->childCount(); ++i) {
+    kept.insert(nodeOf(parent->child(i)), parent->child(i));
+    collectExpanded(*parent->child(i), expanded);
+  }
+  parent->takeChildren();
+  QList<QTreeWidgetItem*> order;
+  for (const auto& child : children) {
+    QTreeWidgetItem* item = kept.take(child.get());
+    if (item) {
+      updateItem(*item, *child);
+      syncChildren(item, *child);
+    } else {
+      item = buildItem(*child);
+    }
+    order << item;
+  }
+  qDeleteAll(kept);
+  parent->addChildren(order);
+  for (QTreeWidgetItem* item : order) restoreExpanded(*item, expanded);
+}
+
+void NodeTreeView::collectExpanded(const QTreeWidgetItem& item, QSet<const QTreeWidgetItem*>& expanded) {
+  if (item.isExpanded()) expanded.insert(&item);
+  for (int i = 0; i < item.childCount(); ++i) collectExpanded(*item.child(i), expanded);
+}
+
+void NodeTreeView::restoreExpanded(QTreeWidgetItem& item, const QSet<const QTreeWidgetItem*>& expanded) {
+  if (expanded.contains(&item)) item.setExpanded(true);
+  for (int i = 0; i < item.childCount(); ++i) restoreExpanded(*item.child(i), expanded);
+}
+
+void NodeTreeView::updateItem(QTreeWidgetItem& item, const TreeNode& node) {
+  items_.insert(&node, &item);
+  const QString text = toQString(node.Text);
+  if (item.text(0) != text) item.setText(0, text);
+  updateIcon(item);
+}
+
+void NodeTreeView::updateIcon(QTreeWidgetItem& item) {
+  const TreeNode* node = nodeOf(&item);
+  if (!node) return;
+  int image = -1;
+  if (icons_) {
+    image = node->Data.CollapsedImage;
+    if (item.isExpanded() && node->hasChildren() && node->Data.ExpandedImage >= 0) image = node->Data.ExpandedImage;
+    if (icons_->icon(image).isNull()) image = -1;
+  }
+  const QVariant shown = item.data(0, kImageRole);
+  if (shown.isValid() && shown.toInt() == image) return;
+  item.setData(0, kImageRole, image);
+  item.setIcon(0, image >= 0 ? icons_->icon(image) : QIcon());
+}
+
+void NodeTreeView::followCurrentItem(QTreeWidgetItem* current) {
+  if (syncing_ || !tree_ || !current) return;
+  tree_->select(nodeOf(current));
+  Q_EMIT nodeSelected();
+}
+
+void NodeTreeView::startDrag(Qt::DropActions supportedActions) {
+  dragged_ = nodeOf(currentItem());
+  if (dragged_) QTreeWidget::startDrag(supportedActions);
+  dragged_ = nullptr;
+}
+
+void NodeTreeView::dragEnterEvent(QDragEnterEvent* event) {
+  if (!isNodeDrag(event)) {
+    event->ignore();
+    return;
+  }
+  QTreeWidget::dragEnterEvent(event);
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+}
+
+void NodeTreeView::dragMoveEvent(QDragMoveEvent* event) {
+  if (!isNodeDrag(event)) {
+    event->ignore();
+    return;
+  }
+  QTreeWidget::dragMoveEvent(event);
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+}
+
+void NodeTreeView::dropEvent(QDropEvent* event) {
+  // The model decides what the drop does; the dragging view must not take
+  // its item away as for a move, so the drag always ends as a copy.
+  stopAutoScroll();
+  setState(NoState);
+  viewport()->update();
+  auto* source = qobject_cast<NodeTreeView*>(event->source());
+  if (!source) {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  const QPoint position = event->position().toPoint();
+  TreeNode* target = nodeOf(itemAt(position));
+  if (!target || !source->draggedNode()) return;
+  Q_EMIT nodeDropped(source, source->draggedNode(), target, viewport()->mapToGlobal(position));
+}
+
+}  // namespace quillon::gui

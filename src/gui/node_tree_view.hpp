@@ -1,0 +1,58 @@
+#pragma once
+// One tab's tree of nodes, drawn from the model. Items follow their nodes:
+// a refresh keeps the items (and their expanded state) of nodes that stay.
+// Captions are changed only through the node text field, never in place.
+#include <QHash>
+#include <QSet>
+#include <QTreeWidget>
+
+#include "model/node_tree.hpp"
+
+namespace quillon::gui {
+
+class NodeIcons;
+
+class NodeTreeView : public QTreeWidget {
+  Q_OBJECT
+ public:
+  explicit NodeTreeView(QWidget* parent = nullptr);
+
+  // Shows the tree's nodes and selection; icons only when `icons` is given.
+  void showTree(NodeTree& tree, const NodeIcons* icons);
+
+  NodeTree* tree() const { return tree_; }
+  TreeNode* nodeOf(const QTreeWidgetItem* item) const;
+  // Null for a node this view does not show (any more).
+  QTreeWidgetItem* itemOf(const TreeNode* node) const;
+  // The node being dragged from this view, while a drag runs.
+  TreeNode* draggedNode() const { return dragged_; }
+
+ Q_SIGNALS:
+  // The user selected another node; the tree's selection already follows.
+  void nodeSelected();
+  // A node of `source` was dropped onto `target` of this view.
+  void nodeDropped(NodeTreeView* source, TreeNode* dragged, TreeNode* target, QPoint globalPosition);
+
+ protected:
+  void startDrag(Qt::DropActions supportedActions) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void syncChildren(QTreeWidgetItem* parent, const TreeNode& node);
+  QTreeWidgetItem* buildItem(TreeNode& node);
+  static void collectExpanded(const QTreeWidgetItem& item, QSet<const QTreeWidgetItem*>& expanded);
+  static void restoreExpanded(QTreeWidgetItem& item, const QSet<const QTreeWidgetItem*>& expanded);
+  void updateItem(QTreeWidgetItem& item, const TreeNode& node);
+  void updateIcon(QTreeWidgetItem& item);
+  void followCurrentItem(QTreeWidgetItem* current);
+
+  NodeTree* tree_ = nullptr;
+  const NodeIcons* icons_ = nullptr;
+  QHash<const TreeNode*, QTreeWidgetItem*> items_;
+  TreeNode* dragged_ = nullptr;
+  bool syncing_ = false;
+};
+
+}  // namespace quillon::gui

@@ -1,0 +1,39 @@
+#pragma once
+// The modal windows the commands open, over the main window.
+#include <QPointer>
+
+#include "ports/user_interface.hpp"
+#include "ports/windows.hpp"
+
+class QWidget;
+
+namespace quillon::gui {
+
+class UploadReportDialog;
+
+inline constexpr const char* kNotAvailableText = "This window is not available yet.";
+
+class QtWindows : public Windows {
+ public:
+  explicit QtWindows(UserInterface& ui) : ui_(ui) {}
+
+  // The window the others stand over.
+  void attach(QWidget* window) { window_ = window; }
+
+  std::optional<NewMenuChoice> chooseNewMenu() override;
+  std::optional<std::string> chooseTheme(std::uint8_t kind) override;
+  void showUploadReport(const std::string& reportPath) override;
+  void showAbout() override;
+  void showGenerator(std::optional<int> mode) override;
+  void showDeploy(std::optional<int> mode) override;
+  void showSiteIndexer(std::optional<int> mode) override;
+
+ private:
+  void notAvailable();
+
+  UserInterface& ui_;
+  QPointer<QWidget> window_;
+  QPointer<UploadReportDialog> uploadReport_;
+};
+
+}  // namespace quillon::gui
