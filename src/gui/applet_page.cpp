@@ -199,7 +199,12 @@ void AppletPage::applyControlState(const StyleControlState& state) {
 }
 
 bool AppletPage::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+  // A menu popping up or another window coming to the front does not leave the box.
+  const auto leaving = [event] {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+  };
+  if (event->type() == QEvent::FocusOut && leaving()) {
     if (watched == width_) leftSizeBox(SizeBox::Width);
     if (watched == height_) leftSizeBox(SizeBox::Height);
   }
