@@ -1,0 +1,198 @@
+#include "cli/index_command.hpp"
+
+#include <algorithm>
+#include <iostream>
+#include <map>
+#include <memory>
+
+#include "app/commander.hpp"
+#include "app/link_path.hpp"
+#include "format/atomic_file.hpp"
+#include "indexer/site_indexer.hpp"
+
+namespace quillon::cli {
+
+namespace {
+
+struct IndexOptions {
+  std::string mode;
+  std::vector<std::string> arguments;  // START... PAGE
+  std::vector<std::string> sets;
+  std::size_t maxPages = 0;
+  std::size_t maxDepth = 0;
+  bool limitPages = false;
+  bool limitDepth = false;
+  std::string urlsFile;
+};
+
+const std::map<std::string, IndexerTab> kTabs = {
+    {"url", IndexerTab::Internet}, {"site", IndexerTab::LocalSite}, {"files", IndexerTab::LocalFiles}};
+
+std::string quotedList(const std::vector<std::string>& items) {
+  std::string text;
+  for (const std::string& item : items) text += (text.empty() ? "\"" : ", \"") + item + "\"";
+  return text;
+}
+
+bool isChoice(const std::vector<std::string>& choices, const std::string& value) {
+  return std::find(choices.begin(), choices.end(), value) != choices.end();
+}
+
+std::optional<bool> yesNo(const std::string& value) {
+  if (value == "yes" || value == "true" || value == "1") return true;
+  if (value == "no" || value == "false" || value == "0") return false;
+  return std::nullopt;
+}
+
+// One --set OPTION=VALUE on the settings of the tab; false, with the reason on stderr, when refused.
+bool applySetting(const std::string& assignment, IndexerTab tab, IndexerSettings& settings) {
+  const std::size_t equals = assignment.find('=');
+  if (equals == std::string::npos) {
+    std::cerr << "error: --set takes OPTION=VALUE, not " << assignment << '\n';
+    return false;
+  }
+  const std::string name = assignment.substr(0, equals);
+  const std::string value = assignment.substr(equals + 1);
+  const bool files = tab == IndexerTab::LocalFiles;
+  const auto choose = [&](std::string& field, const std::vector<std::string>& choices) {
+    if (isChoice(choices, value)) {
+      field = value;
+      return true;
+    }
+    std::cerr << "error: " << name << " is one of " << quotedList(choices) << '\n';
+    return false;
+  };
+  if (name == "node-text") return files ? choose(settings.Files.NodeText, localNodeTextChoices())
+                                        : choose(settings.Site.NodeText, nodeTextChoices());
+  if (name == "status-text") return files ? choose(settings.Files.Statusbar, localStatusChoices())
+                                          : choose(settings.Site.StatusBar, statusBarChoices());
+  if (name == "max-width") {
+    (files ? settings.Files.MaxWidth : settings.Site.MaxWidth) = value;
+    return true;
+  }
+  if (name == "target") {
+    (files ? settings.Files.Target : settings.Site.Target) = value;
+    return true;
+  }
+  if (name == "link" && files) return choose(settings.Files.Link, localLinkChoices());
+  if (name == "file-only" && !files) {
+    const std::optional<bool> on = yesNo(value);
+    if (!on) std::cerr << "error: file-only is yes or no\n";
+    settings.Site.FileOnly = on.value_or(false);
+    return on.has_value();
+  }
+  if (name == "proxy-host" && tab == IndexerTab::Internet) {
+    settings.ProxyHost = value;
+    return true;
+  }
+  if (name == "proxy-port" && tab == IndexerTab::Internet) {
+    settings.ProxyPort = value;
+    return true;
+  }
+  std::cerr << "error: no option " << name << " for this mode\n";
+  return false;
+}
+
+bool writeUrlList(const std::string& path, const std::vector<std::string>& addresses) {
+  std::string text;
+  for (const std::string& address : addresses) text += address + "\n";
+  if (writeFileAtomically(path, text)) return true;
+  std::cerr << "error: cannot write " << path << '\n';
+  return false;
+}
+
+int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
+  const IndexerTab tab = kTabs.at(options.mode);
+  const std::vector<std::string> starts(options.arguments.begin(), options.arguments.end() - 1);
+  if (tab != IndexerTab::LocalFiles && starts.size() != 1) {
+    std::cerr << "error: " << options.mode << " takes one start " << (tab == IndexerTab::Internet ? "address" : "file")
+              << " and the page\n";
+    return kBadInput;
+  }
+  if (tab == IndexerTab::LocalFiles && (options.limitPages || options.limitDepth || !options.urlsFile.empty())) {
+    std::cerr << "error: --max-pages, --max-depth and --urls apply to url and site\n";
+    return kBadInput;
+  }
+
+  CliSession session(answers);
+  const CommanderPorts ports = session.commanderPorts();
+  Commander commander(ports);
+  if (!commander.openPage(absolutePagePath(options.arguments.back()))) return kFailed;
+  MenuModel& menu = commander.menu();
+  if (!hasTrees(menu.Settings.Kind) || menu.tabCount() == 0) {
+    std::cerr << "error: " << menu.Document.PagePath << " holds a Tab menu, which has no tree\n";
+    return kFailed;
+  }
+  // The crawl starts beside the first node of the first tree.
+  menu.setCurrentTab(0);
+  menu.CurrentTab()->Nodes.selectFirst();
+
+  SiteIndexer indexer({ports.ui, ports.browser, ports.programSettings, menu, ports.programFolder,
+                       [&menu](const std::string& file) {
+                         return linkPathFor(menu.Document.PagePath, menu.Settings.Codebase, file);
+                       }});
+  indexer.formShow(static_cast<int>(tab));
+  for (const std::string& assignment : options.sets) {
+    if (!applySetting(assignment, tab, indexer.settings)) return kBadInput;
+  }
+  if (tab == IndexerTab::LocalFiles) {
+    indexer.localMaxWidthChanged();
+  } else {
+    indexer.maxWidthChanged();
+  }
+  if (options.limitPages) indexer.limits.maxPages = options.maxPages;
+  if (options.limitDepth) indexer.limits.maxDepth = options.maxDepth;
+  indexer.state().log.onLine = [](const std::string& line) { std::cerr << line << '\n'; };
+
+  bool indexed = false;
+  if (tab == IndexerTab::LocalFiles) {
+    std::vector<std::string> files;
+    for (const std::string& file : starts) files.push_back(absolutePagePath(file));
+    indexed = indexer.addLocalFiles(files);
+  } else {
+    if (tab == IndexerTab::Internet) {
+      indexer.settings.URL = starts.front();
+      if (!indexer.addressFieldExit()) return kBadInput;
+    } else {
+      indexer.settings.LocalFile = absolutePagePath(starts.front());
+    }
+    const CrawlResult result =
+        indexer.crawl(tab == IndexerTab::Internet ? indexer.settings.URL : indexer.settings.LocalFile);
+    indexed = result.succeeded;
+    if (!options.urlsFile.empty() && !writeUrlList(options.urlsFile, result.pagesRead)) indexed = false;
+  }
+  indexer.formClose();
+  // A crawl that failed leaves the page as it was.
+  if (!indexed) return kFailed;
+  commander.save(SaveTrigger::Toolbar);
+  return session.ui().errorShown() ? kFailed : kSuccess;
+}
+
+}  // namespace
+
+void addIndexCommand(CLI::App& app, CliRun& run, const DialogAnswers& answers) {
+  auto options = std::make_shared<IndexOptions>();
+  CLI::App* command =
+      app.add_subcommand("index", "Add nodes to the first tree of a page from a web site, a local site or local files");
+  command->add_option("MODE", options->mode, "url: a web site; site: a site on disk; files: the files themselves")
+      ->required()
+      ->check(CLI::IsMember({"url", "site", "files"}));
+  command->add_option("START_AND_PAGE", options->arguments, "The start address or file (files: the files), then PAGE.htm")
+      ->required()
+      ->expected(2, -1)
+      ->type_name("START... PAGE");
+  command->add_option("--set", options->sets, "A setting of the new nodes (repeatable; see docs/cli.md)")
+      ->type_name("OPTION=VALUE");
+  auto* maxPages = command->add_option("--max-pages", options->maxPages, "Read at most N pages")->type_name("N");
+  auto* maxDepth =
+      command->add_option("--max-depth", options->maxDepth, "Follow links at most N pages deep")->type_name("N");
+  command->add_option("--urls", options->urlsFile, "Write every address read, once, in crawl order")
+      ->type_name("FILE");
+  command->callback([options, maxPages, maxDepth, &run, &answers] {
+    options->limitPages = maxPages->count() > 0;
+    options->limitDepth = maxDepth->count() > 0;
+    run.exitCode = runIndex(*options, answers);
+  });
+}
+
+}  // namespace quillon::cli

@@ -1,0 +1,64 @@
+#include "indexer/crawl_queue.hpp"
+
+#include <functional>
+
+#include "format/text_helpers.hpp"
+
+namespace quillon {
+
+std::size_t CrawlQueue::PairHash::operator()(const std::pair<std::string_view, std::string_view>& key) const noexcept {
+  const std::size_t first = std::hash<std::string_view>{}(key.first);
+  return first ^ (std::hash<std::string_view>{}(key.second) + 0x9e3779b97f4a7c15ULL + (first << 6) + (first >> 2));
+}
+
+std::string webAddressKey(const std::string& address) {
+  const std::size_t colon = address.find(':');
+  if (colon == std::string::npos || colon == 0) return address;
+  for (std::size_t i = 0; i < colon; ++i) {
+    const char c = address[i];
+    const bool schemeChar = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '+' ||
+                            c == '-' || c == '.';
+    if (!schemeChar) return address;
+  }
+  std::size_t end = colon + 1;
+  if (address.compare(end, 2, "//") == 0) end = std::min(address.find_first_of("/?#", end + 2), address.size());
+  return lowerAscii(address.substr(0, end)) + address.substr(end);
+}
+
+std::string CrawlQueue::lookupKey(const std::string& address) const {
+  return mode_ == CrawlMode::Internet ? webAddressKey(address) : address;
+}
+
+void CrawlQueue::append(QueueEntry entry) {
+  const std::size_t index = entries_.size();
+  const QueueEntry& stored = entries_.emplace_back(std::move(entry));
+  firstWithLink_.try_emplace({stored.parentAddress, stored.rawLink}, index);
+  firstWithAddress_.try_emplace(lookupKey(stored.address), index);
+  if (!stored.expanded) unmarked_[stored.address].push_back(index);
+}
+
+bool CrawlQueue::repeatsEarlierEntry(std::size_t index) const {
+  const QueueEntry& entry = entries_[index];
+  return firstWithLink_.at({entry.parentAddress, entry.rawLink}) < index;
+}
+
+std::optional<std::size_t> CrawlQueue::find(const std::string& address) const {
+  const auto found = firstWithAddress_.find(lookupKey(address));
+  if (found == firstWithAddress_.end()) return std::nullopt;
+  return found->second;
+}
+
+void CrawlQueue::markIndexed(const std::string& address, const std::string& title) {
+  // Entries appended expanded already carry the title of the first entry, and
+  // that title never changes once the first entry is expanded: marking the
+  // same address again would change nothing, so each entry is marked once.
+  const auto found = unmarked_.find(address);
+  if (found == unmarked_.end()) return;
+  for (const std::size_t index : found->second) {
+    entries_[index].expanded = true;
+    entries_[index].title = title;
+  }
+  unmarked_.erase(found);
+}
+
+}  // namespace quillon

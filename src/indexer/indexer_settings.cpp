@@ -1,0 +1,80 @@
+#include "indexer/indexer_settings.hpp"
+
+#include "format/text_helpers.hpp"
+#include "indexer/page_text.hpp"
+
+namespace quillon {
+
+const std::vector<std::string>& nodeTextChoices() {
+  static const std::vector<std::string> items = {kFileName, kHTMLFileTitle, kURL, ""};
+  return items;
+}
+
+const std::vector<std::string>& statusBarChoices() {
+  static const std::vector<std::string> items = {kHTMLFileTitle, kURL, kFileName};
+  return items;
+}
+
+const std::vector<std::string>& localNodeTextChoices() {
+  static const std::vector<std::string> items = {kFileName, kHTMLFileTitle, kURL};
+  return items;
+}
+
+const std::vector<std::string>& localStatusChoices() {
+  static const std::vector<std::string> items = {kHTMLFileTitle, kURL, kFileName, ""};
+  return items;
+}
+
+const std::vector<std::string>& localLinkChoices() {
+  static const std::vector<std::string> items = {kFileName, kRelativeToSavedPage};
+  return items;
+}
+
+const std::vector<std::string>& targetChoices() {
+  static const std::vector<std::string> items = {"_blank", "_top", "_parent", "_self"};
+  return items;
+}
+
+void loadIndexerSettings(const SettingsStore& store, IndexerSettings& settings) {
+  settings.Files.LocalDir = store.readOr(kIndexerSection, "Last Dir", "");
+  settings.LocalFile = store.readOr(kIndexerSection, "Last File", "");
+  settings.URL = store.readOr(kIndexerSection, "Last URL", "");
+  settings.ProxyHost = store.readOr(kIndexerSection, "Proxy Host", "");
+  settings.ProxyPort = store.readOr(kIndexerSection, "Proxy Port", "80");
+}
+
+void saveIndexerSettings(SettingsStore& store, const IndexerSettings& settings) {
+  store.write(kIndexerSection, "Last Dir", settings.Files.LocalDir);
+  store.write(kIndexerSection, "Last File", settings.LocalFile);
+  store.write(kIndexerSection, "Last URL", settings.URL);
+  store.write(kIndexerSection, "Proxy Host", settings.ProxyHost);
+  store.write(kIndexerSection, "Proxy Port", settings.ProxyPort);
+}
+
+bool checkAddressField(std::string& url, UserInterface& ui) {
+  if (posNoCase("http://", url) == 0) url = "http://" + url;
+  if (midStr(url, 8, -1).find("//") != std::string::npos) {
+    ui.message(MessageKind::Error, "Not a valid URL");
+    return false;
+  }
+  return true;
+}
+
+void checkMaxWidthField(std::string& width, UserInterface& ui) {
+  const std::optional<long long> number = parseWholeNumber(width);
+  if (!number) {
+    ui.message(MessageKind::Warning, "Max Width must be numeric");
+    width = "30";
+  } else if (*number < 1) {
+    // The test is against 1, though the message names 5.
+    ui.message(MessageKind::Warning, "Max Width must be at least 5");
+    width = "5";
+  }
+}
+
+void chooseNodeText(std::string& nodeText, std::string& width, const std::string& choice) {
+  nodeText = choice;
+  if (showsMaxWidth(choice)) width = "30";
+}
+
+}  // namespace quillon

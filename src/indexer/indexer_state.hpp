@@ -1,0 +1,71 @@
+#pragma once
+// What the indexer window shows besides its settings, as data: the log of the
+// run, the activity indicator and whether the buttons are busy. The logic
+// changes it and tells the view through the callbacks.
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+// The strip that shrinks while one queue entry is worked on.
+class ActivityIndicator {
+ public:
+  static constexpr int kFullWidth = 425;
+  // How much each timer tick takes off, while more than kMinimumWidth is left.
+  static constexpr int kStep = 17;
+  static constexpr int kMinimumWidth = 14;
+
+  void start();
+  void stop();
+  // The timer's tick (its period is 1000 ms).
+  void tick();
+
+  int width() const { return width_; }
+  bool visible() const { return visible_; }
+  bool timerOn() const { return timerOn_; }
+
+ private:
+  int width_ = 0;
+  bool visible_ = false;
+  bool timerOn_ = false;
+};
+
+class CrawlLog {
+ public:
+  void add(std::string line);
+  void clear() { lines_.clear(); }
+  const std::vector<std::string>& lines() const { return lines_; }
+  // Replaces the file with the lines, CR LF after each; false when it cannot be written.
+  bool saveTo(const std::string& path) const;
+
+  // Each line as it is added: the window appends it, the command line prints it.
+  std::function<void(const std::string&)> onLine;
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+class IndexerState {
+ public:
+  CrawlLog log;
+  ActivityIndicator indicator;
+  // Set by Abort and by a failed start page; the walk ends after the entry in progress.
+  bool abortRequested = false;
+
+  // Busy: start and exit disabled, Abort enabled; idle is the reverse.
+  bool busy() const { return busy_; }
+  void setBusy(bool busy);
+  // A crawl or the local files mode is running; a second start is refused meanwhile.
+  bool running() const { return running_; }
+  void setRunning(bool running) { running_ = running; }
+
+  // The buttons changed.
+  std::function<void()> onBusyChange;
+
+ private:
+  bool busy_ = false;
+  bool running_ = false;
+};
+
+}  // namespace quillon

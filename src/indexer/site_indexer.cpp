@@ -1,0 +1,154 @@
+#include "indexer/site_indexer.hpp"
+
+#include "format/text_helpers.hpp"
+#include "indexer/http_page_source.hpp"
+#include "indexer/local_files.hpp"
+
+namespace quillon {
+
+namespace {
+
+// Marks a run for its duration, so that a second start is refused.
+class RunScope {
+ public:
+  explicit RunScope(IndexerState& state) : state_(state) { state_.setRunning(true); }
+  ~RunScope() { state_.setRunning(false); }
+  RunScope(const RunScope&) = delete;
+  RunScope& operator=(const RunScope&) = delete;
+
+ private:
+  IndexerState& state_;
+};
+
+const char* helpPageName(IndexerTab tab) {
+  switch (tab) {
+    case IndexerTab::Internet: return "files/OrvelSiteXInternet.htm";
+    case IndexerTab::LocalSite: return "files/OrvelSiteXLocal.htm";
+    case IndexerTab::LocalFiles: break;
+  }
+  return "files/OrvelSiteXFiles.htm";
+}
+
+}  // namespace
+
+const std::vector<std::string>& indexerTabCaptions() {
+  static const std::vector<std::string> captions = {"Internet, Intranet or Extranet Site", "Local Network Site",
+                                                    "Add Local Network Files"};
+  return captions;
+}
+
+IndexerLayout indexerLayout(IndexerTab tab) {
+  IndexerLayout layout;
+  layout.internetGroup = tab == IndexerTab::Internet;
+  layout.driveGroup = tab == IndexerTab::LocalSite;
+  layout.siteGroup = tab != IndexerTab::LocalFiles;
+  layout.localDirGroup = tab == IndexerTab::LocalFiles;
+  layout.logAndAbort = tab != IndexerTab::LocalFiles;
+  layout.startCaption = tab == IndexerTab::LocalFiles ? "Browse" : "Index";
+  return layout;
+}
+
+SiteIndexer::SiteIndexer(IndexerPorts ports)
+    : ports_(std::move(ports)), downloads_(ports_.programFolder), pump_(loop_, ports_.ui), http_(loop_) {
+  // The window repaints and its Abort button works while a page is fetched.
+  http_.Pump = &pump_;
+}
+
+void SiteIndexer::formShow(std::optional<int> mode) {
+  if (!settingsLoaded_) {
+    loadIndexerSettings(ports_.programSettings, settings);
+    settingsLoaded_ = true;
+  }
+  state_.log.clear();
+  if (mode && *mode >= 0 && *mode <= 2) tab_ = static_cast<IndexerTab>(*mode);
+  tabChanged(tab_);
+}
+
+void SiteIndexer::tabChanged(IndexerTab tab) {
+  tab_ = tab;
+  if (tab == IndexerTab::Internet) localMode_ = false;
+  if (tab == IndexerTab::LocalSite) localMode_ = true;
+  state_.setBusy(false);
+}
+
+void SiteIndexer::start() {
+  if (state_.running()) return;
+  state_.log.clear();
+  BusyGuard cursor(ports_.ui);
+  if (localMode_) state_.setBusy(true);
+  if (tab_ == IndexerTab::LocalFiles) {
+    browseDir();
+  } else {
+    crawl(localMode_ ? settings.LocalFile : settings.URL);
+  }
+}
+
+CrawlResult SiteIndexer::crawl(const std::string& startAddress) {
+  RunScope run(state_);
+  if (localMode_) {
+    LocalPageSource pages(state_.log);
+    CrawlSurroundings local{ports_.ui, ports_.menu, state_, pages, ports_.linkPath};
+    return crawlSite(CrawlMode::Local, startAddress, settings.Site, limits, local);
+  }
+  HttpPageSource pages(http_, downloads_, state_, {settings.ProxyHost, settings.ProxyPort});
+  CrawlSurroundings internet{ports_.ui, ports_.menu, state_, pages, ports_.linkPath};
+  return crawlSite(CrawlMode::Internet, startAddress, settings.Site, limits, internet);
+}
+
+bool SiteIndexer::addLocalFiles(const std::vector<std::string>& files) {
+  RunScope run(state_);
+  LocalFilesSurroundings surroundings{ports_.ui, ports_.menu, state_, ports_.linkPath};
+  return quillon::addLocalFiles(files, settings.Files, surroundings);
+}
+
+void SiteIndexer::browseDir() {
+  FileDialogRequest request;
+  request.title = "Highlight all documents you wish to add";
+  request.filter = "HTML files (*.htm, *.html)|*.htm;*.html|All Files|*.*";
+  request.initialDir = settings.Files.LocalDir;
+  request.multiSelect = true;
+  request.fileMustExist = true;
+  const std::vector<std::string> files = ports_.ui.openFiles(request);
+  if (!files.empty()) addLocalFiles(files);
+  state_.setBusy(false);
+}
+
+void SiteIndexer::abortButtonClick() {
+  if (ports_.ui.ask(MessageKind::Confirmation, "Stop Auto Indexer", Buttons::YesNo) != Answer::Yes) return;
+  http_.CancelRequest();
+  state_.abortRequested = true;
+  if (localMode_) state_.setBusy(false);
+}
+
+void SiteIndexer::abortLabelClick() {
+  if (!localMode_) http_.CancelRequest();
+}
+
+bool SiteIndexer::formClose() {
+  if (state_.running()) return false;
+  saveIndexerSettings(ports_.programSettings, settings);
+  downloads_.clear();
+  return true;
+}
+
+void SiteIndexer::browseFile() {
+  FileDialogRequest request;
+  request.title = "Select File";
+  request.filter = "Html Files|*.html;*.htm";
+  request.initialDir = ports_.programSettings.readOr(kIndexerSection, "LastBrowseDir", "");
+  request.fileMustExist = true;
+  const std::optional<std::string> file = ports_.ui.openFile(request);
+  if (!file) return;
+  settings.LocalFile = *file;
+  ports_.programSettings.write(kIndexerSection, "LastBrowseDir", extractFilePath(*file));
+}
+
+void SiteIndexer::help() {
+  try {
+    ports_.browser.open(localPathToFileURL(ports_.programFolder + helpPageName(tab_)));
+  } catch (const std::exception& error) {
+    ports_.ui.message(MessageKind::Error, error.what());
+  }
+}
+
+}  // namespace quillon
