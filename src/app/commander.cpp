@@ -279,7 +279,7 @@ void Commander::openRecent(int entry) {
   CommandScope scope(*this);
   if (!scope || entry < 1 || entry > RecentFiles::kSlots) return;
   BusyGuard busy(ports_.ui);
-  const std::string path = recentFiles_.slots()[static_cast<std::size_t>(entry - 1)];
+  const std::string path = recentFiles_.entries()[static_cast<std::size_t>(entry - 1)];
   if (!path.empty() && fileExists(path)) {
     openPage(path);
   } else {

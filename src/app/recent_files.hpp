@@ -23,7 +23,7 @@ class RecentFiles {
   // Sets slot n-1 (n from 1 to 4) and stores it.
   void setRecentEntry(int n, const std::string& path);
 
-  const std::array<std::string, kSlots>& slots() const { return slots_; }
+  const std::array<std::string, kSlots>& entries() const { return slots_; }
 
  private:
   SettingsStore& store_;

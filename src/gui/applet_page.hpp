@@ -1,7 +1,6 @@
 #pragma once
 // The "Applet" settings page: size, content mode, proxy mode and sounds in the
 // general group; the class-file and image locations in the advanced group.
-// The model headers come before Qt's, whose "slots" macro would swallow RecentFiles::slots().
 #include "app/commander.hpp"
 #include "app/size_boxes.hpp"
 #include "app/style_control_state.hpp"

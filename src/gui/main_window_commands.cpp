@@ -185,7 +185,7 @@ void MainWindow::showRecentEntries() {
   const TextWidth width = [&metrics](const std::string& text) { return metrics.horizontalAdvance(toQString(text)); };
   bool any = false;
   for (int n = 1; n <= RecentFiles::kSlots; ++n) {
-    const std::string& path = commander_->recentFiles().slots()[static_cast<std::size_t>(n - 1)];
+    const std::string& path = commander_->recentFiles().entries()[static_cast<std::size_t>(n - 1)];
     QAction* entry = recentEntries_[static_cast<std::size_t>(n - 1)];
     entry->setVisible(!path.empty());
     if (path.empty()) continue;

@@ -1,7 +1,6 @@
 #pragma once
 // The settings page control beside the construction area: the pages "Applet",
 // "Tab", "Tab Style", "Tree" and "Tree Style" over the Commander's menu.
-// The model headers come before Qt's, whose "slots" macro would swallow RecentFiles::slots().
 #include "app/commander.hpp"
 #include "app/window_state.hpp"
 

@@ -1,7 +1,6 @@
 #pragma once
 // The "Tab" settings page: the current tab's caption, place and links, the
 // tab buttons and the start-up tab.
-// The model headers come before Qt's, whose "slots" macro would swallow RecentFiles::slots().
 #include "app/commander.hpp"
 #include "model/tab_editing.hpp"
 

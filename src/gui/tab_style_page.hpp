@@ -1,7 +1,6 @@
 #pragma once
 // The "Tab Style" settings page: the tab font, background image, position,
 // colours and border.
-// The model headers come before Qt's, whose "slots" macro would swallow RecentFiles::slots().
 #include "app/commander.hpp"
 #include "app/style_control_state.hpp"
 

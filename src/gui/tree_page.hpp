@@ -1,7 +1,6 @@
 #pragma once
 // The "Tree" settings page: the selected node's text, links and icons, the
 // image list with its slider, the default images and the node buttons.
-// The model headers come before Qt's, whose "slots" macro would swallow RecentFiles::slots().
 #include "app/commander.hpp"
 #include "app/style_control_state.hpp"
 

@@ -1,7 +1,6 @@
 #pragma once
 // The "Tree Style" settings page: the tree font, background image, behaviour
 // check boxes, the toggle panel and the colours.
-// The model headers come before Qt's, whose "slots" macro would swallow RecentFiles::slots().
 #include "app/commander.hpp"
 #include "app/style_colors.hpp"
 #include "app/style_control_state.hpp"

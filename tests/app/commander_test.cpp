@@ -80,7 +80,7 @@ class CommanderTest : public ::testing::Test {
 TEST_F(CommanderTest, StartsWithoutAMenuAndRemembersTheProgramFolder) {
   EXPECT_FALSE(commander.state().menuOpen);
   EXPECT_EQ(userSettings.read("", "Path").value_or(""), program);
-  EXPECT_TRUE(commander.recentFiles().slots()[0].empty());
+  EXPECT_TRUE(commander.recentFiles().entries()[0].empty());
 }
 
 TEST_F(CommanderTest, NewMenuWithStockImagesIsSavedWhereTheUserSays) {
@@ -95,7 +95,7 @@ TEST_F(CommanderTest, NewMenuWithStockImagesIsSavedWhereTheUserSays) {
   EXPECT_FALSE(menu.Document.NewMenuSetup);
   // The stock images make the default-image check pass from now on.
   EXPECT_TRUE(commander.checkDefaultImages("saving."));
-  EXPECT_EQ(commander.recentFiles().slots()[0], site("index.htm"));
+  EXPECT_EQ(commander.recentFiles().entries()[0], site("index.htm"));
 }
 
 TEST_F(CommanderTest, NewMenuDroppedWhenTheLocationIsCancelled) {

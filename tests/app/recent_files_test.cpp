@@ -26,7 +26,7 @@ TEST_P(RecentFileOrder, PutsThePageOnTop) {
     if (!c.before[n - 1].empty()) recent.setRecentEntry(n, c.before[n - 1]);
   }
   recent.addRecentFile(c.added);
-  EXPECT_EQ(recent.slots(), c.after);
+  EXPECT_EQ(recent.entries(), c.after);
   for (int n = 1; n <= RecentFiles::kSlots; ++n) {
     auto stored = store.read("", "File" + std::to_string(n));
     EXPECT_EQ(stored.value_or(""), c.after[n - 1]) << "File" << n;
@@ -46,7 +46,7 @@ TEST(RecentFiles, LoadingFillsOnlyTheStoredSlots) {
   store.write("", "File3", "/c.htm");
   RecentFiles recent(store);
   recent.loadRecentFiles();
-  EXPECT_EQ(recent.slots(), (Slots{"/a.htm", "", "/c.htm", ""}));
+  EXPECT_EQ(recent.entries(), (Slots{"/a.htm", "", "/c.htm", ""}));
   EXPECT_FALSE(store.read("", "File2").has_value());
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 // A Commander over scripted ports with a fresh menu of one kind, and the
 // settings pages over it.
-// The model headers come before Qt's, whose "slots" macro would swallow RecentFiles::slots().
 #include "app/commander.hpp"
 #include "gui/settings_pages.hpp"
 #include "memory_ports.hpp"
