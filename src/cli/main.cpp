@@ -3,6 +3,7 @@
 #include "cli/cli_run.hpp"
 #include "cli/cli_session.hpp"
 #include "cli/fetch_command.hpp"
+#include "cli/index_command.hpp"
 #include "cli/menu_commands.hpp"
 #include "cli/read_command.hpp"
 #include "cli/write_command.hpp"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   addNewCommand(app, run, answers);
   addPreviewCommand(app, run, answers);
   addFetchCommand(app, run);
+  addIndexCommand(app, run, answers);
 
   try {
     app.parse(argc, argv);
