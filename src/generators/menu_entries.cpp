@@ -70,6 +70,10 @@ std::string entryUrl(const std::string& url1, const TAppletSettings& settings) {
 
 std::string entryTarget(const std::string& target1) { return equalsNoCase(target1, "none") ? "" : target1; }
 
+std::string entryStatusText(const std::string& statusText) {
+  return equalsNoCase(statusText, "none") ? "" : statusText;
+}
+
 std::vector<MenuEntry> readMenuEntries(const MenuModel& menu, const EntryReading& reading) {
   const TAppletSettings& settings = menu.Settings;
   std::vector<MenuEntry> entries;
@@ -78,12 +82,14 @@ std::vector<MenuEntry> readMenuEntries(const MenuModel& menu, const EntryReading
     if (reading.onEntry) reading.onEntry();
   };
   auto addTab = [&](const TAppletPage& tab, int index) {
-    add({tab.Caption, entryUrl(tab.TabPage.URL1, settings), entryTarget(tab.TabPage.Target1), tab.TabPage.StatusText,
+    add({tab.Caption, entryUrl(tab.TabPage.URL1, settings), entryTarget(tab.TabPage.Target1),
+         entryStatusText(tab.TabPage.StatusText),
          index, 0, true});
   };
   auto addNodes = [&](const TAppletPage& tab, int index, int levelOffset) {
     tab.Nodes.forEachInPageOrder([&](const TreeNode& node, int level) {
-      add({node.Text, entryUrl(node.Data.URL1, settings), entryTarget(node.Data.Target1), node.Data.StatusText, index,
+      add({node.Text, entryUrl(node.Data.URL1, settings), entryTarget(node.Data.Target1),
+           entryStatusText(node.Data.StatusText), index,
            level + levelOffset, false});
     });
   };

@@ -27,6 +27,9 @@ std::string relativeToCodebase(const std::string& codebase, const std::string& u
 std::string entryUrl(const std::string& url1, const TAppletSettings& settings);
 // The first target of an entry; "none" in any letter case is empty.
 std::string entryTarget(const std::string& target1);
+// The status text of an entry; "none", which a page read back holds for an
+// empty tab field, is empty too.
+std::string entryStatusText(const std::string& statusText);
 
 struct EntryReading {
   // Tab&Tree menus: a record for each tab before its nodes, which then sit one level deeper.

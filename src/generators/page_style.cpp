@@ -101,6 +101,19 @@ void setBackgroundPictureChecked(PageStyleForm& form, bool checked) {
   if (!checked) form.backgroundPictureFile.clear();
 }
 
+std::string takeBackgroundPicture(PageStyle& style, const std::string& picture, const std::string& projectFolder) {
+  const std::string name = extractFileName(picture);
+  const std::string copy = joinPath(projectFolder, name);
+  std::error_code ignored;
+  if (!std::filesystem::equivalent(picture, copy, ignored)) {
+    std::filesystem::copy_file(picture, copy, std::filesystem::copy_options::overwrite_existing, ignored);
+  }
+  style.form.backgroundPicture = true;
+  style.form.backgroundPictureFile = name;
+  style.body.BackgroundFile = name;
+  return name;
+}
+
 std::optional<std::string> browseBackgroundPicture(PageStyle& style, UserInterface& ui,
                                                    const std::string& projectFolder) {
   FileDialogRequest request;
@@ -110,15 +123,7 @@ std::optional<std::string> browseBackgroundPicture(PageStyle& style, UserInterfa
   request.fileMustExist = true;
   const std::optional<std::string> picked = ui.openFile(request);
   if (!picked) return std::nullopt;
-  const std::string name = extractFileName(*picked);
-  const std::string copy = joinPath(projectFolder, name);
-  std::error_code ignored;  // a failed copy leaves the name set, as a failed site copy does
-  if (!std::filesystem::equivalent(*picked, copy, ignored)) {
-    std::filesystem::copy_file(*picked, copy, std::filesystem::copy_options::overwrite_existing, ignored);
-  }
-  style.form.backgroundPictureFile = name;
-  style.body.BackgroundFile = name;
-  return name;
+  return takeBackgroundPicture(style, *picked, projectFolder);
 }
 
 }  // namespace quillon

@@ -81,8 +81,12 @@ THTMLBody parseBodyTag(const std::string& tag);
 // The picture check box: unchecking empties the file name.
 void setBackgroundPictureChecked(PageStyleForm& form, bool checked);
 
-// "Browse": picks a picture and copies it into the project folder. Returns the
-// file name taken, or nothing when the user cancels.
+// Takes a picture as the page background: copies it into the project folder
+// (a failed copy leaves the name set, as a failed site copy does) and returns its name.
+std::string takeBackgroundPicture(PageStyle& style, const std::string& picture, const std::string& projectFolder);
+
+// "Browse": picks a picture and takes it. Returns the file name taken, or
+// nothing when the user cancels.
 std::optional<std::string> browseBackgroundPicture(PageStyle& style, UserInterface& ui,
                                                    const std::string& projectFolder);
 

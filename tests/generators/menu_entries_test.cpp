@@ -41,6 +41,7 @@ TEST(MenuEntries, NoneReadsAsEmpty) {
   for (const char* none : {"none", "None", "NONE"}) {
     EXPECT_EQ(entryUrl(none, settings), "");
     EXPECT_EQ(entryTarget(none), "");
+    EXPECT_EQ(entryStatusText(none), "");
   }
   EXPECT_EQ(entryTarget("main"), "main");
 }
