@@ -2,8 +2,10 @@
 
 #include "cli/cli_run.hpp"
 #include "cli/cli_session.hpp"
+#include "cli/deploy_command.hpp"
 #include "cli/fetch_command.hpp"
 #include "cli/index_command.hpp"
+#include "cli/generate_command.hpp"
 #include "cli/menu_commands.hpp"
 #include "cli/read_command.hpp"
 #include "cli/write_command.hpp"
@@ -24,6 +26,8 @@ int main(int argc, char** argv) {
   addPreviewCommand(app, run, answers);
   addFetchCommand(app, run);
   addIndexCommand(app, run, answers);
+  addGenerateCommand(app, run, answers);
+  addDeployCommand(app, run, answers);
 
   try {
     app.parse(argc, argv);
