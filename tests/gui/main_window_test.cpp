@@ -1,0 +1,281 @@
+// The main window's wiring: its two states, commands from the bar and the
+// menu reaching Commander, node edits from the construction area's selection.
+#include "app/commander.hpp"
+#include "gui/command_bar.hpp"
+#include "gui/construction_area.hpp"
+#include "gui/hover_highlight.hpp"
+#include "gui/main_window.hpp"
+#include "gui/node_tree_view.hpp"
+#include "gui/settings_pages.hpp"
+#include "memory_ports.hpp"
+#include "scripted_ui.hpp"
+#include "temp_dir.hpp"
+#include "test_images.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QToolButton>
+#include <filesystem>
+
+namespace quillon::gui {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordingBrowser : public Browser {
+ public:
+  std::vector<std::string> opened;
+  void open(const std::string& url) override { opened.push_back(url); }
+};
+
+class ScriptedWindows : public Windows {
+ public:
+  std::optional<NewMenuChoice> wizardAnswer;
+  std::vector<std::string> shown;
+  std::optional<NewMenuChoice> chooseNewMenu() override { return wizardAnswer; }
+  std::optional<std::string> chooseTheme(std::uint8_t) override { return std::nullopt; }
+  void showUploadReport(const std::string& path) override { shown.push_back("report " + path); }
+  void showAbout() override { shown.push_back("about"); }
+  void showGenerator(std::optional<int> mode) override { shown.push_back("generator " + std::to_string(mode.value_or(-1))); }
+  void showDeploy(std::optional<int> mode) override { shown.push_back("deploy " + std::to_string(mode.value_or(-1))); }
+  void showSiteIndexer(std::optional<int> mode) override {
+    shown.push_back("indexer " + std::to_string(mode.value_or(-1)));
+  }
+};
+
+// The toolbar commands and main menu entries that need an open menu, and those that do not.
+const char* const kMenuToolbar[] = {"Save", "Preview", "Clipboard", "Upload", "Indexer", "Deploy", "Generate"};
+const char* const kAlwaysToolbar[] = {"New", "Open", "Help", "Demo", "Exit"};
+const char* const kMenuEntries[] = {"&Upload", "&Deploy ", "&Auto-Index", "&Generate", "&Themes",
+                                    "&Preview", "&Save", "Save &As"};
+const char* const kAlwaysEntries[] = {"&New", "&Open", "&Help", "&Exit"};
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  testing::TempDir temp;
+  testing::ScriptedUi ui;
+  testing::MemoryClipboard clipboard;
+  RecordingBrowser browser;
+  ScriptedWindows windows;
+  testing::MemorySettings programSettings;
+  testing::MemorySettings userSettings;
+  std::string program = temp.file("program/");
+  std::unique_ptr<MainWindow> window;
+
+  void SetUp() override {
+    // Closing the window in a test must not end the shared application.
+    QApplication::setQuitOnLastWindowClosed(false);
+    fs::create_directories(program + "files/JClass/jimages");
+    fs::create_directories(temp.file("site"));
+    for (const char* icon : {"BookC.gif", "BookO.gif", "Leaf.gif"}) {
+      testing::writeGif(program + "files/JClass/jimages/" + icon, 16, 16);
+    }
+    window = std::make_unique<MainWindow>(
+        CommanderPorts{ui, clipboard, browser, windows, programSettings, userSettings, program});
+  }
+
+  std::string site(const std::string& name) const { return temp.file("site/" + name); }
+  Commander& commander() { return window->commander(); }
+  MenuModel& menu() { return commander().menu(); }
+
+  // A new Tab&Tree menu from the toolbar's New, saved as site/index.htm.
+  void newMenuFromToolbar() {
+    windows.wizardAnswer = NewMenuChoice{akTabTree, ""};
+    ui.pickedFiles.push_back(site("index.htm"));
+    window->commandBar().button("New")->click();
+    ui.messages.clear();
+  }
+
+  bool toolbarEnabled(const char* caption) const {
+    return window->commandBar().button(caption)->isEnabled() && window->commandBar().caption(caption)->isEnabled();
+  }
+  bool entryEnabled(const char* caption) const {
+    QAction* entry = window->menuEntry(caption);
+    EXPECT_NE(entry, nullptr) << caption;
+    return entry && entry->isEnabled();
+  }
+  bool showsNoMenuHint() const {
+    auto* centre = qobject_cast<QStackedWidget*>(window->centralWidget());
+    return centre && centre->currentWidget() == &window->noMenuHint();
+  }
+};
+
+TEST_F(MainWindowTest, StartsWithoutAMenuAndOnlyTheCommandsThatLeadOnEnabled) {
+  EXPECT_EQ(window->windowTitle().toStdString(), "Morvane's Quillon - Commander");
+  EXPECT_TRUE(showsNoMenuHint());
+  EXPECT_EQ(window->noMenuHint().text().toStdString(), "Please choose an option from the Task bar.");
+  for (const char* caption : kMenuToolbar) EXPECT_FALSE(toolbarEnabled(caption)) << caption;
+  for (const char* caption : kAlwaysToolbar) EXPECT_TRUE(toolbarEnabled(caption)) << caption;
+  for (const char* caption : kMenuEntries) EXPECT_FALSE(entryEnabled(caption)) << caption;
+  for (const char* caption : kAlwaysEntries) EXPECT_TRUE(entryEnabled(caption)) << caption;
+}
+
+TEST_F(MainWindowTest, ANewMenuOpensTheConstructionAreaAndEnablesEveryCommand) {
+  newMenuFromToolbar();
+  ASSERT_TRUE(commander().state().menuOpen);
+  EXPECT_FALSE(showsNoMenuHint());
+  for (const char* caption : kMenuToolbar) EXPECT_TRUE(toolbarEnabled(caption)) << caption;
+  for (const char* caption : kMenuEntries) EXPECT_TRUE(entryEnabled(caption)) << caption;
+  ConstructionArea& area = window->constructionArea();
+  ASSERT_EQ(area.count(), 1);
+  EXPECT_EQ(area.tabText(0).toStdString(), "New Tab");
+  ASSERT_EQ(area.treeView(0)->topLevelItemCount(), 1);
+  EXPECT_EQ(area.treeView(0)->topLevelItem(0)->text(0).toStdString(), "New Node");
+}
+
+TEST_F(MainWindowTest, CancellingTheFirstSaveOfANewMenuReturnsToTheHint) {
+  windows.wizardAnswer = NewMenuChoice{akTree, ""};
+  window->menuEntry("&New")->trigger();
+  EXPECT_TRUE(showsNoMenuHint());
+  EXPECT_FALSE(toolbarEnabled("Save"));
+  EXPECT_FALSE(entryEnabled("&Preview"));
+}
+
+TEST_F(MainWindowTest, PreviewFromTheBarAndFromTheMenuWritesThePreviewPageAndOpensIt) {
+  newMenuFromToolbar();
+  const std::function<void()> triggers[] = {
+      [this] { window->commandBar().button("Preview")->click(); },
+      [this] { window->menuEntry("&Preview")->trigger(); },
+  };
+  for (const auto& trigger : triggers) {
+    fs::remove(site("~preview.htm"));
+    browser.opened.clear();
+    trigger();
+    EXPECT_TRUE(fs::exists(site("~preview.htm")));
+    ASSERT_EQ(browser.opened.size(), 1u);
+    EXPECT_TRUE(browser.opened[0].ends_with("/~preview.htm")) << browser.opened[0];
+  }
+}
+
+TEST_F(MainWindowTest, TheBarAndTheMenuSaveNameTheirOwnActionWhenADefaultImageIsMissing) {
+  newMenuFromToolbar();
+  menu().Settings.DefLeaf = -1;
+  window->settingsPages().setCurrentIndex(static_cast<int>(SettingsPage::Applet));
+  const std::pair<std::function<void()>, std::string> saves[] = {
+      {[this] { window->commandBar().button("Save")->click(); }, "saving."},
+      {[this] { window->menuEntry("&Save")->trigger(); }, "saveing."},
+  };
+  for (const auto& [save, action] : saves) {
+    ui.messages.clear();
+    window->settingsPages().setCurrentIndex(static_cast<int>(SettingsPage::Applet));
+    save();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Please specify default images before " + action +
+                                       "\nAlternatively, deselect \"Icons\" on the \"Tree Style\" tab.");
+  }
+  // The failed check shows the "Tree" page the first time it names it.
+  EXPECT_EQ(commander().state().activePage, SettingsPage::Tree);
+}
+
+TEST_F(MainWindowTest, CommandsThatOpenOtherWindowsReachThemWithTheirModes) {
+  newMenuFromToolbar();
+  ui.answers = {Answer::No, Answer::No};
+  window->commandBar().button("Upload")->click();
+  window->menuEntry("Local Network Files")->trigger();
+  window->menuEntry("Floating Window")->trigger();
+  window->menuEntry("Site Map (Pure HTML)")->trigger();
+  window->menuEntry("&About")->trigger();
+  EXPECT_EQ(windows.shown, (std::vector<std::string>{"report " + site("index_UPLOADREPORT.TXT"), "indexer 2",
+                                                     "deploy 1", "generator 2", "about"}));
+}
+
+TEST_F(MainWindowTest, OpeningTheFileMenuShowsTheRecentPages) {
+  QAction* recent = nullptr;
+  for (QAction* action : window->menuEntry("&File")->menu()->actions()) {
+    if (action->isVisible() && action->text().startsWith("&1")) recent = action;
+  }
+  EXPECT_EQ(recent, nullptr);
+
+  userSettings.write("", "File1", site("a&b.htm"));
+  QMenu* file = window->menuEntry("&File")->menu();
+  Q_EMIT file->aboutToShow();
+  for (QAction* action : file->actions()) {
+    if (action->isVisible() && action->text().startsWith("&1")) recent = action;
+  }
+  ASSERT_NE(recent, nullptr);
+  EXPECT_TRUE(recent->text().endsWith("a&&b.htm")) << recent->text().toStdString();
+
+  // The entry opens the page; a page that is gone is reported.
+  recent->trigger();
+  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Could not loacte file."});
+}
+
+TEST_F(MainWindowTest, ClosingAsksToSaveOnlyWhileAMenuIsOpen) {
+  window->close();
+  EXPECT_TRUE(ui.messages.empty());
+
+  newMenuFromToolbar();
+  testing::writeFile(site("~preview.htm"), "x");
+  window->close();
+  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Do you want to save your work"});
+  EXPECT_FALSE(fs::exists(site("~preview.htm")));
+}
+
+TEST_F(MainWindowTest, EditingTheNodeTextWritesTheNodeSelectedInTheTree) {
+  newMenuFromToolbar();
+  TreeNode& second = menu().tab(0).Nodes.root().appendChild("Second", {});
+  window->refreshFromModel();
+  NodeTreeView* tree = window->constructionArea().treeView(0);
+  ASSERT_EQ(tree->topLevelItemCount(), 2);
+
+  tree->setCurrentItem(tree->topLevelItem(1));
+  EXPECT_EQ(menu().tab(0).Nodes.selected(), &second);
+  auto* textBox = window->findChild<QLineEdit*>("nodeTextBox");
+  ASSERT_NE(textBox, nullptr);
+  EXPECT_EQ(textBox->text().toStdString(), "Second");
+
+  textBox->setText("Renamed");
+  EXPECT_EQ(second.Text, "Renamed");
+  EXPECT_EQ(menu().tab(0).Nodes.root().children().front()->Text, "New Node");
+  EXPECT_EQ(tree->topLevelItem(1)->text(0).toStdString(), "Renamed");
+}
+
+TEST_F(MainWindowTest, ClickingAnotherTabMakesItCurrentForTheEditors) {
+  newMenuFromToolbar();
+  TAppletPage& second = menu().AddTab("Second");
+  second.Nodes.root().children().front()->Text = "Second's node";
+  menu().setCurrentTab(0);
+  window->refreshFromModel();
+  ConstructionArea& area = window->constructionArea();
+  ASSERT_EQ(area.count(), 2);
+  area.setCurrentIndex(1);
+  EXPECT_EQ(menu().currentTabIndex(), 1);
+  EXPECT_EQ(window->findChild<QLineEdit*>("nodeTextBox")->text().toStdString(), "Second's node");
+}
+
+TEST_F(MainWindowTest, CaptionsTurnMaroonWhileTheMouseIsOverTheButtonOrTheCaption) {
+  QToolButton* button = window->commandBar().button("Open");
+  QLabel* caption = window->commandBar().caption("Open");
+  for (QWidget* hovered : {static_cast<QWidget*>(button), static_cast<QWidget*>(caption)}) {
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(hovered, &enter);
+    EXPECT_EQ(caption->palette().color(QPalette::WindowText), kHighlightColor);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(hovered, &leave);
+    EXPECT_EQ(caption->palette().color(QPalette::WindowText), kNormalColor);
+  }
+}
+
+TEST_F(MainWindowTest, EveryCommandHasAHint) {
+  for (const char* caption : {"New", "Open", "Save", "Help", "Demo", "Preview", "Clipboard", "Upload", "Indexer",
+                              "Deploy", "Generate", "Exit"}) {
+    EXPECT_FALSE(window->commandBar().button(caption)->toolTip().isEmpty()) << caption;
+    EXPECT_EQ(window->commandBar().caption(caption)->toolTip(), window->commandBar().button(caption)->toolTip());
+  }
+  for (QAction* action : window->menuBar()->findChildren<QAction*>()) {
+    if (action->isSeparator() || action->text().isEmpty() || action->menu()) continue;
+    EXPECT_FALSE(action->statusTip().isEmpty()) << action->text().toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace quillon::gui
