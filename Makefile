@@ -17,9 +17,9 @@ build: configure
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 
-# The window comes with the desktop issue; until then the command line starts.
+# The desktop program: its main window, in the no-menu state.
 run: build
-	$(BUILD_DIR)/bin/quillon-cli --help
+	$(BUILD_DIR)/bin/quillon
 
 bench: build
 	bash bench/run.sh $(BUILD_DIR)
