@@ -14,6 +14,7 @@ packages=(
   libbenchmark-dev
   default-jdk-headless
   xvfb xauth default-jre
+  chromium nodejs
 )
 
 missing=()
