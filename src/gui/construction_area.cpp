@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QPalette>
 #include <QTabBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "gui/hover_highlight.hpp"
@@ -97,12 +98,14 @@ void ConstructionArea::placePages() {
     auto* fresh = new TabPage(*tab, this);
     NodeTreeView* view = fresh->view();
     connect(view, &NodeTreeView::nodeSelected, this, &ConstructionArea::selectionChanged);
-    connect(
-        view, &NodeTreeView::nodeDropped, this,
-        [this, view](NodeTreeView* source, TreeNode* dragged, TreeNode* target, QPoint where) {
-          onNodeDropped(source, dragged, view, target, where);
-        },
-        Qt::QueuedConnection);
+    // The drop menu waits until the drag has ended and the dragging view is back to normal.
+    connect(view, &NodeTreeView::nodeDropped, this,
+            [this, view](NodeTreeView* source, TreeNode* dragged, TreeNode* target, QPoint where) {
+              QTimer::singleShot(0, this, [this, source = QPointer<NodeTreeView>(source), dragged,
+                                           targetView = QPointer<NodeTreeView>(view), target, where] {
+                onNodeDropped(source, dragged, targetView, target, where);
+              });
+            });
     insertTab(i, fresh, QString());
   }
   while (count() > menu_.tabCount()) {
@@ -130,11 +133,13 @@ void ConstructionArea::onCurrentChanged(int index) {
 
 void ConstructionArea::onNodeDropped(QPointer<NodeTreeView> source, TreeNode* dragged,
                                      QPointer<NodeTreeView> targetView, TreeNode* target, QPoint globalPosition) {
-  // The drop is handled once the drag is over; the views may have changed since.
+  // The drop is handled once the drag is over; the views and the model may
+  // have changed since, so both nodes must still be shown in their tab's tree.
   if (!source || !targetView || !source->itemOf(dragged) || !targetView->itemOf(target)) return;
   const int sourceTab = indexOfTreeView(source);
   const int targetTab = indexOfTreeView(targetView);
-  if (sourceTab < 0 || targetTab < 0) return;
+  if (sourceTab < 0 || targetTab < 0 || sourceTab >= menu_.tabCount() || targetTab >= menu_.tabCount()) return;
+  if (source->tree() != &menu_.tab(sourceTab).Nodes || targetView->tree() != &menu_.tab(targetTab).Nodes) return;
   dropNode(sourceTab, *dragged, targetTab, *target, globalPosition);
 }
 

@@ -37,6 +37,7 @@ MainWindow::MainWindow(CommanderPorts ports, QWidget* parent)
   centre_ = new QStackedWidget(this);
   noMenuHint_ = new QLabel(kNoMenuText, centre_);
   noMenuHint_->setAlignment(Qt::AlignCenter);
+  noMenuHint_->setToolTip("Start with New, Open or Demo on the task bar, or a recent page from the File menu.");
   QFont hintFont = noMenuHint_->font();
   hintFont.setPointSizeF(hintFont.pointSizeF() * 1.3);
   hintFont.setBold(true);

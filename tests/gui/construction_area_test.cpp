@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTabBar>
 
@@ -191,6 +192,22 @@ TEST_F(ConstructionAreaTest, ADismissedMenuOrAMoveIntoItsOwnBranchChangesNothing
   EXPECT_FALSE(area->dropNode(0, child(root(0), 0), 0, child(child(root(0), 0), 1), QPoint()));
   EXPECT_EQ(outline(*area->treeView(0)), "a(b,c),d");
   EXPECT_EQ(changes.count(), 0);
+}
+
+TEST_F(ConstructionAreaTest, ADropOnATreeIsCarriedOutOnceTheDragIsOver) {
+  chooseOnDrop(DropChoice::MoveOnSameLevel);
+  NodeTreeView* view = area->treeView(0);
+  Q_EMIT view->nodeDropped(view, &child(root(0), 1), &child(root(0), 0), QPoint());
+  EXPECT_EQ(outline(*view), "a(b,c),d");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(outline(*view), "d,a(b,c)");
+
+  // A node that left the tree before the drop was carried out is not touched.
+  Q_EMIT view->nodeDropped(view, &child(root(0), 0), &child(root(0), 1), QPoint());
+  menu.tab(0).Nodes.root().detachChild(0);
+  area->refreshFromModel();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(outline(*view), "a(b,c)");
 }
 
 TEST_F(ConstructionAreaTest, ANodeMovedToAnotherTabShowsThere) {
