@@ -252,6 +252,13 @@ TEST_F(MainWindowTest, ClickingAnotherTabMakesItCurrentForTheEditors) {
   EXPECT_EQ(window->findChild<QLineEdit*>("nodeTextBox")->text().toStdString(), "Second's node");
 }
 
+TEST_F(MainWindowTest, ApplyingTheAppletSizeSizesTheConstructionArea) {
+  newMenuFromToolbar();
+  Q_EMIT window->settingsPages().appletSizeApplied(180, 240);
+  EXPECT_EQ(window->constructionArea().minimumSize(), QSize(180, 240));
+  EXPECT_EQ(window->constructionArea().maximumSize(), QSize(180, 240));
+}
+
 TEST_F(MainWindowTest, CaptionsTurnMaroonWhileTheMouseIsOverTheButtonOrTheCaption) {
   QToolButton* button = window->commandBar().button("Open");
   QLabel* caption = window->commandBar().caption("Open");
