@@ -18,8 +18,8 @@ GenerationResult runGenerator(const GeneratorOptions& options, GeneratorContext&
   return generateTreeView(options.treeView, context, preview);
 }
 
-std::string nothingWrittenMessage(const GenerationResult& result) {
-  return result.failure + "\nNothing was generated.";
+std::string failureMessage(const GenerationResult& result) {
+  return result.written() ? result.failure : result.failure + "\nNothing was generated.";
 }
 
 GenerationResult runCommand(UserInterface& ui, Browser* browser, const std::function<GenerationResult()>& generate) {
@@ -32,10 +32,8 @@ GenerationResult runCommand(UserInterface& ui, Browser* browser, const std::func
     ui.showStatus("Ready.");
     ui.processEvents();
   }
-  if (!result.written()) {
-    ui.message(MessageKind::Error, nothingWrittenMessage(result));
-    return result;
-  }
+  if (!result.failure.empty()) ui.message(MessageKind::Error, failureMessage(result));
+  if (!result.written()) return result;
   if (browser) {
     try {
       browser->open(localPathToFileURL(result.pagePath));

@@ -17,10 +17,10 @@ GenerationResult saveGenerated(const GeneratorOptions& options, GeneratorContext
 // Writes the "~" page and opens it in the browser.
 GenerationResult previewGenerated(const GeneratorOptions& options, GeneratorContext& context, Browser& browser);
 
-// What a run that wrote no page tells the user.
-std::string nothingWrittenMessage(const GenerationResult& result);
+// What a run that failed tells the user: why, and whether nothing came of it.
+std::string failureMessage(const GenerationResult& result);
 
-// Runs a generator as the windows' commands do: busy, status texts, the
+// Runs a generator as the windows' commands do: busy, status texts, a
 // failure reported; with a browser, the page written is opened in it.
 GenerationResult runCommand(UserInterface& ui, Browser* browser, const std::function<GenerationResult()>& generate);
 

@@ -66,6 +66,15 @@ TEST(GeneratorCommands, SaveIntoAFolderThatCannotBeWrittenSaysSo) {
   EXPECT_NE(f.ui.messages[0].text.find("MyTree.htm could not be written"), std::string::npos);
 }
 
+TEST(GeneratorCommands, APageLeftUnwrittenIsReportedEvenWhenOthersWereWritten) {
+  GeneratorFixture f;
+  f.treeMenu({{"A", 0}});
+  std::filesystem::create_directories(f.site("treex.htm"));  // a folder in the tree page's place
+  const GenerationResult result = saveGenerated(generatorOptionsFor(akTree, GeneratorTab::TreeView), f.context);
+  EXPECT_EQ(result.pagePath, f.site("MyTree.htm"));
+  EXPECT_EQ(f.ui.messageTexts(), Lines{"The page " + f.site("treex.htm") + " could not be written."});
+}
+
 TEST(GeneratorOptions, WindowDefaultsByMenuKind) {
   const GeneratorOptions tree = generatorOptionsFor(akTree, GeneratorTab::SiteMap);
   EXPECT_TRUE(tree.siteMap.upperCaseRoots);
