@@ -1,5 +1,6 @@
 #include "generators/dropdown_generator.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <optional>

@@ -1,5 +1,7 @@
 #include "generators/tree_node_lines.hpp"
 
+#include <algorithm>
+
 namespace quillon {
 
 namespace {

@@ -102,13 +102,20 @@ export class Browser {
   }
 
   async close() {
+    const exited = new Promise((resolve) => {
+      if (this.child.exitCode !== null || this.child.signalCode !== null) resolve();
+      else this.child.once('exit', resolve);
+    });
     try {
       await Promise.race([this.send('Browser.close'), new Promise((resolve) => setTimeout(resolve, 3000))]);
     } catch {
       // the browser is going anyway
     }
+    await Promise.race([exited, new Promise((resolve) => setTimeout(resolve, 3000))]);
     this.child.kill('SIGKILL');
-    rmSync(this.profile, { recursive: true, force: true });
+    await exited;
+    // Helper processes may still be finishing their writes into the profile.
+    rmSync(this.profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
   }
 }
 
@@ -137,7 +144,7 @@ export class Page {
     if (errorText) throw new Error(`${url}: ${errorText}`);
     // The load event of a page still loading from before could pass for this one's.
     await waitUntil(`${url} has loaded`, () => this.evaluate(
-      `location.href === ${JSON.stringify(url)} && document.readyState === 'complete'`).catch(() => false));
+      `location.href === ${JSON.stringify(url)} && document.readyState === 'complete'`));
   }
 
   // The page's frames below the top one: { id, name, url }.
@@ -178,12 +185,18 @@ export class Page {
   }
 }
 
+// Polls check until it gives a true value. A check that throws, as one may
+// while the page it asks is navigating away, counts as not yet.
 export async function waitUntil(what, check, timeout = 10000) {
   const end = Date.now() + timeout;
   let last;
   while (Date.now() < end) {
-    last = await check();
-    if (last) return last;
+    try {
+      last = await check();
+      if (last) return last;
+    } catch (error) {
+      last = String(error.message || error);
+    }
     await new Promise((resolve) => setTimeout(resolve, 50));
   }
   throw new Error(`timed out waiting until ${what} (last: ${JSON.stringify(last)})`);
