@@ -39,8 +39,8 @@ bool isChoice(const std::vector<std::string>& choices, const std::string& value)
 }
 
 std::optional<bool> yesNo(const std::string& value) {
-  if (value == "yes" || value == "true" || value == "1") return true;
-  if (value == "no" || value == "false" || value == "0") return false;
+  if (value == "yes" || value == "true" || value == "on" || value == "1") return true;
+  if (value == "no" || value == "false" || value == "off" || value == "0") return false;
   return std::nullopt;
 }
 
