@@ -1,6 +1,8 @@
 #include "gui/qt_windows.hpp"
 
+#include "app/program_folder.hpp"
 #include "gui/about_dialog.hpp"
+#include "gui/new_applet_dialog.hpp"
 #include "gui/upload_report_dialog.hpp"
 
 namespace quillon::gui {
@@ -8,13 +10,22 @@ namespace quillon::gui {
 void QtWindows::notAvailable() { ui_.message(MessageKind::Information, kNotAvailableText); }
 
 std::optional<NewMenuChoice> QtWindows::chooseNewMenu() {
-  notAvailable();
-  return std::nullopt;
+  // Each New starts with a fresh wizard.
+  NewAppletWizard wizard(programFolder(), ui_);
+  NewAppletDialog dialog(wizard, window_);
+  const std::optional<WizardResult> result = dialog.run();
+  if (!result) return std::nullopt;
+  return NewMenuChoice{result->kind, result->themePage};
 }
 
-std::optional<std::string> QtWindows::chooseTheme(std::uint8_t) {
-  notAvailable();
-  return std::nullopt;
+std::optional<std::string> QtWindows::chooseTheme(std::uint8_t kind) {
+  if (!themeWizard_) themeWizard_ = std::make_unique<NewAppletWizard>(programFolder(), ui_);
+  themeWizard_->beginThemeChange(kind <= akTabTree ? static_cast<TAppletKind>(kind) : akTabTree);
+  NewAppletDialog dialog(*themeWizard_, window_);
+  const std::optional<WizardResult> result = dialog.run();
+  themeWizard_->endThemeChange();
+  if (!result || result->themePage.empty()) return std::nullopt;
+  return result->themePage;
 }
 
 void QtWindows::showUploadReport(const std::string& reportPath) {

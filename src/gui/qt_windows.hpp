@@ -2,6 +2,10 @@
 // The modal windows the commands open, over the main window.
 #include <QPointer>
 
+#include <memory>
+
+#include "app/new_applet_wizard.hpp"
+
 #include "ports/user_interface.hpp"
 #include "ports/windows.hpp"
 
@@ -34,6 +38,8 @@ class QtWindows : public Windows {
   UserInterface& ui_;
   QPointer<QWidget> window_;
   QPointer<UploadReportDialog> uploadReport_;
+  // The theme change keeps one wizard for the whole run, so it remembers the theme last chosen.
+  std::unique_ptr<NewAppletWizard> themeWizard_;
 };
 
 }  // namespace quillon::gui
