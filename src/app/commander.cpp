@@ -76,6 +76,11 @@ void Commander::savePageNow(bool ask) {
   SavePage(menu_, context, ask);
 }
 
+void Commander::takeBodyColors() {
+  // A page without a body tag leaves the settings as they were.
+  if (!menu_.Document.BodyTag.empty()) pageStyle_.body = parseBodyTag(menu_.Document.BodyTag);
+}
+
 void Commander::showMenuOpen() { state_.menuOpen = true; }
 
 void Commander::showNoMenu() { state_.menuOpen = false; }
@@ -118,6 +123,7 @@ void Commander::newMenu() {
   const TAppletKind kind = choice->kind <= akTabTree ? static_cast<TAppletKind>(choice->kind) : akTabTree;
 
   resetToNewMenu(menu_, kind);
+  pageStyle_ = PageStyle{};
   showPagesForKind(state_, kind);
   showMenuOpen();
   DocumentState& document = menu_.Document;
@@ -132,6 +138,7 @@ void Commander::newMenu() {
       showNoMenu();
       return;
     }
+    takeBodyColors();
     showPagesForKind(state_, menu_.Settings.Kind);
     document.DemoLoaded = false;
     document.PagePath.clear();
@@ -156,6 +163,7 @@ bool Commander::openPage(const std::string& path) {
   ReaderContext reader{ports_.ui};
   const bool found = ReadPage(menu_, path, reader);
   if (found) {
+    takeBodyColors();
     showPagesForKind(state_, menu_.Settings.Kind);
     showMenuOpen();
   }
@@ -267,6 +275,7 @@ void Commander::changeTheme() {
   const std::optional<std::string> themePage = ports_.windows.chooseTheme(menu_.Settings.Kind);
   if (!themePage || themePage->empty()) return;
   if (swapThemes(menu_, *themePage, ports_.ui)) {
+    takeBodyColors();
     showMenuOpen();
   } else {
     showNoMenu();

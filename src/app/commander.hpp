@@ -9,6 +9,7 @@
 #include "app/recent_files.hpp"
 #include "app/window_state.hpp"
 #include "format/page_writer.hpp"
+#include "generators/page_style.hpp"
 #include "model/menu_model.hpp"
 #include "ports/browser.hpp"
 #include "ports/clipboard.hpp"
@@ -46,6 +47,10 @@ class Commander {
   // The editing operations of the model and the style rules take these directly.
   UserInterface& ui() { return ports_.ui; }
   const std::string& programFolder() const { return ports_.programFolder; }
+  Browser& browser() { return ports_.browser; }
+  // The fonts, colours and picture of the generated pages, kept for the whole
+  // run; a page read brings its own body colours, a new menu starts afresh.
+  PageStyle& pageStyle() { return pageStyle_; }
 
   // The file commands.
   void newMenu();
@@ -100,11 +105,14 @@ class Commander {
   // The toolbar or menu Save inside another command.
   void saveWithCheck(SaveTrigger trigger);
   void savePageNow(bool ask);
+  // The body colours of the page just read, for the font and colour settings.
+  void takeBodyColors();
 
   CommanderPorts ports_;
   MenuModel menu_;
   WindowState state_;
   RecentFiles recentFiles_;
+  PageStyle pageStyle_;
   bool running_ = false;
 };
 

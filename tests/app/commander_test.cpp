@@ -293,6 +293,32 @@ TEST_F(CommanderTest, SaveFirstQuestionsBeforeOtherWindows) {
   EXPECT_EQ(windows.shown.back(), "generator 2");
 }
 
+TEST_F(CommanderTest, PageStyleTakesTheBodyColoursOfEachPageReadAndStartsAfreshOnNew) {
+  const std::string applet = "<APPLET CODE=\"TrellTreeR.class\" WIDTH=300 HEIGHT=200>\r\n"
+                             "<PARAM NAME=\"I0\" VALUE=\"Welcome; None; None; 0; ; ; ;None; None; NO\">\r\n</APPLET>\r\n";
+  writeFile(site("a.htm"), "<BODY vlink=\"#800080\" bgcolor=\"#000080\" text=\"#FFFF00\" link=\"#00FF00\">\r\n" +
+                               applet + "</BODY>\r\n");
+  writeFile(site("b.htm"), applet);
+  ASSERT_TRUE(commander.openPage(site("a.htm")));
+  THTMLBody& body = commander.pageStyle().body;
+  EXPECT_EQ(body.BackgroundColor, "#000080");
+  EXPECT_EQ(body.TextColor, "#FFFF00");
+  EXPECT_EQ(body.LinkColor, "#00FF00") << "read by its whole name, not inside vlink";
+  EXPECT_EQ(body.VisitedLinkColor, "#800080");
+
+  // A page without a body tag keeps the tag, and so the colours, of the last one.
+  ASSERT_TRUE(commander.openPage(site("b.htm")));
+  EXPECT_EQ(commander.pageStyle().body.BackgroundColor, "#000080");
+
+  body.BackgroundFile = "paper.gif";
+  commander.pageStyle().props.FontTitle.face = "Chosen";
+  newMenu(akTree);
+  EXPECT_EQ(commander.pageStyle().body.BackgroundColor, "");
+  EXPECT_EQ(commander.pageStyle().body.BackgroundFile, "");
+  EXPECT_EQ(commander.pageStyle().props.FontTitle.face, "MS Sans Serif");
+  EXPECT_EQ(commander.menu().Document.BodyTag, "");
+}
+
 TEST_F(CommanderTest, SaveAsOffersTheReportAndUploadShowsIt) {
   newMenu(akTab);
   ui.pickedFiles.push_back(site("copy.htm"));
