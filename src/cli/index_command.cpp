@@ -142,7 +142,7 @@ int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
   }
   if (options.limitPages) indexer.limits.maxPages = options.maxPages;
   if (options.limitDepth) indexer.limits.maxDepth = options.maxDepth;
-  indexer.state().log.onLine = [](const std::string& line) { std::cerr << line << '\n'; };
+  indexer.state().log.onLine = [](std::string_view line) { std::cerr << line << '\n'; };
 
   bool indexed = false;
   if (tab == IndexerTab::LocalFiles) {

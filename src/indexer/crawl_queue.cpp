@@ -6,9 +6,10 @@
 
 namespace quillon {
 
-std::size_t CrawlQueue::PairHash::operator()(const std::pair<std::string_view, std::string_view>& key) const noexcept {
-  const std::size_t first = std::hash<std::string_view>{}(key.first);
-  return first ^ (std::hash<std::string_view>{}(key.second) + 0x9e3779b97f4a7c15ULL + (first << 6) + (first >> 2));
+CrawlQueue::LinkKey CrawlQueue::linkKey(const QueueEntry& entry) {
+  const std::size_t parent = std::hash<std::string_view>{}(entry.parentAddress);
+  const std::size_t link = std::hash<std::string_view>{}(entry.rawLink);
+  return {parent ^ (link + 0x9e3779b97f4a7c15ULL + (parent << 6) + (parent >> 2)), entry.parentAddress, entry.rawLink};
 }
 
 std::string webAddressKey(const std::string& address) {
@@ -32,14 +33,13 @@ std::string CrawlQueue::lookupKey(const std::string& address) const {
 void CrawlQueue::append(QueueEntry entry) {
   const std::size_t index = entries_.size();
   const QueueEntry& stored = entries_.emplace_back(std::move(entry));
-  firstWithLink_.try_emplace({stored.parentAddress, stored.rawLink}, index);
+  repeats_.push_back(!links_.insert(linkKey(stored)).second);
   firstWithAddress_.try_emplace(lookupKey(stored.address), index);
   if (!stored.expanded) unmarked_[stored.address].push_back(index);
 }
 
 bool CrawlQueue::repeatsEarlierEntry(std::size_t index) const {
-  const QueueEntry& entry = entries_[index];
-  return firstWithLink_.at({entry.parentAddress, entry.rawLink}) < index;
+  return repeats_[index];
 }
 
 std::optional<std::size_t> CrawlQueue::find(const std::string& address) const {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <utility>
+#include <unordered_set>
 #include <vector>
 
 #include "indexer/url_rules.hpp"
@@ -54,16 +54,29 @@ class CrawlQueue {
   void markIndexed(const std::string& address, const std::string& title);
 
  private:
-  struct PairHash {
-    std::size_t operator()(const std::pair<std::string_view, std::string_view>& key) const noexcept;
+  // A parent address and raw link, viewed in the entry, with their hash
+  // worked out once: the table then never hashes the texts again.
+  struct LinkKey {
+    std::size_t hash;
+    std::string_view parentAddress;
+    std::string_view rawLink;
+    bool operator==(const LinkKey& other) const {
+      return hash == other.hash && parentAddress == other.parentAddress && rawLink == other.rawLink;
+    }
   };
+  struct LinkKeyHash {
+    std::size_t operator()(const LinkKey& key) const noexcept { return key.hash; }
+  };
+  static LinkKey linkKey(const QueueEntry& entry);
 
   std::string lookupKey(const std::string& address) const;
 
   CrawlMode mode_;
   // A deque keeps the entries in place, so the indexes can view their texts.
   std::deque<QueueEntry> entries_;
-  std::unordered_map<std::pair<std::string_view, std::string_view>, std::size_t, PairHash> firstWithLink_;
+  std::unordered_set<LinkKey, LinkKeyHash> links_;
+  // Whether each entry repeats the parent address and raw link of an earlier one.
+  std::vector<bool> repeats_;
   std::unordered_map<std::string, std::size_t> firstWithAddress_;
   // Entries appended not expanded, by exact address, that no marking has reached yet.
   std::unordered_map<std::string_view, std::vector<std::size_t>> unmarked_;

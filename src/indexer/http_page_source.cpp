@@ -39,9 +39,9 @@ HttpPageSource::~HttpPageSource() {
 }
 
 PageRead HttpPageSource::read(const std::string& address) {
-  state_.log.add("  > FETCHING: " + address);
+  state_.log.add("  > FETCHING: ", address);
   PageRead page = fetch(address);
-  state_.log.add("  > DONE: " + address);
+  state_.log.add("  > DONE: ", address);
   return page;
 }
 
@@ -68,7 +68,7 @@ PageRead HttpPageSource::fetch(const std::string& address) {
   if (failed) {
     state_.log.add("*** Error ***");
     state_.log.add("*** Code   = " + std::to_string(http_.ResponseCode()));
-    state_.log.add("*** Message = " + http_.ResponseText());
+    state_.log.add("*** Message = ", http_.ResponseText());
     state_.log.add(" ");
     page.fetchFailed = true;
     return page;
@@ -80,7 +80,7 @@ PageRead HttpPageSource::fetch(const std::string& address) {
 }
 
 void HttpPageSource::documentBegins() {
-  state_.log.add("  > GET " + http_.DocumentName());
+  state_.log.add("  > GET ", http_.DocumentName());
   download_ = downloads_.create(http_.DocumentName());
   if (!download_) {
     storeFailed_ = true;

@@ -4,6 +4,7 @@
 // changes it and tells the view through the callbacks.
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillon {
@@ -31,19 +32,24 @@ class ActivityIndicator {
   bool timerOn_ = false;
 };
 
+// The log of a run, kept as the log file holds it: every line followed by CR LF.
 class CrawlLog {
  public:
-  void add(std::string line);
-  void clear() { lines_.clear(); }
-  const std::vector<std::string>& lines() const { return lines_; }
-  // Replaces the file with the lines, CR LF after each; false when it cannot be written.
+  // Adds one line made of the two texts.
+  void add(std::string_view text, std::string_view more = {});
+  void clear();
+  std::size_t size() const { return starts_.size(); }
+  std::string_view line(std::size_t index) const;
+  std::vector<std::string> lines() const;
+  // Replaces the file with the log; false when it cannot be written.
   bool saveTo(const std::string& path) const;
 
   // Each line as it is added: the window appends it, the command line prints it.
-  std::function<void(const std::string&)> onLine;
+  std::function<void(std::string_view)> onLine;
 
  private:
-  std::vector<std::string> lines_;
+  std::string text_;
+  std::vector<std::size_t> starts_;
 };
 
 class IndexerState {

@@ -96,7 +96,7 @@ void SiteCrawl::processEntry(std::size_t index) {
   QueueEntry& entry = queue_[index];
   const std::string& address = entry.address;
   log_.add(" ");
-  log_.add(">>> PROCESSING: " + address);
+  log_.add(">>> PROCESSING: ", address);
   env_.state.indicator.start();
   std::string title;
   std::optional<std::string> pageText;
@@ -105,11 +105,11 @@ void SiteCrawl::processEntry(std::size_t index) {
   const bool internalPage = isHTMLFile(address) && !external;
 
   if (entry.expanded) {
-    log_.add("  > ALREADY INDEXED: " + address);
+    log_.add("  > ALREADY INDEXED: ", address);
     title = entry.title;
   } else if (index == 0 || internalPage) {
     if (pageLimitReached()) {
-      log_.add("  > PAGE LIMIT REACHED: " + address);
+      log_.add("  > PAGE LIMIT REACHED: ", address);
       pageSkipped = true;
     } else {
       ++pagesAttempted_;
@@ -122,7 +122,7 @@ void SiteCrawl::processEntry(std::size_t index) {
     }
   } else {
     title = getFileName(mode_, address);
-    log_.add("  > EXTERNAL LINK OR NO HTML FILE: " + address);
+    log_.add("  > EXTERNAL LINK OR NO HTML FILE: ", address);
   }
   entry.title = title;
   if (title.empty()) title = linkFileName(address);
@@ -133,8 +133,8 @@ void SiteCrawl::processEntry(std::size_t index) {
   node.text = withoutLeadingSlashes(nodeText(entry.rawLink, linkName, title, address));
   node.link = entry.rawLink;
   node.target = settings_.Target;
-  log_.add("  + ADDED TO TREE: " + address);
-  log_.add("  +        PARENT: " + entry.parentAddress);
+  log_.add("  + ADDED TO TREE: ", address);
+  log_.add("  +        PARENT: ", entry.parentAddress);
   entry.node = &addTreeNode(tree(), env_.menu.Settings, node, entry.parentNode);
 
   const bool extract = (!entry.expanded || index == 0) &&
@@ -150,25 +150,25 @@ void SiteCrawl::extractLinks(std::size_t index, const std::string& pageText) {
   const std::string address = entry.address;
   TreeNode* const node = entry.node;
   const std::size_t depth = entry.depth + 1;
-  log_.add("  > EXTRACTING LINKS: " + address);
+  log_.add("  > EXTRACTING LINKS: ", address);
   for (std::string& link : getHREFLinks(pageText)) {
     std::string linked = trimBookMark(relativeToAbsoluteURL(mode_, codebase_, address, link));
     QueueEntry added{std::move(link), linked, address, false, kNoTitle, nullptr, node, depth};
     const std::optional<std::size_t> found = queue_.find(linked);
     if (!found) {
-      log_.add("    Added to queue: " + linked);
+      log_.add("    Added to queue: ", linked);
     } else if (!queue_[*found].expanded) {
-      log_.add("    Found in queue: " + linked);
+      log_.add("    Found in queue: ", linked);
     } else {
       added.expanded = true;
       added.title = queue_[*found].title;
-      log_.add("    Found in queue and already indexed: " + linked);
+      log_.add("    Found in queue and already indexed: ", linked);
       queue_.markIndexed(linked, added.title);
     }
     queue_.append(std::move(added));
   }
   entry.expanded = true;
-  log_.add("  > LINKS EXTRACTED: " + address);
+  log_.add("  > LINKS EXTRACTED: ", address);
 }
 
 std::string SiteCrawl::statusText(const std::string& rawLink, const std::string& linkName,
