@@ -96,16 +96,17 @@ class PageReader {
 
     std::string text;
     std::vector<TagSpan> spans;
-    std::optional<FoundApplet> applet = findApplet(path, text, spans);
-    if (!applet) return false;
-    if (applet->bodyTag) menu_.Document.BodyTag = *applet->bodyTag;
+    FoundApplet applet;
+    const bool found = findApplet(path, text, spans, applet);
+    if (applet.bodyTag) menu_.Document.BodyTag = *applet.bodyTag;
+    if (!found) return false;
 
     resetSettings();
-    readAppletTag(applet->tag);
-    const std::size_t appletEnd = readParams(text, spans, applet->index);
+    readAppletTag(applet.tag);
+    const std::size_t appletEnd = readParams(text, spans, applet.index);
     readTabs();
 
-    PageFrame frame = capturePageFrame(text, spans[applet->index].begin, appletEnd);
+    PageFrame frame = capturePageFrame(text, spans[applet.index].begin, appletEnd);
     menu_.Document.HeaderLines = std::move(frame.headerLines);
     menu_.Document.FooterLines = std::move(frame.footerLines);
     settings_.ImageDir = settings_.Codebase;
@@ -118,12 +119,12 @@ class PageReader {
   bool readLook(const std::string& path, PageLook& look) {
     std::string text;
     std::vector<TagSpan> spans;
-    std::optional<FoundApplet> applet = findApplet(path, text, spans);
-    if (!applet) return false;
-    look.bodyTag = applet->bodyTag;
-    const std::size_t appletEnd = readParams(text, spans, applet->index);
+    FoundApplet applet;
+    if (!findApplet(path, text, spans, applet)) return false;
+    look.bodyTag = applet.bodyTag;
+    const std::size_t appletEnd = readParams(text, spans, applet.index);
     if (hasTrees(settings_.Kind)) readDefaultImages();
-    look.frame = capturePageFrame(text, spans[applet->index].begin, appletEnd);
+    look.frame = capturePageFrame(text, spans[applet.index].begin, appletEnd);
     return true;
   }
 
@@ -134,17 +135,16 @@ class PageReader {
     std::optional<std::string> bodyTag;  // the last body tag before the applet
   };
 
-  // Loads the page and finds the first tag of one of the three applets; tells
-  // the user when the page cannot be read or holds none.
-  std::optional<FoundApplet> findApplet(const std::string& path, std::string& text, std::vector<TagSpan>& spans) {
+  // Loads the page and finds the first tag of one of the three applets, and
+  // the body tags before it; tells the user when the page cannot be read or holds none.
+  bool findApplet(const std::string& path, std::string& text, std::vector<TagSpan>& spans, FoundApplet& found) {
     pagePath_ = path;
     pageFolder_ = extractFilePath(path);
     if (!readWholeFile(path, text)) {
       ui_.message(MessageKind::Error, "An error occured while trying to open " + path);
-      return std::nullopt;
+      return false;
     }
     spans = tagSpans(text);
-    FoundApplet found;
     for (std::size_t i = 0; i < spans.size(); ++i) {
       if (spans[i].empty()) continue;
       const std::string tag = tagText(text, spans[i]);
@@ -155,11 +155,11 @@ class PageReader {
       if (startsWithNoCase(code, "TrellTab") || startsWithNoCase(code, "TrellTree")) {
         found.index = i;
         found.tag = std::move(parsed);
-        return found;
+        return true;
       }
     }
     ui_.message(MessageKind::Error, "No Quillon [Applets] found");
-    return std::nullopt;
+    return false;
   }
 
   // Reads the settings of the applet's PARAM tags and keeps them for the tabs
