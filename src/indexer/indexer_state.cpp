@@ -8,15 +8,18 @@ void ActivityIndicator::start() {
   width_ = kFullWidth;
   timerOn_ = true;
   visible_ = true;
+  if (onChange) onChange();
 }
 
 void ActivityIndicator::stop() {
   timerOn_ = false;
   visible_ = false;
+  if (onChange) onChange();
 }
 
 void ActivityIndicator::tick() {
   if (width_ > kMinimumWidth) width_ -= kStep;
+  if (onChange) onChange();
 }
 
 void CrawlLog::add(std::string_view text, std::string_view more) {

@@ -26,6 +26,9 @@ class ActivityIndicator {
   bool visible() const { return visible_; }
   bool timerOn() const { return timerOn_; }
 
+  // The strip or its timer changed.
+  std::function<void()> onChange;
+
  private:
   int width_ = 0;
   bool visible_ = false;

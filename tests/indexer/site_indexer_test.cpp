@@ -230,6 +230,8 @@ TEST_F(SiteIndexerTest, AbortAsksFirstAndItsLabelOnlyStopsTheRequest) {
 
 TEST_F(SiteIndexerTest, TheIndicatorShrinksToNothingInTwentyFiveTicks) {
   ActivityIndicator& indicator = indexer->state().indicator;
+  int changes = 0;
+  indicator.onChange = [&changes] { ++changes; };
   indicator.start();
   EXPECT_TRUE(indicator.visible() && indicator.timerOn());
   for (int tick = 0; tick < 24; ++tick) indexer->timerTick();
@@ -239,6 +241,7 @@ TEST_F(SiteIndexerTest, TheIndicatorShrinksToNothingInTwentyFiveTicks) {
   EXPECT_EQ(indicator.width(), 0);
   indicator.stop();
   EXPECT_FALSE(indicator.visible() || indicator.timerOn());
+  EXPECT_EQ(changes, 28) << "the view hears of each change";
 }
 
 TEST_F(SiteIndexerTest, HelpOpensThePageOfTheTab) {
