@@ -8,8 +8,12 @@
 #include "app/ini_settings_store.hpp"
 #include "app/program_folder.hpp"
 #include "app/pvl_url.hpp"
+#include "generators/generation.hpp"
 #include "gui/about_dialog.hpp"
+#include "gui/deploy_dialog.hpp"
+#include "gui/generator_dialog.hpp"
 #include "gui/main_window.hpp"
+#include "gui/page_font_color_dialog.hpp"
 #include "gui/qt_clipboard.hpp"
 #include "gui/qt_text.hpp"
 #include "gui/qt_user_interface.hpp"
@@ -22,7 +26,34 @@ namespace {
 using namespace quillon;
 using namespace quillon::gui;
 
-// Saves a picture of the window on each settings page, named after the page.
+QString fileNameOf(const QString& caption) { return caption.toLower().replace(' ', '-'); }
+
+void saveWindowPicture(QWidget& shown, const QString& path) {
+  shown.show();
+  QApplication::processEvents();
+  shown.grab().save(path);
+  shown.hide();
+}
+
+// The generator window on each tab, its font and colour settings, and the deploy window on each tab.
+void takeCommandWindowScreenshots(MainWindow& window, const QString& folder) {
+  Commander& c = window.commander();
+  const PageWindowPorts ports{c.menu(), c.ui(), c.browser(), c.programFolder()};
+  for (int tab = 0; tab < 3; ++tab) {
+    GeneratorDialog generator(ports, c.pageStyle(), tab, &window);
+    saveWindowPicture(generator, folder + "/generator-" + fileNameOf(generator.tabs().tabText(tab)) + ".png");
+  }
+  PageFontColorDialog style({c.pageStyle(), c.menu().Document.BodyTag, c.ui(), projectFolder(c.menu())}, false,
+                            &window);
+  saveWindowPicture(style, folder + "/page-font-color.png");
+  for (int tab = 0; tab < 2; ++tab) {
+    DeployDialog deploy(ports, tab, &window);
+    saveWindowPicture(deploy, folder + "/deploy-" + fileNameOf(deploy.tabs().tabText(tab)) + ".png");
+  }
+}
+
+// Saves a picture of the window on each settings page, named after the page,
+// and of the windows the commands open.
 void takeScreenshots(MainWindow& window, const QString& folder) {
   QDir().mkpath(folder);
   QTabWidget& pages = window.settingsPages();
@@ -34,9 +65,9 @@ void takeScreenshots(MainWindow& window, const QString& folder) {
     if (!pages.isTabVisible(i)) continue;
     pages.setCurrentIndex(i);
     QApplication::processEvents();
-    QString name = pages.tabText(i).toLower().replace(' ', '-');
-    window.grab().save(folder + "/settings-" + name + ".png");
+    window.grab().save(folder + "/settings-" + fileNameOf(pages.tabText(i)) + ".png");
   }
+  takeCommandWindowScreenshots(window, folder);
 }
 
 }  // namespace
@@ -53,7 +84,10 @@ int main(int argc, char** argv) {
   options.addVersionOption();
   const QCommandLineOption openOption("open", "Open the page at start-up.", "PAGE");
   const QCommandLineOption screenshotOption(
-      "screenshot", "Save a picture of the window on each settings page into FOLDER, then quit.", "FOLDER");
+      "screenshot",
+      "Save a picture of the window on each settings page, and of the generator and deploy windows, into FOLDER, "
+      "then quit.",
+      "FOLDER");
   options.addOption(openOption);
   options.addOption(screenshotOption);
   options.process(application);
@@ -68,6 +102,7 @@ int main(int argc, char** argv) {
   MainWindow window({ui, clipboard, browser, windows, programSettings, userSettings, programFolder()});
   ui.attach(&window, &window.statusLine());
   windows.attach(&window);
+  windows.attach(window.commander());
   window.show();
 
   if (options.isSet(openOption)) window.openPage(toBytes(options.value(openOption)));

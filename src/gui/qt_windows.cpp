@@ -1,7 +1,10 @@
 #include "gui/qt_windows.hpp"
 
+#include "app/commander.hpp"
 #include "app/program_folder.hpp"
 #include "gui/about_dialog.hpp"
+#include "gui/deploy_dialog.hpp"
+#include "gui/generator_dialog.hpp"
 #include "gui/new_applet_dialog.hpp"
 #include "gui/upload_report_dialog.hpp"
 
@@ -44,9 +47,19 @@ void QtWindows::showAbout() {
   about.exec();
 }
 
-void QtWindows::showGenerator(std::optional<int>) { notAvailable(); }
+void QtWindows::showGenerator(std::optional<int> mode) {
+  if (!commander_) return notAvailable();
+  Commander& c = *commander_;
+  GeneratorDialog dialog({c.menu(), c.ui(), c.browser(), c.programFolder()}, c.pageStyle(), mode, window_);
+  dialog.exec();
+}
 
-void QtWindows::showDeploy(std::optional<int>) { notAvailable(); }
+void QtWindows::showDeploy(std::optional<int> mode) {
+  if (!commander_) return notAvailable();
+  Commander& c = *commander_;
+  DeployDialog dialog({c.menu(), c.ui(), c.browser(), c.programFolder()}, mode, window_);
+  dialog.exec();
+}
 
 void QtWindows::showSiteIndexer(std::optional<int>) { notAvailable(); }
 

@@ -11,6 +11,10 @@
 
 class QWidget;
 
+namespace quillon {
+class Commander;
+}
+
 namespace quillon::gui {
 
 class UploadReportDialog;
@@ -23,6 +27,8 @@ class QtWindows : public Windows {
 
   // The window the others stand over.
   void attach(QWidget* window) { window_ = window; }
+  // The generator and deploy windows work on the Commander's menu and page style.
+  void attach(Commander& commander) { commander_ = &commander; }
 
   std::optional<NewMenuChoice> chooseNewMenu() override;
   std::optional<std::string> chooseTheme(std::uint8_t kind) override;
@@ -37,6 +43,7 @@ class QtWindows : public Windows {
 
   UserInterface& ui_;
   QPointer<QWidget> window_;
+  Commander* commander_ = nullptr;
   QPointer<UploadReportDialog> uploadReport_;
   // The theme change keeps one wizard for the whole run, so it remembers the theme last chosen.
   std::unique_ptr<NewAppletWizard> themeWizard_;
