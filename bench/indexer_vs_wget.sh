@@ -50,9 +50,11 @@ indexer_pages=$(wc -l <"$work/urls.txt")
 indexer_requests=$(($(requests) - before))
 indexer_rate=$(echo "$indexer_pages / ($end - $start)" | bc -l)
 
+# The server answers in HTTP/1.0 and closes every connection; wget waiting to
+# reuse them would be measured instead of its crawl, so it is told not to.
 before=$(requests)
 start=$(date +%s.%N)
-wget --recursive --spider --level=inf --no-parent --no-proxy --no-verbose -e robots=off \
+wget --recursive --spider --level=inf --no-parent --no-proxy --no-verbose --no-http-keep-alive -e robots=off \
   -P "$work/wget" "$start_address" 2>"$work/wget.log" || true
 end=$(date +%s.%N)
 wget_pages=$(grep -o 'URL: *[^ ]*\.htm ' "$work/wget.log" | sort -u | wc -l)
