@@ -402,7 +402,8 @@ public class Beans {
         }
     }
 
-    /** Opens a link, relative to the page, in its target frame (the menu's own frame when none). */
+    /** Opens a link in its target frame (the menu's own frame when none). Links are relative to
+     *  the code base, as the authoring tool writes them. */
     void follow(String url, String target) {
         if (url.length() == 0) {
             return;
@@ -413,7 +414,7 @@ public class Beans {
         }
         URL address;
         try {
-            address = new URL(stub.getDocumentBase(), url);
+            address = new URL(stub.getCodeBase(), url);
         } catch (MalformedURLException e) {
             status("Cannot open " + url);
             return;

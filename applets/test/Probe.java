@@ -176,10 +176,9 @@ final class Probe {
         return context.shownDocuments.size();
     }
 
-    /** The opened link as an address relative to the page's folder, and its target. */
+    /** The opened link as an address relative to the applet's code base, and its target. */
     String lastLink() {
-        String base = page.documentBase().toString();
-        base = base.substring(0, base.lastIndexOf('/') + 1);
+        String base = page.codeBase().toString();
         return context.lastDocument().replace(base, "");
     }
 }
