@@ -116,18 +116,6 @@ TEST_F(SiteIndexerTest, WidthFieldsTakeWholeNumbersFromOne) {
   }
 }
 
-TEST_F(SiteIndexerTest, ChoosingTheTitleShowsTheWidthAtThirty) {
-  SiteNodeSettings& site = indexer->settings.Site;
-  EXPECT_FALSE(showsMaxWidth(site.NodeText));
-  site.MaxWidth = "12";
-  indexer->nodeTextChosen(kURL);
-  EXPECT_FALSE(showsMaxWidth(site.NodeText));
-  EXPECT_EQ(site.MaxWidth, "12");
-  indexer->nodeTextChosen(kHTMLFileTitle);
-  EXPECT_TRUE(showsMaxWidth(site.NodeText));
-  EXPECT_EQ(site.MaxWidth, "30");
-}
-
 TEST_F(SiteIndexerTest, TheStartFileDialogRemembersItsFolder) {
   iniFile.values[{"SiteIndexer", "LastBrowseDir"}] = "/last/";
   ui.pickedFiles = {"/site/pages/index.htm", ""};
