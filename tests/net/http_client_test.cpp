@@ -197,15 +197,15 @@ class ClientCase : public ::testing::TestWithParam<std::string> {
 };
 
 TEST_P(ClientCase, BehavesAsScripted) {
-  const HttpCase spec = loadHttpCase(std::string(QUILLON_NET_CASES_DIR) + "/" + GetParam() + ".txt");
-  ScriptedHttpServer server(spec.server);
+  const HttpCase httpCase = loadHttpCase(std::string(QUILLON_NET_CASES_DIR) + "/" + GetParam() + ".txt");
+  ScriptedHttpServer server(httpCase.server);
   UnansweredListener unanswered;
   placeholders_ = {{"{port}", std::to_string(server.port())},
                    {"{refusing-port}", std::to_string(refusingPort())},
                    {"{unanswered-port}", std::to_string(unanswered.port())}};
   // A case that goes wrong fails in seconds rather than hanging.
   http_.ConnectTimeout = http_.IdleTimeout = std::chrono::seconds(5);
-  configure(spec.client);
+  configure(httpCase.client);
   hookEvents();
 
   runRequest();
@@ -226,7 +226,7 @@ TEST_P(ClientCase, BehavesAsScripted) {
     }
   }
   const std::vector<std::string> received = server.received();
-  for (const auto& [key, value] : spec.expect) check(key, value, received);
+  for (const auto& [key, value] : httpCase.expect) check(key, value, received);
 }
 
 std::vector<std::string> caseNames() {
