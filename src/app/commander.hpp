@@ -48,6 +48,8 @@ class Commander {
   UserInterface& ui() { return ports_.ui; }
   const std::string& programFolder() const { return ports_.programFolder; }
   Browser& browser() { return ports_.browser; }
+  // quillon.ini beside the program, where the indexer window keeps its inputs.
+  SettingsStore& programSettings() { return ports_.programSettings; }
   // The fonts, colours and picture of the generated pages, kept for the whole
   // run; a page read brings its own body colours, a new menu starts afresh.
   PageStyle& pageStyle() { return pageStyle_; }

@@ -5,10 +5,16 @@
 #include "gui/about_dialog.hpp"
 #include "gui/deploy_dialog.hpp"
 #include "gui/generator_dialog.hpp"
+#include "gui/main_window.hpp"
 #include "gui/new_applet_dialog.hpp"
+#include "gui/site_indexer_dialog.hpp"
 #include "gui/upload_report_dialog.hpp"
 
 namespace quillon::gui {
+
+QtWindows::QtWindows(UserInterface& ui) : ui_(ui) {}
+
+QtWindows::~QtWindows() = default;
 
 void QtWindows::notAvailable() { ui_.message(MessageKind::Information, kNotAvailableText); }
 
@@ -61,6 +67,15 @@ void QtWindows::showDeploy(std::optional<int> mode) {
   dialog.exec();
 }
 
-void QtWindows::showSiteIndexer(std::optional<int>) { notAvailable(); }
+void QtWindows::showSiteIndexer(std::optional<int> mode) {
+  if (!commander_) return notAvailable();
+  if (!siteIndexer_) siteIndexer_ = std::make_unique<SiteIndexer>(indexerPortsFor(*commander_));
+  SiteIndexerDialog dialog(*siteIndexer_, mode, window_);
+  // The tree fills while the log grows.
+  if (auto* main = qobject_cast<MainWindow*>(window_.data())) {
+    QObject::connect(&dialog, &SiteIndexerDialog::menuChanged, main, &MainWindow::refreshFromModel);
+  }
+  dialog.exec();
+}
 
 }  // namespace quillon::gui

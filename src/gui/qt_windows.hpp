@@ -13,6 +13,7 @@ class QWidget;
 
 namespace quillon {
 class Commander;
+class SiteIndexer;
 }
 
 namespace quillon::gui {
@@ -23,11 +24,12 @@ inline constexpr const char* kNotAvailableText = "This window is not available y
 
 class QtWindows : public Windows {
  public:
-  explicit QtWindows(UserInterface& ui) : ui_(ui) {}
+  explicit QtWindows(UserInterface& ui);
+  ~QtWindows() override;
 
   // The window the others stand over.
   void attach(QWidget* window) { window_ = window; }
-  // The generator and deploy windows work on the Commander's menu and page style.
+  // The generator, deploy and indexer windows work on the Commander's menu and page style.
   void attach(Commander& commander) { commander_ = &commander; }
 
   std::optional<NewMenuChoice> chooseNewMenu() override;
@@ -47,6 +49,8 @@ class QtWindows : public Windows {
   QPointer<UploadReportDialog> uploadReport_;
   // The theme change keeps one wizard for the whole run, so it remembers the theme last chosen.
   std::unique_ptr<NewAppletWizard> themeWizard_;
+  // The indexer's logic lives for the whole run: it reads the kept inputs at the first showing only.
+  std::unique_ptr<SiteIndexer> siteIndexer_;
 };
 
 }  // namespace quillon::gui
