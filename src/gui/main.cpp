@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -19,6 +20,7 @@
 #include "gui/qt_user_interface.hpp"
 #include "gui/qt_windows.hpp"
 #include "gui/settings_pages.hpp"
+#include "gui/site_indexer_dialog.hpp"
 #include "gui/status_line.hpp"
 
 namespace {
@@ -35,7 +37,7 @@ void saveWindowPicture(QWidget& shown, const QString& path) {
   shown.hide();
 }
 
-// The generator window on each tab, its font and colour settings, and the deploy window on each tab.
+// The generator window on each tab, its font and colour settings, and the deploy and indexer windows on each tab.
 void takeCommandWindowScreenshots(MainWindow& window, const QString& folder) {
   Commander& c = window.commander();
   const PageWindowPorts ports{c.menu(), c.ui(), c.browser(), c.programFolder()};
@@ -49,6 +51,11 @@ void takeCommandWindowScreenshots(MainWindow& window, const QString& folder) {
   for (int tab = 0; tab < 2; ++tab) {
     DeployDialog deploy(ports, tab, &window);
     saveWindowPicture(deploy, folder + "/deploy-" + fileNameOf(deploy.tabs().tabText(tab)) + ".png");
+  }
+  SiteIndexer indexer(indexerPortsFor(c));
+  for (int tab = 0; tab < 3; ++tab) {
+    SiteIndexerDialog dialog(indexer, tab, &window);
+    saveWindowPicture(dialog, folder + "/indexer-" + fileNameOf(dialog.tabs().tabText(tab).remove(',')) + ".png");
   }
 }
 
@@ -85,8 +92,8 @@ int main(int argc, char** argv) {
   const QCommandLineOption openOption("open", "Open the page at start-up.", "PAGE");
   const QCommandLineOption screenshotOption(
       "screenshot",
-      "Save a picture of the window on each settings page, and of the generator and deploy windows, into FOLDER, "
-      "then quit.",
+      "Save a picture of the window on each settings page, and of the generator, deploy and indexer windows, into "
+      "FOLDER, then quit.",
       "FOLDER");
   options.addOption(openOption);
   options.addOption(screenshotOption);
