@@ -1,6 +1,7 @@
-// The indexer window: the tab of its mode, busy and idle buttons, the checks
-// of its fields, a crawl of a site on disk into the menu with its log, Abort,
-// the local files and the indexer command of the main window.
+// The indexer window: the tab of its mode, the checks of its fields, a crawl
+// of a site on disk into the menu with its log and busy buttons, Abort, the
+// local files, and the indexer command of the main window with its tree
+// drawn again before the window closes.
 #include "gui/site_indexer_dialog.hpp"
 
 #include <QApplication>
@@ -15,6 +16,9 @@
 
 #include "app/commander.hpp"
 #include "app/link_path.hpp"
+#include "gui/construction_area.hpp"
+#include "gui/main_window.hpp"
+#include "gui/node_tree_view.hpp"
 #include "gui/qt_windows.hpp"
 #include "memory_ports.hpp"
 #include "page_windows_fixture.hpp"
@@ -122,14 +126,6 @@ TEST_F(SiteIndexerDialogTest, OpensOnTheTabOfItsModeWithTheGroupsOfThatTab) {
   EXPECT_EQ(indexer.tab(), IndexerTab::LocalFiles);
   EXPECT_FALSE(shown(*dialog, "grpSite"));
   EXPECT_EQ(dialog->caption(IndexerCommand::Start)->text().toStdString(), "Browse");
-}
-
-TEST_F(SiteIndexerDialogTest, BusyDisablesStartAndExitAndEnablesAbort) {
-  auto dialog = open(1);
-  indexer.state().setBusy(true);
-  EXPECT_EQ(enabled(*dialog), "-++- tabs");
-  indexer.state().setBusy(false);
-  EXPECT_EQ(enabled(*dialog), "+-++ tabs");
 }
 
 struct FieldCase {
@@ -280,6 +276,34 @@ TEST_F(SiteIndexerDialogTest, TheIndexerCommandOpensTheWindowOverTheCommandersMe
   commander.siteIndexer(2);
   EXPECT_EQ(seen, (Texts{"1 /kept/start.htm", "2 /typed/start.htm"})) << "the kept inputs are read once a run";
   EXPECT_EQ((programSettings.values[{"SiteIndexer", "Last File"}]), "/typed/again.htm");
+}
+
+TEST_F(SiteIndexerDialogTest, TheMainWindowShowsTheNewNodesBeforeTheWindowCloses) {
+  const std::string start = writeSite();
+  testing::MemorySettings programSettings;
+  testing::MemorySettings userSettings;
+  testing::MemoryClipboard clipboard;
+  QtWindows windows(ui);
+  MainWindow window({ui, clipboard, browser, windows, programSettings, userSettings, program});
+  windows.attach(&window);
+  windows.attach(window.commander());
+  MenuModel& shown = window.commander().menu();
+  resetToNewMenu(shown, akTree);
+  shown.Document.PagePath = site("index.htm");
+  shown.CurrentTab()->Nodes.selectFirst();
+  window.commander().showMenuOpen();
+  window.refreshFromModel();
+  int rowsWhileOpen = 0;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<SiteIndexerDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    dialog->findChild<QLineEdit*>("txtLocalFile")->setText(QString::fromStdString(start));
+    dialog->start();
+    rowsWhileOpen = window.constructionArea().treeView(0)->topLevelItemCount();
+    dialog->reject();
+  });
+  window.menuEntry("Local Network Site")->trigger();
+  EXPECT_EQ(rowsWhileOpen, 2) << "New Node and the start page";
 }
 
 }  // namespace
