@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "app/program_folder.hpp"
+#include "cli/cli_run.hpp"
 
 namespace quillon::cli {
 
@@ -33,6 +34,17 @@ CliSession::CliSession(const DialogAnswers& answers)
 
 CommanderPorts CliSession::commanderPorts() {
   return {ui_, clipboard_, browser_, windows_, programSettings_, userSettings_, writer_.programFolder};
+}
+
+int saveWithoutAsking(MenuModel& menu, CliSession& session, const std::string& pagePath, bool preview, bool clipboard) {
+  DocumentState& document = menu.Document;
+  document.PagePath = absolutePagePath(pagePath);
+  document.AskSaveLocation = false;
+  document.PreviewMode = preview || clipboard;
+  document.ClipboardMode = clipboard;
+  WriteResult result;
+  SavePage(menu, session.writerContext(), false, &result);
+  return result.ok() ? kSuccess : kFailed;
 }
 
 std::string absolutePagePath(const std::string& path) {

@@ -52,6 +52,10 @@ class CliSession {
   WriterContext writer_;
 };
 
+// Saves the menu at the page path without asking, as the preview page with
+// preview, or onto stdout with clipboard; the exit code of the command.
+int saveWithoutAsking(MenuModel& menu, CliSession& session, const std::string& pagePath, bool preview, bool clipboard);
+
 // A page path as given on the command line, made absolute against the current folder.
 std::string absolutePagePath(const std::string& path);
 

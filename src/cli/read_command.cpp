@@ -35,13 +35,8 @@ int runResave(const ResaveOptions& options, const DialogAnswers& answers) {
   CliSession session(answers);
   MenuModel menu;
   if (!openPage(menu, options.page, session)) return kFailed;
-  DocumentState& document = menu.Document;
-  if (!options.saveAs.empty()) document.PagePath = absolutePagePath(options.saveAs);
-  document.PreviewMode = options.preview || options.clipboard;
-  document.ClipboardMode = options.clipboard;
-  WriteResult result;
-  SavePage(menu, session.writerContext(), false, &result);
-  return result.ok() ? kSuccess : kFailed;
+  const std::string target = options.saveAs.empty() ? menu.Document.PagePath : options.saveAs;
+  return saveWithoutAsking(menu, session, target, options.preview, options.clipboard);
 }
 
 }  // namespace

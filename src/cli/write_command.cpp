@@ -26,14 +26,7 @@ int runWrite(const WriteOptions& options, const DialogAnswers& answers) {
     return kBadInput;
   }
   CliSession session(answers);
-  DocumentState& document = menu.Document;
-  document.PagePath = absolutePagePath(options.pageFile);
-  document.AskSaveLocation = false;
-  document.PreviewMode = options.preview || options.clipboard;
-  document.ClipboardMode = options.clipboard;
-  WriteResult result;
-  SavePage(menu, session.writerContext(), false, &result);
-  return result.ok() ? kSuccess : kFailed;
+  return saveWithoutAsking(menu, session, options.pageFile, options.preview, options.clipboard);
 }
 
 }  // namespace
