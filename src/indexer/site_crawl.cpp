@@ -41,6 +41,8 @@ class SiteCrawl {
   bool depthAllowsLinks(const QueueEntry& entry) const { return !limits_.maxDepth || entry.depth < *limits_.maxDepth; }
   NodeTree& tree();
   void saveLog() const;
+  // The message box of a walk that cannot go on; the walk ends as if aborted.
+  void reportFailure();
 
   CrawlMode mode_;
   const SiteNodeSettings& settings_;
@@ -66,18 +68,20 @@ CrawlResult SiteCrawl::run(const std::string& startAddress) {
   state.abortRequested = false;
   start_ = startAddress;
   if (start_.ends_with('/')) start_.pop_back();
-  queue_.append({start_, start_, start_, false, kNoTitle, nullptr, nullptr, 0});
-  codebase_ = getCodebase(mode_, start_);
+  // Nothing to start from: no node and no walk.
+  if (trim(start_).empty()) {
+    reportFailure();
+  } else {
+    queue_.append({start_, start_, start_, false, kNoTitle, nullptr, nullptr, 0});
+    codebase_ = getCodebase(mode_, start_);
+  }
 
   for (std::size_t i = 0; i < queue_.size(); ++i) {
     try {
       if (!queue_.repeatsEarlierEntry(i)) processEntry(i);
     } catch (const std::exception&) {
       state.indicator.stop();
-      env_.ui.message(MessageKind::Information, mode_ == CrawlMode::Local
-                                                   ? "Site could not be indexed.\n\nPlease check \"Index File\"!"
-                                                   : "Site could not be indexed.\n\nPlease check \"URL\"!");
-      state.abortRequested = true;
+      reportFailure();
       break;
     }
     // Pending window events run here, so that Abort can be pressed.
@@ -90,6 +94,13 @@ CrawlResult SiteCrawl::run(const std::string& startAddress) {
   if (mode_ == CrawlMode::Local) state.setBusy(false);
   saveLog();
   return std::move(result_);
+}
+
+void SiteCrawl::reportFailure() {
+  env_.ui.message(MessageKind::Information, mode_ == CrawlMode::Local
+                                                ? "Site could not be indexed.\n\nPlease check \"Index File\"!"
+                                                : "Site could not be indexed.\n\nPlease check \"URL\"!");
+  env_.state.abortRequested = true;
 }
 
 void SiteCrawl::processEntry(std::size_t index) {
@@ -114,8 +125,9 @@ void SiteCrawl::processEntry(std::size_t index) {
     } else {
       ++pagesAttempted_;
       const PageRead page = env_.pages.read(address);
-      // The start page as the walk uses it, final "/" dropped.
-      if (page.fetchFailed && address == start_) env_.state.abortRequested = true;
+      // A start page that cannot be had (as the walk uses it, final "/" dropped) ends the
+      // walk without the success message, whether a server failed it or no file is there.
+      if ((page.fetchFailed || !page.read) && address == start_) env_.state.abortRequested = true;
       if (page.read && pagesRead_.insert(address).second) result_.pagesRead.push_back(address);
       pageText = pageTextFromBytes(page.bytes);
       if (pageText) title = getHTMLTitle(*pageText);

@@ -254,12 +254,20 @@ TEST_F(LocalCrawl, TheStartNodeJoinsTheSelectedLevelAndLeavesBecomeFolders) {
   EXPECT_EQ(nodes.selected(), start.children().front().get());
 }
 
-TEST_F(LocalCrawl, AMissingStartFileStillGivesTheStartNode) {
+TEST_F(LocalCrawl, AMissingStartFileGivesTheStartNodeButNoSuccess) {
   const CrawlResult result = crawl("site/missing.htm");
-  EXPECT_TRUE(result.succeeded) << "in the local mode a page that cannot be read has no lines";
-  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Site successfully indexed"});
+  // As an unreachable start page in the Internet mode: the node, no message box, no success.
+  EXPECT_FALSE(result.succeeded);
+  EXPECT_TRUE(ui.messageTexts().empty());
   EXPECT_EQ(tree(), "New Node | ->\nmissing.htm |missing.htm ->site/missing.htm\n");
   EXPECT_EQ(log().find("  > DONE"), std::string::npos);
+}
+
+TEST_F(LocalCrawl, AnEmptyStartIsRefusedWithoutANode) {
+  const CrawlResult result = indexer->crawl("");
+  EXPECT_FALSE(result.succeeded);
+  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Site could not be indexed.\n\nPlease check \"Index File\"!"});
+  EXPECT_EQ(tree(), "New Node | ->\n");
 }
 
 TEST_F(LocalCrawl, AbortEndsTheWalkAfterTheEntryInProgress) {
