@@ -20,7 +20,7 @@ namespace quillon {
 inline constexpr const char* kNoTitle = "NONE";
 
 struct QueueEntry {
-  std::string rawLink;  // as written in the page; it becomes the node's link
+  std::string rawLink;  // as written in the page (character references decoded)
   std::string address;  // absolute, without its bookmark
   std::string parentAddress;
   bool expanded = false;  // its links have been extracted, or are known to have been
@@ -28,6 +28,7 @@ struct QueueEntry {
   TreeNode* node = nullptr;
   TreeNode* parentNode = nullptr;  // new nodes for this entry go under it
   std::size_t depth = 0;           // links followed from the start page
+  std::string link;                // the node's link: where the link leads, as the saved menu opens it
 };
 
 class CrawlQueue {

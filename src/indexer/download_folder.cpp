@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <streambuf>
 
@@ -75,27 +77,40 @@ std::string storedDocumentName(const std::string& documentName) {
   return unsafe ? kDefaultName : documentName;
 }
 
-std::unique_ptr<DownloadFile> DownloadFolder::create(const std::string& documentName) const {
+std::unique_ptr<DownloadFolder> DownloadFolder::makeIn(const std::string& cacheFolder, std::string& problem) {
   std::error_code error;
-  fs::create_directory(path_, error);
-  // Only a real folder: a link named "temp" could lead the downloads anywhere.
-  if (!fs::is_directory(fs::symlink_status(path_, error))) return nullptr;
+  fs::create_directories(cacheFolder, error);
+  std::string pattern = cacheFolder + "/crawl-XXXXXX";
+  if (::mkdtemp(pattern.data()) == nullptr) {
+    problem = "The scratch folder of the crawl cannot be made in " + cacheFolder + ": " + std::strerror(errno);
+    return nullptr;
+  }
+  return std::unique_ptr<DownloadFolder>(new DownloadFolder(pattern));
+}
+
+DownloadFolder::~DownloadFolder() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
+
+std::unique_ptr<DownloadFile> DownloadFolder::create(const std::string& documentName, std::string& problem) const {
   const std::string path = path_ + "/" + storedDocumentName(documentName);
-  // A link or an earlier download of that name goes; a folder of that name stays and fails the open.
+  std::error_code error;
+  // An earlier download of that name goes; a folder of that name stays and fails the open.
   if (!fs::is_directory(fs::symlink_status(path, error))) fs::remove(path, error);
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-  if (fd < 0) return nullptr;
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    problem = "The page cannot be stored in " + path + ": " + std::strerror(errno);
+    return nullptr;
+  }
   return std::make_unique<DescriptorDownloadFile>(fd, path);
 }
 
-void DownloadFolder::clear() const {
-  std::error_code error;
-  // Through a link named "temp" the files of some other folder would go.
-  if (!fs::is_directory(fs::symlink_status(path_, error))) return;
-  for (const fs::directory_entry& entry : fs::directory_iterator(path_, error)) {
-    std::error_code entryError;
-    if (!entry.is_directory(entryError) || entry.is_symlink(entryError)) fs::remove(entry.path(), entryError);
-  }
+std::string userCacheFolder() {
+  const char* cache = std::getenv("XDG_CACHE_HOME");
+  if (cache != nullptr && cache[0] == '/') return std::string(cache) + "/quillon";
+  const char* home = std::getenv("HOME");
+  return std::string(home != nullptr ? home : "") + "/.cache/quillon";
 }
 
 }  // namespace quillon

@@ -1,6 +1,8 @@
 #pragma once
-// The scratch folder "temp" below the program's folder, where fetched pages
-// are stored under their document names until the indexer window closes.
+// The scratch folder of one web crawl, where fetched pages are stored under
+// their document names: a new folder of its own under the per-user cache
+// folder, so that no other program or crawl shares it, removed with
+// everything in it when the crawl ends.
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -20,25 +22,29 @@ class DownloadFile {
 
 class DownloadFolder {
  public:
-  // programFolder ends with "/".
-  explicit DownloadFolder(const std::string& programFolder) : path_(programFolder + "temp") {}
+  // A new folder under `cacheFolder` (made when missing); nothing, with the
+  // message that says what failed in `problem`, when it cannot be made.
+  static std::unique_ptr<DownloadFolder> makeIn(const std::string& cacheFolder, std::string& problem);
+  ~DownloadFolder();
+  DownloadFolder(const DownloadFolder&) = delete;
+  DownloadFolder& operator=(const DownloadFolder&) = delete;
 
   const std::string& path() const { return path_; }
 
   // A new, empty file in the folder for a document of that name. The name
   // cannot leave the folder: one that holds a "/" or is "." or ".." is stored
-  // as "document.htm". Whatever the folder held under the name (a file or a
-  // link to one) is removed first, never written through. Nothing when the
-  // folder or the file cannot be created.
-  std::unique_ptr<DownloadFile> create(const std::string& documentName) const;
-
-  // Deletes every file directly in the folder (not its sub-folders); a folder
-  // that does not exist is left alone.
-  void clear() const;
+  // as "document.htm". An earlier download of that name is removed first.
+  // Nothing, with the reason in `problem`, when the file cannot be created.
+  std::unique_ptr<DownloadFile> create(const std::string& documentName, std::string& problem) const;
 
  private:
+  explicit DownloadFolder(std::string path) : path_(std::move(path)) {}
   std::string path_;
 };
+
+// The per-user cache folder of the program: $XDG_CACHE_HOME/quillon, by
+// default ~/.cache/quillon.
+std::string userCacheFolder();
 
 // The name under which a document is stored in the folder.
 std::string storedDocumentName(const std::string& documentName);

@@ -35,7 +35,33 @@ const std::vector<std::string>& targetChoices() {
   return items;
 }
 
+namespace {
+
+// The kept limits and switches, by key; the defaults are those of the fields.
+struct LimitKey {
+  const char* key;
+  std::string CrawlLimitFields::*field;
+};
+constexpr LimitKey kLimitKeys[] = {
+    {"Max Pages", &CrawlLimitFields::MaxPages},       {"Max Depth", &CrawlLimitFields::MaxDepth},
+    {"Max URL Length", &CrawlLimitFields::MaxAddressLength}, {"Max Query Repeats", &CrawlLimitFields::MaxQueryRepeats},
+    {"Max Minutes", &CrawlLimitFields::MaxMinutes},   {"Page Seconds", &CrawlLimitFields::PageSeconds},
+};
+
+bool readSwitch(const SettingsStore& store, const char* key, bool fallback) {
+  const std::string value = store.readOr(kIndexerSection, key, "");
+  return value.empty() ? fallback : isTrueText(value);
+}
+
+}  // namespace
+
 void loadIndexerSettings(const SettingsStore& store, IndexerSettings& settings) {
+  const CrawlLimitFields defaults;
+  for (const LimitKey& limit : kLimitKeys) {
+    settings.Limits.*limit.field = store.readOr(kIndexerSection, limit.key, defaults.*limit.field);
+  }
+  settings.ObeyRobots = readSwitch(store, "Obey Robots", true);
+  settings.PagesByType = readSwitch(store, "Pages By Type", true);
   settings.Files.LocalDir = store.readOr(kIndexerSection, "Last Dir", "");
   settings.LocalFile = store.readOr(kIndexerSection, "Last File", "");
   settings.URL = store.readOr(kIndexerSection, "Last URL", "");
@@ -49,11 +75,15 @@ void saveIndexerSettings(SettingsStore& store, const IndexerSettings& settings) 
   store.write(kIndexerSection, "Last URL", settings.URL);
   store.write(kIndexerSection, "Proxy Host", settings.ProxyHost);
   store.write(kIndexerSection, "Proxy Port", settings.ProxyPort);
+  for (const LimitKey& limit : kLimitKeys) store.write(kIndexerSection, limit.key, settings.Limits.*limit.field);
+  store.write(kIndexerSection, "Obey Robots", settings.ObeyRobots ? "Yes" : "No");
+  store.write(kIndexerSection, "Pages By Type", settings.PagesByType ? "Yes" : "No");
 }
 
 bool checkAddressField(std::string& url, UserInterface& ui) {
-  if (posNoCase("http://", url) == 0) url = "http://" + url;
-  if (midStr(url, 8, -1).find("//") != std::string::npos) {
+  const bool secure = posNoCase("https://", url) == 1;
+  if (!secure && posNoCase("http://", url) == 0) url = "http://" + url;
+  if (midStr(url, secure ? 9 : 8, -1).find("//") != std::string::npos) {
     ui.message(MessageKind::Error, "Not a valid URL");
     return false;
   }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "indexer/crawl_limits.hpp"
 #include "ports/settings_store.hpp"
 #include "ports/user_interface.hpp"
 
@@ -38,11 +39,14 @@ struct LocalFilesSettings {
 
 struct IndexerSettings {
   std::string URL;                 // txtURL: start address of the Internet mode
+  bool ObeyRobots = true;          // chkRobots: read and obey the site's robots.txt
+  bool PagesByType = true;         // chkPagesByType: a page is what the server calls HTML
   std::string ProxyHost;           // txtProxyHost
   std::string ProxyPort = "80";    // txtProxyPort
   std::string LocalFile;           // txtLocalFile: start file of the local mode
   SiteNodeSettings Site;
   LocalFilesSettings Files;
+  CrawlLimitFields Limits;         // "Limits" of the crawling tabs
 };
 
 // The items each combo box offers.
@@ -53,13 +57,17 @@ const std::vector<std::string>& localStatusChoices();    // cmbLStatusbar, with 
 const std::vector<std::string>& localLinkChoices();      // cmbLLink
 const std::vector<std::string>& targetChoices();         // cmbTarget and cmbLHref
 
-// "Last Dir", "Last File", "Last URL", "Proxy Host" and "Proxy Port" (default "80").
+// "Last Dir", "Last File", "Last URL", "Proxy Host" and "Proxy Port" (default
+// "80"); the limits ("Max Pages", "Max Depth", "Max URL Length", "Max Query
+// Repeats", "Max Minutes", "Page Seconds") and "Obey Robots" and "Pages By
+// Type" ("Yes" or "No"), each with its default when missing.
 void loadIndexerSettings(const SettingsStore& store, IndexerSettings& settings);
 void saveIndexerSettings(SettingsStore& store, const IndexerSettings& settings);
 
 // The address field losing the focus: "http://" goes in front of an address
-// without it; an address with "//" after its scheme part is refused with
-// "Not a valid URL" (false: the focus returns to the field).
+// without it ("https://" addresses stay as they are); an address with "//"
+// after its scheme part is refused with "Not a valid URL" (false: the focus
+// returns to the field).
 bool checkAddressField(std::string& url, UserInterface& ui);
 
 // A width field after each change: not a whole number gives a warning and

@@ -11,9 +11,17 @@ namespace quillon {
 // nothing for an empty file, which has no lines.
 std::optional<std::string> pageTextFromBytes(const std::string& bytes);
 
-// The HREF values of every tag, and the SRC values of frame tags, in document
-// order with duplicates; bookmarks alone are left out and a leading "./" is dropped.
+// The HREF values of every tag but the base tag, and the SRC values of frame
+// tags, in document order with duplicates; character references decoded
+// ("&amp;" is "&"), bookmarks alone left out and a leading "./" dropped.
 std::vector<std::string> getHREFLinks(const std::string& pageText);
+
+// The HREF of the page's first base tag that has one, decoded; empty when none.
+std::string getBaseHref(const std::string& pageText);
+
+// "&amp;", "&lt;", "&gt;", "&quot;", "&apos;", "&nbsp;" and numeric references
+// replaced by their characters (UTF-8); anything else stays as written.
+std::string decodeCharacterReferences(const std::string& text);
 
 // The text between the first "<TITLE>" and the first "</TITLE>", any case,
 // untrimmed; empty when either is missing.

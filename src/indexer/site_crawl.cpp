@@ -1,16 +1,36 @@
 #include "indexer/site_crawl.hpp"
 
 #include <stdexcept>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "format/text_helpers.hpp"
 #include "indexer/crawl_queue.hpp"
 #include "indexer/page_text.hpp"
+#include "indexer/robots_rules.hpp"
 #include "indexer/tree_nodes.hpp"
+#include "indexer/web_address.hpp"
 
 namespace quillon {
 
 namespace {
+
+// However many pages the walk may read, this many links for each of them is
+// as far as the queue (and the tree) grows.
+constexpr std::size_t kLinksPerPage = 50;
+
+// Files no server answers as a page: not even asked for when pages are known by their type.
+bool isKnownNonPage(const std::string& address) {
+  static const std::unordered_set<std::string> kExtensions = {
+      "gif", "jpg", "jpeg", "png", "bmp", "ico", "svg", "webp", "css", "js",  "pdf", "zip", "gz",  "tgz", "bz2",
+      "xz",  "7z",  "rar",  "tar", "mp3", "mp4", "avi", "mov",  "wav", "au", "mid", "ogg", "webm", "exe", "dmg",
+      "iso", "jar", "class", "doc", "docx", "xls", "xlsx", "ppt", "pptx", "woff", "woff2", "ttf", "eot"};
+  const std::string path = address.substr(0, address.find_first_of("?#"));
+  const std::size_t slash = path.rfind('/');
+  const std::size_t dot = path.rfind('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return false;
+  return kExtensions.contains(lowerAscii(path.substr(dot + 1)));
+}
 
 // A caption or status text written as "//..." loses the two slashes (and is
 // kept to its first 1000 characters then).
@@ -18,13 +38,24 @@ std::string withoutLeadingSlashes(const std::string& text) {
   return text.starts_with("//") ? midStr(text, 3, 1000) : text;
 }
 
+// The "#" part of a link, with its "#"; empty when it has none.
+std::string bookmarkOf(const std::string& link) {
+  const std::size_t at = link.find('#');
+  return at == std::string::npos || at == 0 ? std::string() : link.substr(at);
+}
+
+std::string shortenedForLog(const std::string& address, std::size_t length) {
+  return address.size() <= length ? address : address.substr(0, length) + "...";
+}
+
 class SiteCrawl {
  public:
-  SiteCrawl(CrawlMode mode, const SiteNodeSettings& settings, const CrawlLimits& limits,
+  SiteCrawl(CrawlMode mode, const SiteNodeSettings& settings, const CrawlRules& rules,
             CrawlSurroundings& surroundings)
       : mode_(mode),
         settings_(settings),
-        limits_(limits),
+        rules_(rules),
+        limits_(rules.limits),
         env_(surroundings),
         log_(surroundings.state.log),
         queue_(mode) {}
@@ -32,13 +63,24 @@ class SiteCrawl {
   CrawlResult run(const std::string& startAddress);
 
  private:
+  // What the walk learnt from reading an address.
+  struct ReadResult {
+    std::string title;
+    bool page = false;  // read as a page: its links can be extracted
+  };
+
   void processEntry(std::size_t index);
-  void extractLinks(std::size_t index, const std::string& pageText);
-  std::string statusText(const std::string& rawLink, const std::string& linkName, const std::string& title) const;
-  std::string nodeText(const std::string& rawLink, const std::string& linkName, const std::string& title,
-                       const std::string& address) const;
-  bool pageLimitReached() const { return limits_.maxPages && pagesAttempted_ >= *limits_.maxPages; }
-  bool depthAllowsLinks(const QueueEntry& entry) const { return !limits_.maxDepth || entry.depth < *limits_.maxDepth; }
+  // Reads the entry's page, unless a limit or robots.txt refuses it (the log says which).
+  std::optional<PageRead> readPage(std::size_t index, bool byExtension);
+  std::optional<std::string> refusal(std::size_t index);
+  bool robotsAllow(const std::string& address);
+  void extractLinks(std::size_t index, const std::string& pageText, const std::string& base);
+  std::string nodeLink(const std::string& rawLink, const std::string& resolved) const;
+  std::string statusText(const std::string& rawLink, const std::string& linkName, const std::string& title,
+                         const std::string& link, bool page) const;
+  std::string nodeText(const std::string& linkName, const std::string& title, const std::string& address,
+                       const std::string& link, bool page) const;
+  bool timeIsUp() const { return env_.now() - started_ >= limits_.maxTime; }
   NodeTree& tree();
   void saveLog() const;
   // The message box of a walk that cannot go on; the walk ends as if aborted.
@@ -46,15 +88,19 @@ class SiteCrawl {
 
   CrawlMode mode_;
   const SiteNodeSettings& settings_;
+  const CrawlRules& rules_;
   const CrawlLimits& limits_;
   CrawlSurroundings& env_;
   CrawlLog& log_;
   CrawlQueue queue_;
-  std::string start_;
   std::string codebase_;
-  std::size_t pagesAttempted_ = 0;
+  std::chrono::steady_clock::time_point started_;
+  std::size_t pagesRequested_ = 0;
+  bool linkLimitLogged_ = false;
   CrawlResult result_;
-  std::unordered_set<std::string> pagesRead_;
+  // Every address read in this walk, by address (and by the address it was found at).
+  std::unordered_map<std::string, ReadResult> read_;
+  std::unordered_map<std::string, RobotsRules> robots_;
 };
 
 NodeTree& SiteCrawl::tree() {
@@ -66,27 +112,38 @@ NodeTree& SiteCrawl::tree() {
 CrawlResult SiteCrawl::run(const std::string& startAddress) {
   IndexerState& state = env_.state;
   state.abortRequested = false;
-  start_ = startAddress;
-  if (start_.ends_with('/')) start_.pop_back();
+  started_ = env_.now();
+  std::string start = startAddress;
+  // A site on disk starts from a file; a web address naming a folder keeps its "/".
+  if (mode_ == CrawlMode::Local && start.ends_with('/')) start.pop_back();
   // Nothing to start from: no node and no walk.
-  if (trim(start_).empty()) {
+  if (trim(start).empty()) {
     reportFailure();
   } else {
-    queue_.append({start_, start_, start_, false, kNoTitle, nullptr, nullptr, 0});
-    codebase_ = getCodebase(mode_, start_);
+    const std::string resolved = mode_ == CrawlMode::Internet ? normalWebAddress(start) : start;
+    const std::string address = trimBookMark(resolved);
+    queue_.append({start, address, address, false, kNoTitle, nullptr, nullptr, 0, nodeLink(start, resolved)});
+    codebase_ = getCodebase(mode_, address);
   }
 
   for (std::size_t i = 0; i < queue_.size(); ++i) {
     try {
       if (!queue_.repeatsEarlierEntry(i)) processEntry(i);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
       state.indicator.stop();
+      log_.add("*** ", error.what());
       reportFailure();
       break;
     }
     // Pending window events run here, so that Abort can be pressed.
     env_.ui.processEvents();
     if (state.abortRequested) break;
+    if (i + 1 < queue_.size() && timeIsUp()) {
+      log_.add("*** TIME LIMIT REACHED (Max Minutes = " +
+               std::to_string(std::chrono::duration_cast<std::chrono::minutes>(limits_.maxTime).count()) +
+               "): the walk ends here");
+      break;
+    }
   }
 
   result_.succeeded = !state.abortRequested;
@@ -103,6 +160,52 @@ void SiteCrawl::reportFailure() {
   env_.state.abortRequested = true;
 }
 
+std::optional<std::string> SiteCrawl::refusal(std::size_t index) {
+  const std::string& address = queue_[index].address;
+  if (pagesRequested_ >= limits_.maxPages) {
+    return "  > PAGE LIMIT REACHED (Max Pages = " + std::to_string(limits_.maxPages) + "): " + address;
+  }
+  if (address.size() > limits_.maxAddressLength) {
+    return "  > URL LENGTH LIMIT REACHED (Max URL Length = " + std::to_string(limits_.maxAddressLength) +
+           "): " + shortenedForLog(address, limits_.maxAddressLength);
+  }
+  if (queryRepeats(address) > limits_.maxQueryRepeats) {
+    return "  > QUERY REPEAT LIMIT REACHED (Max Query Repeats = " + std::to_string(limits_.maxQueryRepeats) +
+           "): " + address;
+  }
+  if (mode_ == CrawlMode::Internet && rules_.obeyRobots && !robotsAllow(address)) {
+    return "  > FORBIDDEN BY ROBOTS.TXT: " + address;
+  }
+  return std::nullopt;
+}
+
+bool SiteCrawl::robotsAllow(const std::string& address) {
+  const std::optional<WebAddress> web = parseAbsoluteAddress(address);
+  if (!web) return true;
+  const std::string origin = originOf(*web);
+  auto found = robots_.find(origin);
+  if (found == robots_.end()) {
+    const std::string file = origin + "/robots.txt";
+    log_.add("  > READING ROBOTS.TXT: ", file);
+    const PageRead robots = env_.pages.read(file, ReadKind::File);
+    // A missing or failing file allows every page.
+    RobotsRules rules = robots.read ? RobotsRules(robots.bytes, kRobotsAgent) : RobotsRules();
+    log_.add("  > ROBOTS.TXT RULES FOR " + std::string(kRobotsAgent) + ": " + std::to_string(rules.size()));
+    found = robots_.emplace(origin, std::move(rules)).first;
+  }
+  return found->second.allows(web->path + (web->query ? "?" + *web->query : ""));
+}
+
+std::optional<PageRead> SiteCrawl::readPage(std::size_t index, bool byExtension) {
+  if (const std::optional<std::string> refused = refusal(index)) {
+    log_.add(*refused);
+    return std::nullopt;
+  }
+  ++pagesRequested_;
+  const ReadKind kind = index == 0 || byExtension ? ReadKind::Page : ReadKind::PageIfHtml;
+  return env_.pages.read(queue_[index].address, kind);
+}
+
 void SiteCrawl::processEntry(std::size_t index) {
   QueueEntry& entry = queue_[index];
   const std::string& address = entry.address;
@@ -111,26 +214,55 @@ void SiteCrawl::processEntry(std::size_t index) {
   env_.state.indicator.start();
   std::string title;
   std::optional<std::string> pageText;
-  bool pageSkipped = false;
+  std::string base = address;
+  bool attempted = false;
+  bool page = false;
   const bool external = isExternalLink(mode_, codebase_, address);
-  const bool internalPage = isHTMLFile(address) && !external;
+  const bool byExtension = isHTMLFile(address);
+  const bool byType = mode_ == CrawlMode::Internet && rules_.pagesByType && !isKnownNonPage(address);
+  const bool candidate = index == 0 || (!external && (byExtension || byType));
 
+  // An address read before is not read again: this entry is one more occurrence of it.
+  const auto earlier = index > 0 && !entry.expanded ? read_.find(address) : read_.end();
+  if (earlier != read_.end()) {
+    entry.expanded = earlier->second.page;
+    entry.title = earlier->second.title;
+  }
   if (entry.expanded) {
     log_.add("  > ALREADY INDEXED: ", address);
     title = entry.title;
-  } else if (index == 0 || internalPage) {
-    if (pageLimitReached()) {
-      log_.add("  > PAGE LIMIT REACHED: ", address);
-      pageSkipped = true;
+    page = true;
+  } else if (earlier != read_.end()) {
+    title = entry.title;
+    log_.add("  > EXTERNAL LINK OR NO HTML FILE: ", address);
+  } else if (candidate) {
+    const std::optional<PageRead> read = readPage(index, byExtension);
+    attempted = read.has_value() && !read->notHtml;
+    // A start page that cannot be had ends the walk without the success message,
+    // whether a server failed it, no file is there or a limit refused it.
+    if (index == 0 && (!read || read->fetchFailed || !read->read)) env_.state.abortRequested = true;
+    if (!read || read->notHtml) {
+      title = getFileName(mode_, address);
+      if (read) log_.add("  > EXTERNAL LINK OR NO HTML FILE: ", address);
     } else {
-      ++pagesAttempted_;
-      const PageRead page = env_.pages.read(address);
-      // A start page that cannot be had (as the walk uses it, final "/" dropped) ends the
-      // walk without the success message, whether a server failed it or no file is there.
-      if ((page.fetchFailed || !page.read) && address == start_) env_.state.abortRequested = true;
-      if (page.read && pagesRead_.insert(address).second) result_.pagesRead.push_back(address);
-      pageText = pageTextFromBytes(page.bytes);
+      page = true;
+      if (read->read) result_.pagesRead.push_back(address);
+      pageText = pageTextFromBytes(read->bytes);
       if (pageText) title = getHTMLTitle(*pageText);
+      if (mode_ == CrawlMode::Internet) {
+        base = read->finalAddress;
+        if (pageText) {
+          const std::string href = getBaseHref(*pageText);
+          if (!href.empty()) base = relativeToAbsoluteURL(mode_, codebase_, base, href);
+        }
+        // The site folder of a start page that was sent elsewhere is where it was found.
+        if (index == 0) codebase_ = getCodebase(mode_, trimBookMark(read->finalAddress));
+      }
+    }
+    if (read) {
+      const ReadResult result{title, page};
+      read_.emplace(address, result);
+      if (!read->finalAddress.empty()) read_.emplace(trimBookMark(read->finalAddress), result);
     }
   } else {
     title = getFileName(mode_, address);
@@ -140,32 +272,51 @@ void SiteCrawl::processEntry(std::size_t index) {
   if (title.empty()) title = linkFileName(address);
 
   const std::string linkName = linkFileName(entry.rawLink);
+  const bool shownAsPage = page || isHTMLFile(entry.rawLink);
   NewNode node;
-  node.statusText = withoutLeadingSlashes(statusText(entry.rawLink, linkName, title));
-  node.text = withoutLeadingSlashes(nodeText(entry.rawLink, linkName, title, address));
-  node.link = entry.rawLink;
+  node.statusText = withoutLeadingSlashes(statusText(entry.rawLink, linkName, title, entry.link, shownAsPage));
+  node.text = withoutLeadingSlashes(nodeText(linkName, title, address, entry.link, shownAsPage));
+  node.link = entry.link;
   node.target = settings_.Target;
   log_.add("  + ADDED TO TREE: ", address);
   log_.add("  +        PARENT: ", entry.parentAddress);
   entry.node = &addTreeNode(tree(), env_.menu.Settings, node, entry.parentNode);
 
-  const bool extract = (!entry.expanded || index == 0) &&
-                       (index == 0 || (internalPage && !settings_.FileOnly)) && !pageSkipped &&
-                       depthAllowsLinks(entry);
-  if (extract) extractLinks(index, pageText.value_or(std::string()));
+  const bool extract = (!entry.expanded || index == 0) && attempted && (index == 0 || !settings_.FileOnly);
+  if (extract && entry.depth >= limits_.maxDepth) {
+    log_.add("  > DEPTH LIMIT REACHED (Max Depth = " + std::to_string(limits_.maxDepth) + "): " + address);
+  } else if (extract) {
+    extractLinks(index, pageText.value_or(std::string()), base);
+  }
   env_.state.indicator.stop();
 }
 
-void SiteCrawl::extractLinks(std::size_t index, const std::string& pageText) {
+void SiteCrawl::extractLinks(std::size_t index, const std::string& pageText, const std::string& base) {
   QueueEntry& entry = queue_[index];
   // Copies: the queue grows below, and the entry's own texts are appended from.
   const std::string address = entry.address;
   TreeNode* const node = entry.node;
   const std::size_t depth = entry.depth + 1;
+  const std::size_t maxEntries = limits_.maxPages * kLinksPerPage;
   log_.add("  > EXTRACTING LINKS: ", address);
   for (std::string& link : getHREFLinks(pageText)) {
-    std::string linked = trimBookMark(relativeToAbsoluteURL(mode_, codebase_, address, link));
-    QueueEntry added{std::move(link), linked, address, false, kNoTitle, nullptr, node, depth};
+    if (queue_.size() >= maxEntries) {
+      if (!linkLimitLogged_) {
+        log_.add("*** LINK LIMIT REACHED (" + std::to_string(kLinksPerPage) + " x Max Pages = " +
+                 std::to_string(maxEntries) + "): no more links are added");
+      }
+      linkLimitLogged_ = true;
+      break;
+    }
+    const std::string resolved = relativeToAbsoluteURL(mode_, codebase_, base, link);
+    std::string linked = trimBookMark(resolved);
+    // A link this long is no address a site means; its text would only fill the memory.
+    if (linked.size() > limits_.maxAddressLength || link.size() > limits_.maxAddressLength) {
+      log_.add("    URL LENGTH LIMIT REACHED (Max URL Length = " + std::to_string(limits_.maxAddressLength) +
+               "), left out: " + shortenedForLog(linked, 80));
+      continue;
+    }
+    QueueEntry added{link, linked, address, false, kNoTitle, nullptr, node, depth, nodeLink(link, resolved)};
     const std::optional<std::size_t> found = queue_.find(linked);
     if (!found) {
       log_.add("    Added to queue: ", linked);
@@ -183,19 +334,25 @@ void SiteCrawl::extractLinks(std::size_t index, const std::string& pageText) {
   log_.add("  > LINKS EXTRACTED: ", address);
 }
 
-std::string SiteCrawl::statusText(const std::string& rawLink, const std::string& linkName,
-                                  const std::string& title) const {
-  if (settings_.StatusBar == kURL) return env_.linkPath(rawLink);
-  if (!isHTMLFile(rawLink)) return afterLastBackslashOrColon(rawLink);
+std::string SiteCrawl::nodeLink(const std::string& rawLink, const std::string& resolved) const {
+  if (keepsLinkAsWritten(mode_, rawLink)) return rawLink;
+  if (mode_ == CrawlMode::Internet) return resolved;
+  return env_.linkPath(trimBookMark(resolved)) + bookmarkOf(rawLink);
+}
+
+std::string SiteCrawl::statusText(const std::string& rawLink, const std::string& linkName, const std::string& title,
+                                  const std::string& link, bool page) const {
+  if (settings_.StatusBar == kURL) return link;
+  if (!page) return afterLastBackslashOrColon(rawLink);
   return settings_.StatusBar == kHTMLFileTitle ? title : linkName;
 }
 
-std::string SiteCrawl::nodeText(const std::string& rawLink, const std::string& linkName, const std::string& title,
-                                const std::string& address) const {
+std::string SiteCrawl::nodeText(const std::string& linkName, const std::string& title, const std::string& address,
+                                const std::string& link, bool page) const {
   std::string text = linkName;
   if (settings_.NodeText == kURL) {
-    text = env_.linkPath(rawLink);
-  } else if (isHTMLFile(rawLink) && settings_.NodeText == kHTMLFileTitle) {
+    text = link;
+  } else if (page && settings_.NodeText == kHTMLFileTitle) {
     // A width that is no number leaves the link's name.
     if (const std::optional<long long> width = parseWholeNumber(settings_.MaxWidth)) {
       text = leadingCharacters(title, *width);
@@ -214,8 +371,8 @@ void SiteCrawl::saveLog() const {
 }  // namespace
 
 CrawlResult crawlSite(CrawlMode mode, const std::string& startAddress, const SiteNodeSettings& settings,
-                      const CrawlLimits& limits, CrawlSurroundings& surroundings) {
-  return SiteCrawl(mode, settings, limits, surroundings).run(startAddress);
+                      const CrawlRules& rules, CrawlSurroundings& surroundings) {
+  return SiteCrawl(mode, settings, rules, surroundings).run(startAddress);
 }
 
 }  // namespace quillon

@@ -1,13 +1,15 @@
 #pragma once
 // The breadth-first walk over a site: from the start page, every link found
 // becomes a node under the node of the page that holds it, and the HTML pages
-// under the start page's folder are read on in turn.
+// under the start page's folder are read on in turn, each address once.
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "indexer/crawl_limits.hpp"
 #include "indexer/indexer_settings.hpp"
 #include "indexer/indexer_state.hpp"
 #include "indexer/page_source.hpp"
@@ -23,13 +25,17 @@ inline constexpr const char* kCrawlLogName = "SiteIndexer.log";
 // class folder, "/"-separated; "None" for an empty or "none" path.
 using LinkPathFor = std::function<std::string(const std::string& file)>;
 
-// Bounds for a walk that would otherwise not end; none by default.
-struct CrawlLimits {
-  // Pages read (fetched or loaded), the start page included.
-  std::optional<std::size_t> maxPages;
-  // Links followed from the start page: the links of a page this deep are not extracted.
-  std::optional<std::size_t> maxDepth;
+// How a walk goes besides the node settings.
+struct CrawlRules {
+  CrawlLimits limits;
+  // Internet mode: robots.txt of the site is read and obeyed.
+  bool obeyRobots = true;
+  // Internet mode: an address inside the site is a page when the server calls
+  // its answer HTML, whatever its extension; otherwise the extension decides.
+  bool pagesByType = true;
 };
+
+using SteadyNow = std::function<std::chrono::steady_clock::time_point()>;
 
 struct CrawlSurroundings {
   UserInterface& ui;
@@ -37,6 +43,8 @@ struct CrawlSurroundings {
   IndexerState& state;
   PageSource& pages;
   LinkPathFor linkPath;
+  // The clock of the time limit.
+  SteadyNow now = [] { return std::chrono::steady_clock::now(); };
 };
 
 struct CrawlResult {
@@ -47,6 +55,6 @@ struct CrawlResult {
 };
 
 CrawlResult crawlSite(CrawlMode mode, const std::string& startAddress, const SiteNodeSettings& settings,
-                      const CrawlLimits& limits, CrawlSurroundings& surroundings);
+                      const CrawlRules& rules, CrawlSurroundings& surroundings);
 
 }  // namespace quillon

@@ -49,7 +49,7 @@ IndexerLayout indexerLayout(IndexerTab tab) {
 }
 
 SiteIndexer::SiteIndexer(IndexerPorts ports)
-    : ports_(std::move(ports)), downloads_(ports_.programFolder), pump_(loop_, ports_.ui), http_(loop_) {
+    : ports_(std::move(ports)), pump_(loop_, ports_.ui), http_(loop_) {
   // The window repaints and its Abort button works while a page is fetched.
   http_.Pump = &pump_;
 }
@@ -85,14 +85,27 @@ void SiteIndexer::start() {
 
 CrawlResult SiteIndexer::crawl(const std::string& startAddress) {
   RunScope run(state_);
+  std::string problem;
+  const std::optional<CrawlLimits> limits = crawlLimitsOf(settings.Limits, problem);
+  if (!limits) {
+    ports_.ui.message(MessageKind::Error, problem);
+    return {};
+  }
+  const CrawlRules rules{*limits, settings.ObeyRobots, settings.PagesByType};
   if (localMode_) {
     LocalPageSource pages(state_.log);
     CrawlSurroundings local{ports_.ui, ports_.menu, state_, pages, ports_.linkPath};
-    return crawlSite(CrawlMode::Local, startAddress, settings.Site, limits, local);
+    return crawlSite(CrawlMode::Local, startAddress, settings.Site, rules, local);
   }
-  HttpPageSource pages(http_, downloads_, state_, {settings.ProxyHost, settings.ProxyPort});
+  const std::unique_ptr<DownloadFolder> downloads = DownloadFolder::makeIn(ports_.cacheFolder, problem);
+  if (!downloads) {
+    ports_.ui.message(MessageKind::Error, problem);
+    return {};
+  }
+  HttpPageSource pages(http_, loop_, *downloads, state_, {settings.ProxyHost, settings.ProxyPort},
+                       {limits->pageTime, kMaxPageBytes});
   CrawlSurroundings internet{ports_.ui, ports_.menu, state_, pages, ports_.linkPath};
-  return crawlSite(CrawlMode::Internet, startAddress, settings.Site, limits, internet);
+  return crawlSite(CrawlMode::Internet, startAddress, settings.Site, rules, internet);
 }
 
 bool SiteIndexer::addLocalFiles(const std::vector<std::string>& files) {
@@ -127,7 +140,6 @@ void SiteIndexer::abortLabelClick() {
 bool SiteIndexer::formClose() {
   if (state_.running()) return false;
   saveIndexerSettings(ports_.programSettings, settings);
-  downloads_.clear();
   return true;
 }
 

@@ -47,6 +47,8 @@ struct IndexerPorts {
   MenuModel& menu;                 // the main window's menu: nodes go into its current tree
   std::string programFolder;       // with a trailing "/"
   LinkPathFor linkPath;
+  // Where each web crawl makes its scratch folder.
+  std::string cacheFolder = userCacheFolder();
 };
 
 class SiteIndexer {
@@ -56,8 +58,6 @@ class SiteIndexer {
   SiteIndexer& operator=(const SiteIndexer&) = delete;
 
   IndexerSettings settings;
-  // Bounds of a crawl; the window sets none.
-  CrawlLimits limits;
 
   IndexerState& state() { return state_; }
   const IndexerState& state() const { return state_; }
@@ -77,8 +77,8 @@ class SiteIndexer {
   void abortButtonClick();
   // The Abort label: stops the request in progress only, in the Internet mode.
   void abortLabelClick();
-  // Closing: keeps the settings and empties the "temp" folder. Refused (false)
-  // while a run is on; the window then stays open.
+  // Closing: keeps the settings. Refused (false) while a run is on; the
+  // window then stays open.
   bool formClose();
   // The start file's browse button.
   void browseFile();
@@ -100,7 +100,9 @@ class SiteIndexer {
   void help();
 
   // The runs themselves, also for the command line: the crawl from a start
-  // address or file in the current mode, and the local files mode.
+  // address or file in the current mode, and the local files mode. A limit
+  // field that is no number in its range, or a scratch folder that cannot be
+  // made, is said in an error box and nothing is crawled.
   CrawlResult crawl(const std::string& startAddress);
   bool addLocalFiles(const std::vector<std::string>& files);
 
@@ -109,7 +111,6 @@ class SiteIndexer {
 
   IndexerPorts ports_;
   IndexerState state_;
-  DownloadFolder downloads_;
   net::EventLoop loop_;
   net::UserInterfacePump pump_;
   net::THttpCli http_;

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "format/text_helpers.hpp"
+#include "indexer/web_address.hpp"
 
 namespace quillon {
 
@@ -43,71 +45,89 @@ std::string afterLast(const std::string& text, const char* separators) {
   return at == npos ? text : text.substr(at + 1);
 }
 
-std::size_t countOccurrences(const std::string& text, std::string_view sought) {
-  std::size_t count = 0;
-  for (std::size_t at = text.find(sought); at != npos; at = text.find(sought, at + sought.size())) ++count;
-  return count;
+// The page's folder with the link after it, dot segments removed: a local
+// path, "/" separated. A leading "/" is taken from the page's folder too, as
+// a site on disk has no root of its own.
+std::string resolveLocalLink(const std::string& codebase, const std::string& page, std::string link) {
+  if (link.starts_with("/")) link.erase(0, 1);
+  const std::size_t at = page.find_last_of('/');
+  const std::string joined = at == npos ? codebase + "/" + link : page.substr(0, at + 1) + link;
+  return removeDotSegments(joined);
 }
 
-// Resolution without the local separator rule.
-std::string resolveLink(const std::string& codebase, const std::string& page, std::string link) {
-  const std::string fallback = codebase + "/" + link;
-  if (link.find("../") != npos) {
-    if (link.starts_with("./")) link.erase(0, 2);
-    if (link.starts_with("/")) link.erase(0, 1);
-    // The "../" parts are taken to stand at the front, wherever they were found.
-    const std::size_t ups = countOccurrences(link, "../");
-    for (std::size_t i = 0; i < ups; ++i) link.erase(0, 3);
-    std::size_t seen = 0;
-    for (std::size_t k = page.size(); k-- > 0;) {
-      if (page[k] != '/' && page[k] != '\\') continue;
-      if (++seen == ups + 1) return page.substr(0, k + 1) + link;
-    }
-    return fallback;
-  }
-  if (link.starts_with("/") || link.starts_with("\\")) link.erase(0, 1);
-  const std::size_t at = page.find_last_of("/\\");
-  if (at == npos) return fallback;
-  // A bare host such as "http://host" has only the slashes of its scheme.
-  if (page.starts_with("http://") && at + 1 <= 8) return page + "/" + link;
-  return page.substr(0, at + 1) + link;
+std::optional<WebAddress> webAddressOf(const std::string& text) {
+  std::optional<WebAddress> address = parseAbsoluteAddress(text);
+  if (address) *address = normalised(std::move(*address));
+  return address;
+}
+
+bool isWebScheme(const WebAddress& address) { return address.scheme == "http" || address.scheme == "https"; }
+
+std::string withSlashes(std::string text, char from, char to) {
+  std::replace(text.begin(), text.end(), from, to);
+  return text;
 }
 
 }  // namespace
 
 std::string getCodebase(CrawlMode mode, const std::string& address) {
   if (mode == CrawlMode::Local) return folderOfPath(address, isWindowsStylePath(address) ? "\\:" : "/");
-  if (address.empty()) return {};
-  std::string copy = address;
-  if (copy.back() == '/' || copy.back() == '\\') copy.pop_back();
-  const std::size_t at = copy.find_last_of("/\\");
-  // Only a slash beyond those of "http://" ends a folder.
-  if (at != npos && at + 1 > 7) return copy.substr(0, at);
-  return address;
+  std::optional<WebAddress> site = webAddressOf(address);
+  // Not a web address: nothing to take a folder from.
+  if (!site || !isWebScheme(*site)) return address;
+  site->path.erase(site->path.rfind('/') + 1);
+  site->query.reset();
+  site->fragment.reset();
+  return site->text();
 }
 
 bool isExternalLink(CrawlMode mode, const std::string& codebase, const std::string& address) {
   const std::string lower = lowerAscii(address);
-  if (mode == CrawlMode::Local && containsNoCase(lower, "http:")) return true;
-  if (hasForeignScheme(lower)) return true;
-  return codebase.empty() || !containsNoCase(lower, lowerAscii(codebase));
+  if (codebase.empty()) return true;
+  if (mode == CrawlMode::Internet) {
+    const std::optional<WebAddress> web = webAddressOf(address);
+    return !web || !isWebScheme(*web) || !lowerAscii(web->text(false)).starts_with(lowerAscii(codebase));
+  }
+  if (containsNoCase(lower, "http:") || hasForeignScheme(lower)) return true;
+  // Inside the folder itself or below it, once ".." is worked out.
+  const std::string folder = lowerAscii(codebase);
+  if (!lower.starts_with(folder)) return true;
+  const bool folderEndsWithSeparator = folder.ends_with('/') || folder.ends_with('\\') || folder.ends_with(':');
+  return !folderEndsWithSeparator && lower.size() > folder.size() && lower[folder.size()] != '/' &&
+         lower[folder.size()] != '\\';
+}
+
+bool keepsLinkAsWritten(CrawlMode mode, const std::string& link) {
+  if (mode == CrawlMode::Internet) return hasScheme(link);
+  const std::string lower = lowerAscii(link);
+  return containsNoCase(lower, "http:") || hasForeignScheme(lower);
+}
+
+std::string normalWebAddress(const std::string& address) {
+  const std::optional<WebAddress> web = webAddressOf(address);
+  return web ? web->text() : address;
 }
 
 std::string relativeToAbsoluteURL(CrawlMode mode, const std::string& codebase, const std::string& page,
                                   const std::string& link) {
   if (link.empty()) return {};
-  const std::string lower = lowerAscii(link);
-  if (containsNoCase(lower, "http:") || hasForeignScheme(lower)) return link;
-  if (mode == CrawlMode::Internet) return resolveLink(codebase, page, link);
+  if (mode == CrawlMode::Internet) {
+    const std::optional<WebAddress> absolute = parseAbsoluteAddress(link);
+    // mailto:, ftp:, javascript: and the like are no addresses to resolve.
+    if (absolute && !isWebScheme(*absolute)) return link;
+    std::optional<WebAddress> base = parseAbsoluteAddress(page);
+    if (!base || !isWebScheme(*base)) base = parseAbsoluteAddress(codebase);
+    if (!base) return codebase + "/" + link;
+    return normalised(resolveReference(*base, link)).text();
+  }
+  if (keepsLinkAsWritten(mode, link)) return link;
   if (isWindowsStylePath(page)) {
-    std::string result = resolveLink(codebase, page, link);
-    std::replace(result.begin(), result.end(), '/', '\\');
-    return result;
+    return withSlashes(resolveLocalLink(withSlashes(codebase, '\\', '/'), withSlashes(page, '\\', '/'),
+                                        withSlashes(link, '\\', '/')),
+                       '/', '\\');
   }
   // A POSIX site: a "\" written in a link is a separator too.
-  std::string posixLink = link;
-  std::replace(posixLink.begin(), posixLink.end(), '\\', '/');
-  return resolveLink(codebase, page, posixLink);
+  return resolveLocalLink(codebase, page, withSlashes(link, '\\', '/'));
 }
 
 std::string trimBookMark(const std::string& address) {

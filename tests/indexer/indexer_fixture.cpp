@@ -15,7 +15,8 @@ IndexerFixture::IndexerFixture() {
   abbreviations.emplace_back(dir.path().string() + "/", "");
   // The link text marks that the main window's rule made it.
   indexer = std::make_unique<SiteIndexer>(IndexerPorts{ui, browser, iniFile, menu, programFolder(),
-                                                       [](const std::string& file) { return "link:" + file; }});
+                                                       [](const std::string& file) { return "link:" + file; },
+                                                       cacheFolder()});
 }
 
 std::string IndexerFixture::write(const std::string& name, const std::string& bytes) {

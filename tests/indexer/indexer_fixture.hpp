@@ -42,6 +42,8 @@ class IndexerFixture {
   std::string write(const std::string& name, const std::string& bytes);
   std::string path(const std::string& name) const { return dir.file(name); }
   std::string programFolder() const { return dir.file("program") + "/"; }
+  // Where web crawls make their scratch folders.
+  std::string cacheFolder() const { return dir.file("cache"); }
 
   // The tree in page order, one node a line: indent, text, "|" status, "->"
   // link; and the log, a line each. Both shortened by the abbreviations.

@@ -30,19 +30,19 @@ TEST_F(LocalCrawl, WalksBreadthFirstWithTheLogOfEveryStep) {
   const CrawlResult result = crawl("site/index.htm");
   EXPECT_TRUE(result.succeeded);
   EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Site successfully indexed"});
-  // b.htm is read twice, once for each of its two nodes, but listed once.
   EXPECT_EQ(read(result), (Paths{"site/index.htm", "site/a.htm", "site/b.htm"}));
   // A link written twice gives one node; a page linked from two pages a node under each;
-  // a bookmark alone is no link, and a link keeps its bookmark.
+  // a bookmark alone is no link, and a link keeps its bookmark. Each node links to
+  // the main window's link text for its file.
   EXPECT_EQ(tree(),
             "New Node | ->\n"
-            "index.htm |Home ->site/index.htm\n"
-            "  a.htm |Page A ->a.htm\n"
-            "    b.htm |b.htm ->b.htm\n"
-            "    index.htm |Home ->index.htm\n"
-            "  b.htm |b.htm ->b.htm#part\n"
-            "    a.htm |Page A ->a.htm\n"
-            "  index.htm |Home ->index.htm\n");
+            "index.htm |Home ->link:site/index.htm\n"
+            "  a.htm |Page A ->link:site/a.htm\n"
+            "    b.htm |b.htm ->link:site/b.htm\n"
+            "    index.htm |Home ->link:site/index.htm\n"
+            "  b.htm |b.htm ->link:site/b.htm#part\n"
+            "    a.htm |Page A ->link:site/a.htm\n"
+            "  index.htm |Home ->link:site/index.htm\n");
   EXPECT_EQ(log(), R"( 
 >>> PROCESSING: site/index.htm
   > READING: site/index.htm
@@ -81,13 +81,9 @@ TEST_F(LocalCrawl, WalksBreadthFirstWithTheLogOfEveryStep) {
   +        PARENT: site/index.htm
  
 >>> PROCESSING: site/b.htm
-  > READING: site/b.htm
-  > DONE: site/b.htm
+  > ALREADY INDEXED: site/b.htm
   + ADDED TO TREE: site/b.htm
   +        PARENT: site/a.htm
-  > EXTRACTING LINKS: site/b.htm
-    Found in queue and already indexed: site/a.htm
-  > LINKS EXTRACTED: site/b.htm
  
 >>> PROCESSING: site/index.htm
   > ALREADY INDEXED: site/index.htm
@@ -102,7 +98,7 @@ TEST_F(LocalCrawl, WalksBreadthFirstWithTheLogOfEveryStep) {
   // The log is kept beside the page, with CR LF line ends.
   const std::string saved = readFile(path(kCrawlLogName));
   EXPECT_EQ(saved.substr(0, 20), " \r\n>>> PROCESSING: /");
-  EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 55);
+  EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 51);
 }
 
 TEST_F(LocalCrawl, APageLinkingToItselfEndsTheWalk) {
@@ -110,7 +106,7 @@ TEST_F(LocalCrawl, APageLinkingToItselfEndsTheWalk) {
   const CrawlResult result = crawl("site/index.htm");
   EXPECT_TRUE(result.succeeded);
   EXPECT_EQ(read(result), Paths{"site/index.htm"});
-  EXPECT_EQ(tree(), "New Node | ->\nindex.htm |Loop ->site/index.htm\n  index.htm |Loop ->index.htm\n");
+  EXPECT_EQ(tree(), "New Node | ->\nindex.htm |Loop ->link:site/index.htm\n  index.htm |Loop ->link:site/index.htm\n");
 }
 
 TEST_F(LocalCrawl, ForeignLinksGetNodesButAreNeverRead) {
@@ -124,14 +120,14 @@ TEST_F(LocalCrawl, ForeignLinksGetNodesButAreNeverRead) {
   EXPECT_EQ(read(result), (Paths{"site/index.htm", "site/sub/deep.htm"}));
   EXPECT_EQ(tree(),
             "New Node | ->\n"
-            "index.htm |index.htm ->site/index.htm\n"
+            "index.htm |index.htm ->link:site/index.htm\n"
             "  me@x.org |me@x.org ->mailto:me@x.org\n"
             "  f.zip |files/f.zip ->ftp://files/f.zip\n"
             "  o.htm |o.htm ->http://other.org/o.htm\n"
-            "  picture.gif |picture.gif ->picture.gif\n"
-            "  index.php |index.php ->index.php\n"
-            "  outside.htm |outside.htm ->../outside.htm\n"
-            "  deep.htm |Deep ->sub/deep.htm\n");
+            "  picture.gif |picture.gif ->link:site/picture.gif\n"
+            "  index.php |index.php ->link:site/index.php\n"
+            "  outside.htm |outside.htm ->link:outside.htm\n"
+            "  deep.htm |Deep ->link:site/sub/deep.htm\n");
   const std::string text = log();
   EXPECT_NE(text.find("  > EXTERNAL LINK OR NO HTML FILE: site/picture.gif\n"), std::string::npos);
   EXPECT_NE(text.find("  > EXTERNAL LINK OR NO HTML FILE: mailto:me@x.org\n"), std::string::npos);
@@ -147,9 +143,9 @@ TEST_F(LocalCrawl, IndexSelectedFileOnlyReadsTheLinkedPagesForTheirTitles) {
   EXPECT_EQ(read(result), (Paths{"site/index.htm", "site/a.htm", "site/b.htm"}));
   EXPECT_EQ(tree(),
             "New Node | ->\n"
-            "index.htm |index.htm ->site/index.htm\n"
-            "  a.htm |Page A ->a.htm\n"
-            "  b.htm |Page B ->b.htm\n");
+            "index.htm |index.htm ->link:site/index.htm\n"
+            "  a.htm |Page A ->link:site/a.htm\n"
+            "  b.htm |Page B ->link:site/b.htm\n");
 }
 
 TEST_F(LocalCrawl, TitlesAreCutToTheMaximumWidth) {
@@ -176,9 +172,9 @@ TEST_F(LocalCrawl, TitlesAreCutToTheMaximumWidth) {
     indexer->settings.Site.NodeText = kHTMLFileTitle;
     indexer->settings.Site.MaxWidth = row.width;
     crawl("site/index.htm");
-    EXPECT_EQ(tree(), std::string(row.start) + " |index.htm ->site/index.htm\n" + "  " + row.titled + " |" + title45 +
-                          " ->long.htm\n" + "  " + row.untitled +
-                          " |a-page-without-any-title-at-all.htm ->a-page-without-any-title-at-all.htm\n")
+    EXPECT_EQ(tree(), std::string(row.start) + " |index.htm ->link:site/index.htm\n" + "  " + row.titled + " |" +
+                          title45 + " ->link:site/long.htm\n" + "  " + row.untitled +
+                          " |a-page-without-any-title-at-all.htm ->link:site/a-page-without-any-title-at-all.htm\n")
         << "width " << row.width;
   }
 }
@@ -192,9 +188,9 @@ TEST_F(LocalCrawl, UrlSettingsTakeTheMainWindowsLinkText) {
   crawl("site/index.htm");
   EXPECT_EQ(tree(),
             "New Node | ->\n"
-            "link:site/index.htm |link:site/index.htm ->site/index.htm\n"
-            "  link:a.htm |link:a.htm ->a.htm\n"
-            "  link:pic.gif |link:pic.gif ->pic.gif\n");
+            "link:site/index.htm |link:site/index.htm ->link:site/index.htm\n"
+            "  link:site/a.htm |link:site/a.htm ->link:site/a.htm\n"
+            "  link:site/pic.gif |link:site/pic.gif ->link:site/pic.gif\n");
   EXPECT_EQ(menu.tab(0).Nodes.selected()->Data.Target1, "_top");
 }
 
@@ -217,25 +213,41 @@ TEST_F(LocalCrawl, LimitsEndAWalkThatWouldNotEnd) {
     write("site/p" + std::to_string(i) + ".htm", "<a href=\"p" + std::to_string(i + 1) + ".htm\">");
   }
   struct Row {
-    CrawlLimits limits;
+    CrawlLimitFields limits;
     Paths read;
     const char* tree;
   } rows[] = {
-      {{.maxPages = 2}, {"site/p0.htm", "site/p1.htm"},
-       "p0.htm |p0.htm ->site/p0.htm\n  p1.htm |p1.htm ->p1.htm\n    p2.htm |p2.htm ->p2.htm\n"},
-      {{.maxDepth = 0}, {"site/p0.htm"}, "p0.htm |p0.htm ->site/p0.htm\n"},
-      {{.maxDepth = 2}, {"site/p0.htm", "site/p1.htm", "site/p2.htm"},
-       "p0.htm |p0.htm ->site/p0.htm\n  p1.htm |p1.htm ->p1.htm\n    p2.htm |p2.htm ->p2.htm\n"},
+      {{.MaxPages = "2"}, {"site/p0.htm", "site/p1.htm"},
+       "p0.htm |p0.htm ->link:site/p0.htm\n  p1.htm |p1.htm ->link:site/p1.htm\n    p2.htm |p2.htm ->link:site/p2.htm\n"},
+      {{.MaxDepth = "0"}, {"site/p0.htm"}, "p0.htm |p0.htm ->link:site/p0.htm\n"},
+      {{.MaxDepth = "2"}, {"site/p0.htm", "site/p1.htm", "site/p2.htm"},
+       "p0.htm |p0.htm ->link:site/p0.htm\n  p1.htm |p1.htm ->link:site/p1.htm\n    p2.htm |p2.htm ->link:site/p2.htm\n"},
   };
   for (const Row& row : rows) {
     menu.tab(0).Nodes.clear();
-    indexer->limits = row.limits;
+    indexer->settings.Limits = row.limits;
     const CrawlResult result = crawl("site/p0.htm");
     EXPECT_TRUE(result.succeeded);
     EXPECT_EQ(read(result), row.read);
     EXPECT_EQ(tree(), row.tree);
   }
-  EXPECT_NE(log().find("  > PAGE LIMIT REACHED: site/p2.htm\n"), std::string::npos) << log();
+  EXPECT_NE(log().find("  > DEPTH LIMIT REACHED (Max Depth = 2): site/p2.htm\n"), std::string::npos) << log();
+}
+
+TEST_F(LocalCrawl, TheTimeLimitEndsTheWalkAfterTheEntryInProgress) {
+  write("site/p0.htm", "<a href=\"p1.htm\"> <a href=\"p2.htm\">");
+  write("site/p1.htm", "");
+  write("site/p2.htm", "");
+  // Every look at the clock finds 20 minutes gone: the limit of 30 passes after the first entry.
+  std::chrono::steady_clock::time_point clock;
+  LocalPageSource pages(indexer->state().log);
+  CrawlSurroundings surroundings{ui, menu, indexer->state(), pages, [](const std::string& file) { return file; },
+                                 [&clock] { return clock += std::chrono::minutes(20); }};
+  const CrawlResult result =
+      crawlSite(CrawlMode::Local, path("site/p0.htm"), indexer->settings.Site, CrawlRules{}, surroundings);
+  EXPECT_TRUE(result.succeeded) << "a limit ends the walk, it does not fail it";
+  EXPECT_EQ(read(result), (Paths{"site/p0.htm", "site/p1.htm"}));
+  EXPECT_NE(log().find("*** TIME LIMIT REACHED (Max Minutes = 30): the walk ends here\n"), std::string::npos) << log();
 }
 
 TEST_F(LocalCrawl, TheStartNodeJoinsTheSelectedLevelAndLeavesBecomeFolders) {
@@ -245,7 +257,7 @@ TEST_F(LocalCrawl, TheStartNodeJoinsTheSelectedLevelAndLeavesBecomeFolders) {
   write("site/index.htm", "<a href=\"a.htm\">");
   write("site/a.htm", "");
   crawl("site/index.htm");
-  EXPECT_EQ(tree(), "New Node | ->\n  Child | ->\n  index.htm |index.htm ->site/index.htm\n    a.htm |a.htm ->a.htm\n");
+  EXPECT_EQ(tree(), "New Node | ->\n  Child | ->\n  index.htm |index.htm ->link:site/index.htm\n    a.htm |a.htm ->link:site/a.htm\n");
   const TreeNode& start = *nodes.root().children().front()->children().back();
   EXPECT_EQ(start.Data.CollapsedImage, kFolderClosed);
   EXPECT_EQ(start.Data.ExpandedImage, kFolderOpen);
@@ -259,7 +271,7 @@ TEST_F(LocalCrawl, AMissingStartFileGivesTheStartNodeButNoSuccess) {
   // As an unreachable start page in the Internet mode: the node, no message box, no success.
   EXPECT_FALSE(result.succeeded);
   EXPECT_TRUE(ui.messageTexts().empty());
-  EXPECT_EQ(tree(), "New Node | ->\nmissing.htm |missing.htm ->site/missing.htm\n");
+  EXPECT_EQ(tree(), "New Node | ->\nmissing.htm |missing.htm ->link:site/missing.htm\n");
   EXPECT_EQ(log().find("  > DONE"), std::string::npos);
 }
 
@@ -281,7 +293,7 @@ TEST_F(LocalCrawl, AbortEndsTheWalkAfterTheEntryInProgress) {
   const CrawlResult result = crawl("site/index.htm");
   EXPECT_FALSE(result.succeeded);
   EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Stop Auto Indexer"}) << "no success box";
-  EXPECT_EQ(tree(), "New Node | ->\nindex.htm |index.htm ->site/index.htm\n");
+  EXPECT_EQ(tree(), "New Node | ->\nindex.htm |index.htm ->link:site/index.htm\n");
   EXPECT_FALSE(indexer->state().busy());
   EXPECT_TRUE(std::filesystem::exists(path(kCrawlLogName)));
 }

@@ -38,14 +38,32 @@ TEST_F(SiteIndexerTest, TheFirstShowingLoadsTheKeptSettingsAndClosingKeepsThem) 
   EXPECT_TRUE(indexer->state().log.lines().empty());
   EXPECT_EQ(indexer->tab(), IndexerTab::LocalSite) << "the mode last set";
 
-  writeFile(programFolder() + "temp/page.htm", "download");
-  writeFile(programFolder() + "temp/sub/kept.htm", "kept");
   EXPECT_TRUE(indexer->formClose());
   EXPECT_EQ((iniFile.values[{"SiteIndexer", "Last URL"}]), "http://changed/");
   EXPECT_EQ((iniFile.values[{"SiteIndexer", "Proxy Port"}]), "80");
   EXPECT_EQ((iniFile.values[{"SiteIndexer", "Last Dir"}]), "/docs/");
-  EXPECT_FALSE(fs::exists(programFolder() + "temp/page.htm"));
-  EXPECT_TRUE(fs::exists(programFolder() + "temp/sub/kept.htm"));
+  EXPECT_EQ((iniFile.values[{"SiteIndexer", "Max Pages"}]), "10000");
+  EXPECT_EQ((iniFile.values[{"SiteIndexer", "Obey Robots"}]), "Yes");
+}
+
+TEST_F(SiteIndexerTest, TheLimitsAndSwitchesAreKeptBetweenRuns) {
+  iniFile.values = {{{"SiteIndexer", "Max Pages"}, "50"},       {{"SiteIndexer", "Max Depth"}, "3"},
+                    {{"SiteIndexer", "Max URL Length"}, "300"}, {{"SiteIndexer", "Max Query Repeats"}, "2"},
+                    {{"SiteIndexer", "Max Minutes"}, "5"},      {{"SiteIndexer", "Page Seconds"}, "7"},
+                    {{"SiteIndexer", "Obey Robots"}, "No"}};
+  indexer->formShow(0);
+  const IndexerSettings& settings = indexer->settings;
+  EXPECT_EQ(std::tie(settings.Limits.MaxPages, settings.Limits.MaxDepth, settings.Limits.MaxAddressLength,
+                     settings.Limits.MaxQueryRepeats, settings.Limits.MaxMinutes, settings.Limits.PageSeconds),
+            std::make_tuple("50", "3", "300", "2", "5", "7"));
+  EXPECT_FALSE(settings.ObeyRobots);
+  EXPECT_TRUE(settings.PagesByType) << "the default of a missing key";
+  indexer->settings.PagesByType = false;
+  indexer->settings.Limits.MaxPages = "60";
+  EXPECT_TRUE(indexer->formClose());
+  EXPECT_EQ((iniFile.values[{"SiteIndexer", "Max Pages"}]), "60");
+  EXPECT_EQ((iniFile.values[{"SiteIndexer", "Pages By Type"}]), "No");
+  EXPECT_EQ((iniFile.values[{"SiteIndexer", "Obey Robots"}]), "No");
 }
 
 TEST_F(SiteIndexerTest, EachTabShowsItsGroups) {
@@ -84,6 +102,8 @@ TEST_F(SiteIndexerTest, TheAddressFieldGetsItsSchemeAndRefusesDoubleSlashes) {
       {"http://host//dir", "http://host//dir", false},
       {"host//dir", "http://host//dir", false},
       {"", "http://", true},
+      {"https://host/dir/", "https://host/dir/", true},
+      {"HTTPS://host//dir", "HTTPS://host//dir", false},
   };
   for (const Row& row : rows) {
     ui.messages.clear();
@@ -201,7 +221,7 @@ TEST_F(SiteIndexerTest, StartRunsTheCrawlOfTheModeAndIsNotEnteredTwice) {
   EXPECT_TRUE(alwaysBusy) << "the local mode is busy for the whole crawl";
   EXPECT_FALSE(indexer->state().busy());
   EXPECT_EQ(ui.busyDepth, 0) << "the normal cursor is back";
-  EXPECT_EQ(tree(), "New Node | ->\nindex.htm |index.htm ->site/index.htm\n  a.htm |a.htm ->a.htm\n");
+  EXPECT_EQ(tree(), "New Node | ->\nindex.htm |index.htm ->link:site/index.htm\n  a.htm |a.htm ->link:site/a.htm\n");
   EXPECT_EQ(indexer->state().log.lines()[1], ">>> PROCESSING: " + path("site/index.htm"));
 }
 
