@@ -18,11 +18,29 @@ struct IndexOptions {
   std::string mode;
   std::vector<std::string> arguments;  // START... PAGE
   std::vector<std::string> sets;
-  std::size_t maxPages = 0;
-  std::size_t maxDepth = 0;
-  bool limitPages = false;
-  bool limitDepth = false;
+  // The limits and switches given, as the window's fields hold them; the
+  // kept settings stand for the others.
+  std::vector<std::pair<std::string CrawlLimitFields::*, std::string>> limits;
+  std::string robots;
+  std::string pagesByType;
   std::string urlsFile;
+  bool crawlOptionGiven() const { return !limits.empty() || !robots.empty() || !pagesByType.empty() || !urlsFile.empty(); }
+};
+
+// The crawl's options beside the window's limit fields.
+struct LimitOption {
+  const char* name;
+  std::string CrawlLimitFields::*field;
+  const char* help;
+};
+const LimitOption kLimitOptions[] = {
+    {"--max-pages", &CrawlLimitFields::MaxPages, "Read at most N pages (default 10000)"},
+    {"--max-depth", &CrawlLimitFields::MaxDepth, "Follow links at most N pages deep (default 25)"},
+    {"--max-url-length", &CrawlLimitFields::MaxAddressLength, "Read no address longer than N characters (default 2000)"},
+    {"--max-query-repeats", &CrawlLimitFields::MaxQueryRepeats,
+     "Read no address whose query repeats one part more than N times (default 3)"},
+    {"--max-minutes", &CrawlLimitFields::MaxMinutes, "End the crawl after N minutes (default 30)"},
+    {"--page-seconds", &CrawlLimitFields::PageSeconds, "Give up a page after N seconds (default 30)"},
 };
 
 const std::map<std::string, IndexerTab> kTabs = {
@@ -109,8 +127,15 @@ int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
               << " and the page\n";
     return kBadInput;
   }
-  if (tab == IndexerTab::LocalFiles && (options.limitPages || options.limitDepth || !options.urlsFile.empty())) {
-    std::cerr << "error: --max-pages, --max-depth and --urls apply to url and site\n";
+  if (tab == IndexerTab::LocalFiles && options.crawlOptionGiven()) {
+    std::cerr << "error: the limits, --robots, --pages-by-type and --urls apply to url and site\n";
+    return kBadInput;
+  }
+  const std::optional<bool> robots = options.robots.empty() ? std::optional<bool>() : yesNo(options.robots);
+  const std::optional<bool> pagesByType =
+      options.pagesByType.empty() ? std::optional<bool>() : yesNo(options.pagesByType);
+  if ((!options.robots.empty() && !robots) || (!options.pagesByType.empty() && !pagesByType)) {
+    std::cerr << "error: --robots and --pages-by-type are yes or no\n";
     return kBadInput;
   }
 
@@ -140,8 +165,11 @@ int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
   } else {
     indexer.maxWidthChanged();
   }
-  if (options.limitPages) indexer.limits.maxPages = options.maxPages;
-  if (options.limitDepth) indexer.limits.maxDepth = options.maxDepth;
+  // The options are for this run; the kept limits stay as the window left them.
+  const IndexerSettings kept = indexer.settings;
+  for (const auto& [field, value] : options.limits) indexer.settings.Limits.*field = value;
+  if (robots) indexer.settings.ObeyRobots = *robots;
+  if (pagesByType) indexer.settings.PagesByType = *pagesByType;
   indexer.state().log.onLine = [](std::string_view line) { std::cerr << line << '\n'; };
 
   bool indexed = false;
@@ -161,6 +189,9 @@ int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
     indexed = result.succeeded;
     if (!options.urlsFile.empty() && !writeUrlList(options.urlsFile, result.pagesRead)) indexed = false;
   }
+  indexer.settings.Limits = kept.Limits;
+  indexer.settings.ObeyRobots = kept.ObeyRobots;
+  indexer.settings.PagesByType = kept.PagesByType;
   indexer.formClose();
   // A crawl that failed leaves the page as it was.
   if (!indexed) return kFailed;
@@ -183,14 +214,22 @@ void addIndexCommand(CLI::App& app, CliRun& run, const DialogAnswers& answers) {
       ->type_name("START... PAGE");
   command->add_option("--set", options->sets, "A setting of the new nodes (repeatable; see docs/cli.md)")
       ->type_name("OPTION=VALUE");
-  auto* maxPages = command->add_option("--max-pages", options->maxPages, "Read at most N pages")->type_name("N");
-  auto* maxDepth =
-      command->add_option("--max-depth", options->maxDepth, "Follow links at most N pages deep")->type_name("N");
+  for (const LimitOption& limit : kLimitOptions) {
+    command
+        ->add_option_function<std::string>(
+            limit.name, [options, field = limit.field](const std::string& value) { options->limits.emplace_back(field, value); },
+            limit.help)
+        ->type_name("N");
+  }
+  command->add_option("--robots", options->robots, "Read and obey robots.txt of a web site: yes (default) or no")
+      ->type_name("yes|no");
+  command
+      ->add_option("--pages-by-type", options->pagesByType,
+                   "A web page is what the server calls HTML, whatever its extension: yes (default) or no")
+      ->type_name("yes|no");
   command->add_option("--urls", options->urlsFile, "Write every address read, once, in crawl order")
       ->type_name("FILE");
-  command->callback([options, maxPages, maxDepth, &run, &answers] {
-    options->limitPages = maxPages->count() > 0;
-    options->limitDepth = maxDepth->count() > 0;
+  command->callback([options, &run, &answers] {
     run.exitCode = runIndex(*options, answers);
   });
 }

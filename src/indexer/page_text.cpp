@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "format/html_escape.hpp"
 #include "format/text_helpers.hpp"
 
 namespace quillon {
@@ -18,52 +19,6 @@ std::size_t characterLength(const std::string& text, std::size_t at) {
     if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) return 1;
   }
   return length;
-}
-
-// The UTF-8 bytes of a code point; nothing for one that is not a character.
-std::string utf8Of(unsigned long code) {
-  std::string bytes;
-  if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return bytes;
-  if (code < 0x80) {
-    bytes += static_cast<char>(code);
-  } else if (code < 0x800) {
-    bytes += static_cast<char>(0xC0 | (code >> 6));
-    bytes += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    bytes += static_cast<char>(0xE0 | (code >> 12));
-    bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    bytes += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    bytes += static_cast<char>(0xF0 | (code >> 18));
-    bytes += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    bytes += static_cast<char>(0x80 | (code & 0x3F));
-  }
-  return bytes;
-}
-
-// One character reference at the front of the text ("&amp;", "&#38;", "&#x26;"):
-// its bytes and its length, or nothing.
-std::optional<std::pair<std::string, std::size_t>> characterReference(std::string_view text) {
-  static constexpr std::pair<std::string_view, std::string_view> kNamed[] = {
-      {"&amp;", "&"}, {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&nbsp;", "\xC2\xA0"}};
-  for (const auto& [name, bytes] : kNamed) {
-    if (text.size() >= name.size() && equalsNoCase(std::string(text.substr(0, name.size())), std::string(name))) {
-      return std::pair{std::string(bytes), name.size()};
-    }
-  }
-  if (!text.starts_with("&#")) return std::nullopt;
-  const bool hex = text.size() > 2 && (text[2] == 'x' || text[2] == 'X');
-  const std::size_t digits = hex ? 3 : 2;
-  const std::size_t end = text.find(';', digits);
-  // Seven digits say every character there is.
-  if (end == std::string_view::npos || end == digits || end > digits + 7) return std::nullopt;
-  unsigned long code = 0;
-  const auto [stop, error] = std::from_chars(text.data() + digits, text.data() + end, code, hex ? 16 : 10);
-  if (error != std::errc() || stop != text.data() + end) return std::nullopt;
-  std::string bytes = utf8Of(code);
-  if (bytes.empty()) return std::nullopt;
-  return std::pair{std::move(bytes), end + 1};
 }
 
 bool isBaseTag(const std::string& tag) {
@@ -108,22 +63,6 @@ std::vector<std::string> getHREFLinks(const std::string& pageText) {
     if (posNoCase("<FRAME", tag) != 0) addLink(getTagValue(tag, "SRC"), links);
   }
   return links;
-}
-
-std::string decodeCharacterReferences(const std::string& text) {
-  if (text.find('&') == std::string::npos) return text;
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    const auto reference = text[i] == '&' ? characterReference(std::string_view(text).substr(i)) : std::nullopt;
-    if (reference) {
-      out += reference->first;
-      i += reference->second;
-    } else {
-      out += text[i++];
-    }
-  }
-  return out;
 }
 
 std::string getBaseHref(const std::string& pageText) {

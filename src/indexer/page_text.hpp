@@ -19,10 +19,6 @@ std::vector<std::string> getHREFLinks(const std::string& pageText);
 // The HREF of the page's first base tag that has one, decoded; empty when none.
 std::string getBaseHref(const std::string& pageText);
 
-// "&amp;", "&lt;", "&gt;", "&quot;", "&apos;", "&nbsp;" and numeric references
-// replaced by their characters (UTF-8); anything else stays as written.
-std::string decodeCharacterReferences(const std::string& text);
-
 // The text between the first "<TITLE>" and the first "</TITLE>", any case,
 // untrimmed; empty when either is missing.
 std::string getHTMLTitle(const std::string& pageText);

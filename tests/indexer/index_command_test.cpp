@@ -5,6 +5,7 @@
 
 #include "cli_runner.hpp"
 #include "scripted_http_server.hpp"
+#include "site_server.hpp"
 #include "temp_dir.hpp"
 
 namespace quillon::testing {
@@ -44,7 +45,7 @@ TEST_F(IndexCommand, CrawlsASiteOnDiskIntoThePageAndSavesIt) {
       "--max-pages 3 --urls urls.txt");
   ASSERT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(readFile(work + "/urls.txt"), work + "/site/index.htm\n" + work + "/site/a.htm\n" + work + "/site/b.htm\n");
-  EXPECT_TRUE(contains(result.err, "  > PAGE LIMIT REACHED: " + work + "/site/c.htm\n")) << result.err;
+  EXPECT_TRUE(contains(result.err, "  > PAGE LIMIT REACHED (Max Pages = 3): " + work + "/site/c.htm\n")) << result.err;
   EXPECT_TRUE(contains(result.err, "information: Site successfully indexed\n"));
   EXPECT_TRUE(contains(readFile(work + "/SiteIndexer.log"), ">>> PROCESSING: " + work + "/site/index.htm\r\n"));
   const std::string json = menuJson();
@@ -57,32 +58,67 @@ TEST_F(IndexCommand, CrawlsASiteOnDiskIntoThePageAndSavesIt) {
 }
 
 TEST_F(IndexCommand, CrawlsAWebSiteAndListsThePagesRead) {
-  ServerScript script;
-  // The start page links to itself, so it is read a second time.
-  const char* start = "<a href=\"a.htm\"><a href=\"index.htm\">";
-  for (const char* body : {start, "<title>A</title>", start}) {
-    script.connections.push_back({{ServerStep::Kind::ReadRequest, "", {}},
-                                  {ServerStep::Kind::Send, std::string("HTTP/1.0 200 OK\r\n\r\n") + body, {}}});
-  }
-  ScriptedHttpServer server(script);
+  // The start page links to itself: it is read once all the same.
+  SiteServer server({{"/robots.txt", page("User-agent: *\nDisallow: /private/\n", "text/plain")},
+                     {"/index.htm", page("<a href=\"a.htm\"><a href=\"index.htm#top\"><a href=\"private/p.htm\">")},
+                     {"/a.htm", page("<title>A</title>")}});
   const std::string site = "127.0.0.1:" + std::to_string(server.port());
   // Without "http://" the address gets it, as in the window.
   const CliResult result = run("index url " + site + "/index.htm menu.htm --urls urls.txt");
   ASSERT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(readFile(work + "/urls.txt"), "http://" + site + "/index.htm\nhttp://" + site + "/a.htm\n");
-  EXPECT_TRUE(contains(menuJson(), "\"URL1\": \"http://" + site + "/index.htm\""));
-  EXPECT_TRUE(fs::is_empty(home + "/program/temp")) << "the downloads go when the indexer closes";
+  EXPECT_EQ(server.requests(), (std::vector<std::string>{"GET /robots.txt HTTP/1.0", "GET /index.htm HTTP/1.0",
+                                                         "GET /a.htm HTTP/1.0"}));
+  EXPECT_TRUE(contains(result.err, "  > FORBIDDEN BY ROBOTS.TXT: http://" + site + "/private/p.htm\n")) << result.err;
+  const std::string json = menuJson();
+  EXPECT_TRUE(contains(json, "\"URL1\": \"http://" + site + "/index.htm\"")) << json;
+  EXPECT_TRUE(contains(json, "\"URL1\": \"http://" + site + "/index.htm#top\"")) << json;
+  EXPECT_TRUE(contains(json, "\"URL1\": \"http://" + site + "/a.htm\"")) << json;
+  EXPECT_TRUE(fs::is_empty(std::getenv("XDG_CACHE_HOME") + std::string("/quillon"))) << "the scratch folder goes";
+}
+
+TEST_F(IndexCommand, TheLimitsAndSwitchesOfOneRun) {
+  SiteServer server({{"/robots.txt", page("User-agent: *\nDisallow: /\n", "text/plain")},
+                     {"/index.htm", page("<a href=\"a/\"><a href=\"b.htm\">")},
+                     {"/a/", page("<title>A</title><a href=\"deeper.htm\">")},
+                     {"/b.htm", page("<title>B</title>")}});
+  const std::string site = "http://127.0.0.1:" + std::to_string(server.port());
+  const CliResult result = run("index url " + site + "/index.htm menu.htm --robots no --pages-by-type no "
+                               "--max-pages 2 --max-depth 1 --page-seconds 5 --max-minutes 2");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(server.requests(), (std::vector<std::string>{"GET /index.htm HTTP/1.0", "GET /b.htm HTTP/1.0"}));
+  // The options were for this run: the kept settings are the window's.
+  const std::string ini = readFile(home + "/program/quillon.ini");
+  EXPECT_TRUE(contains(ini, "Max%20Pages=10000") || contains(ini, "Max Pages=10000")) << ini;
+  EXPECT_TRUE(contains(ini, "Obey%20Robots=Yes") || contains(ini, "Obey Robots=Yes")) << ini;
+}
+
+TEST_F(IndexCommand, AScratchFolderThatCannotBeMadeIsNamed) {
+  const std::string cache = std::getenv("XDG_CACHE_HOME");
+  writeFile(temp.file("cache-file"), "no folder");
+  ::setenv("XDG_CACHE_HOME", temp.file("cache-file").c_str(), 1);
+  const CliResult result = run("index url http://127.0.0.1:" + std::to_string(refusingPort()) + "/ menu.htm");
+  ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_TRUE(contains(result.err, "error: The scratch folder of the crawl cannot be made in " +
+                                       temp.file("cache-file") + "/quillon: Not a directory\n"))
+      << result.err;
+  EXPECT_FALSE(contains(result.err, "Please check"));
 }
 
 TEST_F(IndexCommand, AFailedCrawlLeavesThePageAsItWas) {
   const std::string before = readFile(work + "/menu.htm");
-  const CliResult result =
-      run("index url http://127.0.0.1:" + std::to_string(refusingPort()) + "/index.htm menu.htm --urls urls.txt");
-  EXPECT_EQ(result.exitCode, 1);
-  EXPECT_TRUE(contains(result.err, "*** Error ***\n")) << result.err;
-  EXPECT_FALSE(contains(result.err, "Site successfully indexed"));
-  EXPECT_EQ(readFile(work + "/menu.htm"), before);
-  EXPECT_EQ(readFile(work + "/urls.txt"), "");
+  // An https start address is taken as it is, not refused.
+  for (const char* scheme : {"http", "https"}) {
+    const CliResult result = run("index url " + std::string(scheme) + "://127.0.0.1:" + std::to_string(refusingPort()) +
+                                 "/index.htm menu.htm --urls urls.txt");
+    EXPECT_EQ(result.exitCode, 1) << scheme;
+    EXPECT_TRUE(contains(result.err, "*** Error ***\n")) << result.err;
+    EXPECT_FALSE(contains(result.err, "Not a valid URL")) << result.err;
+    EXPECT_FALSE(contains(result.err, "Site successfully indexed"));
+    EXPECT_EQ(readFile(work + "/menu.htm"), before);
+    EXPECT_EQ(readFile(work + "/urls.txt"), "");
+  }
 }
 
 TEST_F(IndexCommand, AddsLocalFilesOnTheFirstNodesLevel) {
@@ -106,13 +142,19 @@ TEST_F(IndexCommand, RefusesWhatItCannotDo) {
     const char* message;
   } rows[] = {
       {"index site a.htm b.htm menu.htm", 2, "error: site takes one start file and the page"},
-      {"index files a.htm menu.htm --urls u.txt", 2, "error: --max-pages, --max-depth and --urls apply"},
+      {"index files a.htm menu.htm --urls u.txt", 2,
+       "error: the limits, --robots, --pages-by-type and --urls apply to url and site"},
+      {"index files a.htm menu.htm --max-pages 3", 2, "error: the limits"},
+      {"index site a.htm menu.htm --robots maybe", 2, "error: --robots and --pages-by-type are yes or no"},
+      {"index site a.htm menu.htm --max-pages 0", 1, "error: Max Pages must be a whole number from 1 to 10000000"},
+      {"index site a.htm menu.htm --max-depth -1", 1, "error: Max Depth must be a whole number from 0 to 10000"},
       {"index site a.htm menu.htm --set colour=red", 2, "error: no option colour for this mode"},
       {"index site a.htm menu.htm --set proxy-host=p", 2, "error: no option proxy-host for this mode"},
       {"index site a.htm menu.htm --set node-text=Title", 2,
        "error: node-text is one of \"File Name\", \"HTML File Title\", \"URL\", \"\""},
       {"index site a.htm menu.htm --set file-only=maybe", 2, "error: file-only is yes or no"},
       {"index url http://host//x.htm menu.htm", 2, "error: Not a valid URL"},
+      {"index url https://host//x.htm menu.htm", 2, "error: Not a valid URL"},
       {"index site a.htm tab.htm", 1, "holds a Tab menu, which has no tree"},
       {"index crawl a.htm menu.htm", 2, "MODE"},
   };

@@ -19,6 +19,16 @@ TEST(PageText, LinksInDocumentOrderWithDuplicates) {
                                        "c.htm#part"}));
 }
 
+TEST(PageText, TheBaseTagIsTheBaseOfTheLinksAndNoLinkItself) {
+  const std::string page =
+      "<head><BASE HREF=\"http://host/a&amp;b/\"><base href=\"second/\"><basefont href=\"font.htm\"></head>"
+      "<a href=\"list.htm?x=1&amp;y=2&#38;z=&#x33;#t\"> <a href=\"&#35;top\">";
+  EXPECT_EQ(getBaseHref(page), "http://host/a&b/");
+  // Character references are decoded; a "#" made by one is a bookmark all the same.
+  EXPECT_EQ(getHREFLinks(page), (Links{"font.htm", "list.htm?x=1&y=2&z=3#t"}));
+  EXPECT_EQ(getBaseHref("<base target=\"_top\"><a href=\"x.htm\">"), "");
+}
+
 TEST(PageText, TitleBetweenTheFirstTitleTags) {
   const std::pair<const char*, const char*> rows[] = {
       {"<html><TITLE> Spaced  </title></html>", " Spaced  "},

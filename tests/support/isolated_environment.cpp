@@ -35,6 +35,7 @@ void isolateFromUserFolders() {
   ::setenv("QUILLON_CONFIG_DIR", folder("config").c_str(), 1);
   ::setenv("XDG_CONFIG_HOME", folder("xdg-config").c_str(), 1);
   ::setenv("XDG_DATA_HOME", folder("xdg-data").c_str(), 1);
+  ::setenv("XDG_CACHE_HOME", folder("xdg-cache").c_str(), 1);
   ::setenv("HOME", folder("home").c_str(), 1);
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
 }
