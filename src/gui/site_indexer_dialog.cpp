@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -123,7 +124,7 @@ SiteIndexerDialog::SiteIndexerDialog(SiteIndexer& indexer, std::optional<int> mo
     : QDialog(parent), indexer_(indexer), highlight_(new HoverHighlight(this)) {
   setObjectName("frmSiteIndexer");
   setWindowTitle(kIndexerCaption);
-  resize(560, 620);
+  resize(560, 720);
   indexer_.formShow(mode);
 
   tabs_ = new QTabBar;
@@ -158,6 +159,7 @@ SiteIndexerDialog::SiteIndexerDialog(SiteIndexer& indexer, std::optional<int> mo
   layout->addWidget(buildInternet());
   layout->addWidget(buildDrive());
   layout->addWidget(buildSite());
+  layout->addWidget(buildLimits());
   layout->addWidget(buildLocalDir());
   layout->addWidget(logView_, 1);
   // Takes the log's room on the local files tab, so the buttons stay at the bottom.
@@ -221,11 +223,24 @@ QWidget* SiteIndexerDialog::buildInternet() {
   proxy->addWidget(proxyHost, 1);
   proxy->addWidget(new QLabel("Port:"));
   proxy->addWidget(proxyPort);
+  QCheckBox* robots = makeCheck("Obey robots.txt", "chkRobots",
+                                "Read the site's robots.txt and leave out the pages it forbids to \"Quillon\".");
+  binder_.check(robots, indexer_.settings.ObeyRobots);
+  QCheckBox* byType = makeCheck("Pages by content type", "chkPagesByType",
+                                "Read every address the server answers with HTML (/about/, page.php, ?id=3); "
+                                "off: only addresses with .htm, .cgi, .asp or .idc.");
+  binder_.check(byType, indexer_.settings.PagesByType);
+  auto* switches = new QHBoxLayout;
+  switches->addWidget(robots);
+  switches->addWidget(byType);
+  switches->addStretch(1);
+
   auto* form = new QFormLayout;
   form->addRow("Address:", addressBox_);
   form->addRow("Proxy Host:", proxy);
   auto* layout = new QVBoxLayout(internetGroup_);
   layout->addLayout(form);
+  layout->addLayout(switches);
   layout->addWidget(note("Ensure that you are connected to the Internet."));
   layout->addWidget(note("If using a proxy server, please adjust proxy settings accordingly."));
   layout->addWidget(note("Only files on same level, or above the specified URL will be indexed."));
@@ -281,6 +296,42 @@ QWidget* SiteIndexerDialog::buildSite() {
   siteForm_->addRow("Target Frame:", target);
   siteForm_->addRow(fileOnly);
   return siteGroup_;
+}
+
+QWidget* SiteIndexerDialog::buildLimits() {
+  CrawlLimitFields& limits = indexer_.settings.Limits;
+  limitsGroup_ = new QGroupBox("Limits");
+  limitsGroup_->setObjectName("grpLimits");
+  const struct {
+    const char* label;
+    const char* name;
+    std::string& field;
+    const char* hint;
+  } fields[] = {
+      {"Max Pages:", "txtMaxPages", limits.MaxPages, "The crawl reads at most this many pages."},
+      {"Max Depth:", "txtMaxDepth", limits.MaxDepth, "Links are followed at most this many pages deep."},
+      {"Max URL Length:", "txtMaxUrlLength", limits.MaxAddressLength, "Longer addresses are not read."},
+      {"Max Query Repeats:", "txtMaxQueryRepeats", limits.MaxQueryRepeats,
+       "An address whose query repeats one part more often is not read."},
+      {"Max Minutes:", "txtMaxMinutes", limits.MaxMinutes, "The crawl ends after this many minutes."},
+      {"Page Seconds:", "txtPageSeconds", limits.PageSeconds, "A page that takes longer is given up."},
+  };
+  auto* grid = new QGridLayout(limitsGroup_);
+  int at = 0;
+  for (const auto& field : fields) {
+    QLineEdit* box = makeBox(field.name, field.hint);
+    box->setMaximumWidth(80);
+    binder_.text(box, field.field);
+    auto* label = new QLabel(field.label);
+    label->setBuddy(box);
+    grid->addWidget(label, at / 2, (at % 2) * 2);
+    grid->addWidget(box, at / 2, (at % 2) * 2 + 1);
+    ++at;
+  }
+  // The pairs stay together on the left; the room left over goes to the right.
+  grid->setColumnMinimumWidth(2, 140);
+  grid->setColumnStretch(4, 1);
+  return limitsGroup_;
 }
 
 QWidget* SiteIndexerDialog::buildLocalDir() {
@@ -396,6 +447,7 @@ void SiteIndexerDialog::showLayout() {
   internetGroup_->setVisible(layout.internetGroup);
   driveGroup_->setVisible(layout.driveGroup);
   siteGroup_->setVisible(layout.siteGroup);
+  limitsGroup_->setVisible(layout.siteGroup);
   localDirGroup_->setVisible(layout.localDirGroup);
   logView_->setVisible(layout.logAndAbort);
   filler_->setVisible(!layout.logAndAbort);
@@ -424,7 +476,8 @@ void SiteIndexerDialog::showButtons() {
   // Changing the mode or the settings in the middle of a run would change what it does.
   tabs_->setEnabled(!running_);
   for (QWidget* group : {static_cast<QWidget*>(internetGroup_), static_cast<QWidget*>(driveGroup_),
-                         static_cast<QWidget*>(siteGroup_), static_cast<QWidget*>(localDirGroup_)}) {
+                         static_cast<QWidget*>(siteGroup_), static_cast<QWidget*>(limitsGroup_),
+                         static_cast<QWidget*>(localDirGroup_)}) {
     group->setEnabled(!running_);
   }
 }

@@ -92,6 +92,7 @@ class SiteIndexerDialog : public QDialog {
   QWidget* buildInternet();
   QWidget* buildDrive();
   QWidget* buildSite();
+  QWidget* buildLimits();
   QWidget* buildLocalDir();
   QWidget* buildCommands();
   QLineEdit* widthBox(const char* name, std::string& field, void (SiteIndexer::*check)());
@@ -112,6 +113,7 @@ class SiteIndexerDialog : public QDialog {
   QGroupBox* internetGroup_ = nullptr;
   QGroupBox* driveGroup_ = nullptr;
   QGroupBox* siteGroup_ = nullptr;
+  QGroupBox* limitsGroup_ = nullptr;
   QGroupBox* localDirGroup_ = nullptr;
   QLineEdit* addressBox_ = nullptr;
   // The forms of the two settings groups, whose width rows come and go.

@@ -6,9 +6,17 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 
 namespace quillon {
+
+// A page that cannot be stored: the message says where and why. The crawl
+// shows it as it stands, not as a fault of the site.
+class StoreError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 // A download file being written; the bytes go straight to the file.
 class DownloadFile {

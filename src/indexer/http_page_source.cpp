@@ -1,7 +1,5 @@
 #include "indexer/http_page_source.hpp"
 
-#include <stdexcept>
-
 #include "format/text_helpers.hpp"
 #include "net/net_exceptions.hpp"
 
@@ -82,7 +80,7 @@ PageRead HttpPageSource::fetch(const std::string& address, ReadKind kind) {
   }
   deadline_.cancel();
   documentEnds();
-  if (!storeProblem_.empty()) throw std::runtime_error(storeProblem_);
+  if (!storeProblem_.empty()) throw StoreError(storeProblem_);
   PageRead page;
   page.finalAddress = http_.Location().empty() ? address : http_.Location();
   if (notHtml_) {

@@ -37,7 +37,7 @@ class HttpPageSource : public PageSource {
   HttpPageSource& operator=(const HttpPageSource&) = delete;
 
   // Logs "  > FETCHING: ", the fetch's own lines, then "  > DONE: ". Throws
-  // std::runtime_error, saying what failed, when the page cannot be stored.
+  // StoreError, saying what failed, when the page cannot be stored.
   PageRead read(const std::string& address, ReadKind kind) override;
 
  private:

@@ -6,6 +6,7 @@
 
 #include "format/text_helpers.hpp"
 #include "indexer/crawl_queue.hpp"
+#include "indexer/download_folder.hpp"
 #include "indexer/page_text.hpp"
 #include "indexer/robots_rules.hpp"
 #include "indexer/tree_nodes.hpp"
@@ -129,6 +130,12 @@ CrawlResult SiteCrawl::run(const std::string& startAddress) {
   for (std::size_t i = 0; i < queue_.size(); ++i) {
     try {
       if (!queue_.repeatsEarlierEntry(i)) processEntry(i);
+    } catch (const StoreError& error) {
+      state.indicator.stop();
+      log_.add("*** ", error.what());
+      env_.ui.message(MessageKind::Error, error.what());
+      state.abortRequested = true;
+      break;
     } catch (const std::exception& error) {
       state.indicator.stop();
       log_.add("*** ", error.what());

@@ -5,6 +5,7 @@
 #include "gui/site_indexer_dialog.hpp"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -91,20 +92,20 @@ class SiteIndexerDialogTest : public PageWindowsTest {
 struct TabCase {
   std::optional<int> mode;
   int tab;
-  const char* shownGroups;  // of grpInternet, grpDrive, grpSite, grpLocalDir, memInternetMsg, btnAbortButton
+  const char* shownGroups;  // of grpInternet, grpDrive, grpSite, grpLimits, grpLocalDir, memInternetMsg, btnAbortButton
   const char* start;
 };
 
 TEST_F(SiteIndexerDialogTest, OpensOnTheTabOfItsModeWithTheGroupsOfThatTab) {
   iniFile.values = {{{"SiteIndexer", "Last URL"}, "http://host/"}, {{"SiteIndexer", "Last File"}, "/site/a.htm"}};
   const TabCase cases[] = {
-      {1, 1, "011011", "Index"},
-      {2, 2, "000100", "Browse"},
-      {0, 0, "101011", "Index"},
+      {1, 1, "0111011", "Index"},
+      {2, 2, "0000100", "Browse"},
+      {0, 0, "1011011", "Index"},
       // Without a mode the window keeps the tab last shown.
-      {std::nullopt, 0, "101011", "Index"},
+      {std::nullopt, 0, "1011011", "Index"},
   };
-  const char* const groups[] = {"grpInternet", "grpDrive", "grpSite", "grpLocalDir", "memInternetMsg",
+  const char* const groups[] = {"grpInternet", "grpDrive", "grpSite", "grpLimits", "grpLocalDir", "memInternetMsg",
                                 "btnAbortButton"};
   for (const TabCase& c : cases) {
     SCOPED_TRACE(c.mode.value_or(-1));
@@ -126,6 +127,29 @@ TEST_F(SiteIndexerDialogTest, OpensOnTheTabOfItsModeWithTheGroupsOfThatTab) {
   EXPECT_EQ(indexer.tab(), IndexerTab::LocalFiles);
   EXPECT_FALSE(shown(*dialog, "grpSite"));
   EXPECT_EQ(dialog->caption(IndexerCommand::Start)->text().toStdString(), "Browse");
+}
+
+TEST_F(SiteIndexerDialogTest, TheLimitsAndSwitchesShowTheKeptValuesAndTakeChanges) {
+  iniFile.values = {{{"SiteIndexer", "Max Pages"}, "500"}, {{"SiteIndexer", "Obey Robots"}, "No"}};
+  auto dialog = open(0);
+  const std::pair<const char*, const char*> shownValues[] = {
+      {"txtMaxPages", "500"},       {"txtMaxDepth", "25"},   {"txtMaxUrlLength", "2000"},
+      {"txtMaxQueryRepeats", "3"}, {"txtMaxMinutes", "30"}, {"txtPageSeconds", "30"}};
+  for (const auto& [name, value] : shownValues) EXPECT_EQ(textOf(*dialog, name), value) << name;
+  EXPECT_FALSE(control<QCheckBox>(*dialog, "chkRobots")->isChecked());
+  EXPECT_TRUE(control<QCheckBox>(*dialog, "chkPagesByType")->isChecked());
+
+  QLineEdit* pages = control<QLineEdit>(*dialog, "txtMaxPages");
+  pages->setText("20");
+  Q_EMIT pages->textEdited("20");
+  control<QCheckBox>(*dialog, "chkRobots")->click();
+  control<QCheckBox>(*dialog, "chkPagesByType")->click();
+  EXPECT_EQ(indexer.settings.Limits.MaxPages, "20");
+  EXPECT_TRUE(indexer.settings.ObeyRobots);
+  EXPECT_FALSE(indexer.settings.PagesByType);
+  dialog->reject();
+  EXPECT_EQ((iniFile.values[{"SiteIndexer", "Max Pages"}]), "20");
+  EXPECT_EQ((iniFile.values[{"SiteIndexer", "Pages By Type"}]), "No");
 }
 
 struct FieldCase {

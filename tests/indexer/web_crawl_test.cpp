@@ -285,6 +285,25 @@ TEST_F(WebCrawl, AScratchFolderThatCannotBeMadeSaysSo) {
   EXPECT_TRUE(requests().empty());
 }
 
+TEST_F(WebCrawl, APageThatCannotBeStoredSaysWhereAndWhy) {
+  serve({{"/index.htm", page("<a href=\"a.htm\"> <a href=\"b.htm\">")}, {"/a.htm", page("A")}, {"/b.htm", page("B")}});
+  // Something takes the scratch folder away after the start page.
+  std::string scratch;
+  ui.duringEvents = [&] {
+    if (!scratch.empty() || !logHas("  > LINKS EXTRACTED")) return;
+    scratch = fs::directory_iterator(cacheFolder())->path().string();
+    fs::remove_all(scratch);
+    write(fs::relative(scratch, dir.path()).string(), "not a folder");
+  };
+  const CrawlResult result = crawl("/index.htm");
+  EXPECT_FALSE(result.succeeded);
+  EXPECT_EQ(ui.messageTexts(), Lines{"The page cannot be stored in " + scratch + "/a.htm: Not a directory"});
+  EXPECT_EQ(ui.messages.front().kind, MessageKind::Error);
+  EXPECT_TRUE(logHas("*** The page cannot be stored in ")) << log();
+  EXPECT_EQ(requests(), (Lines{"/index.htm", "/a.htm"}));
+  EXPECT_FALSE(fs::exists(scratch));
+}
+
 TEST_F(WebCrawl, ALimitFieldThatIsNoNumberIsNamed) {
   serve({{"/index.htm", page("")}});
   indexer->settings.Limits.MaxPages = "many";
