@@ -72,6 +72,8 @@ void BM_LocalCrawl(benchmark::State& state) {
   const int pages = static_cast<int>(state.range(0));
   const std::string start = siteStart(pages);
   bench::SilentUi ui;
+  CrawlRules rules;
+  rules.limits.maxPages = static_cast<std::size_t>(pages);
   std::size_t nodes = 0;
   for (auto _ : state) {
     MenuModel menu;
@@ -80,7 +82,7 @@ void BM_LocalCrawl(benchmark::State& state) {
     IndexerState indexerState;
     LocalPageSource source(indexerState.log);
     CrawlSurroundings surroundings{ui, menu, indexerState, source, [](const std::string& file) { return file; }};
-    const CrawlResult result = crawlSite(CrawlMode::Local, start, SiteNodeSettings{}, CrawlLimits{}, surroundings);
+    const CrawlResult result = crawlSite(CrawlMode::Local, start, SiteNodeSettings{}, rules, surroundings);
     if (!result.succeeded || result.pagesRead.size() != static_cast<std::size_t>(pages)) {
       state.SkipWithError("the crawl did not read every page");
       break;
