@@ -103,7 +103,7 @@ CrawlResult SiteIndexer::crawl(const std::string& startAddress) {
     return {};
   }
   HttpPageSource pages(http_, loop_, *downloads, state_, {settings.ProxyHost, settings.ProxyPort},
-                       {limits->pageTime, kMaxPageBytes});
+                       {limits->pageTime});
   CrawlSurroundings internet{ports_.ui, ports_.menu, state_, pages, ports_.linkPath};
   return crawlSite(CrawlMode::Internet, startAddress, settings.Site, rules, internet);
 }

@@ -82,12 +82,12 @@ std::string getCodebase(CrawlMode mode, const std::string& address) {
 }
 
 bool isExternalLink(CrawlMode mode, const std::string& codebase, const std::string& address) {
-  const std::string lower = lowerAscii(address);
   if (codebase.empty()) return true;
   if (mode == CrawlMode::Internet) {
     const std::optional<WebAddress> web = webAddressOf(address);
     return !web || !isWebScheme(*web) || !lowerAscii(web->text(false)).starts_with(lowerAscii(codebase));
   }
+  const std::string lower = lowerAscii(address);
   if (containsNoCase(lower, "http:") || hasForeignScheme(lower)) return true;
   // Inside the folder itself or below it, once ".." is worked out.
   const std::string folder = lowerAscii(codebase);

@@ -195,11 +195,6 @@ WebAddress normalised(WebAddress address) {
   return address;
 }
 
-std::string effectivePort(const WebAddress& address) {
-  const std::string port = portOf(address.authority);
-  return port.empty() ? defaultPort(address.scheme) : port;
-}
-
 std::string originOf(const WebAddress& address) { return address.scheme + "://" + address.authority; }
 
 }  // namespace quillon

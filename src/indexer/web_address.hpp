@@ -39,9 +39,6 @@ std::string removeDotSegments(std::string_view path);
 // percent-encoded.
 WebAddress normalised(WebAddress address);
 
-// The port connected to: the one written, or the scheme's default ("" if none).
-std::string effectivePort(const WebAddress& address);
-
 // "scheme://authority": robots.txt and the site test work per origin.
 std::string originOf(const WebAddress& address);
 
