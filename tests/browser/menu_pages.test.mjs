@@ -70,6 +70,10 @@ const pages = {
     tabs: ['Shop', 'About us', 'Contact'], tree: treeCaptions, folders: true },
   tabs_only: { menu: { Kind: 'akTabTree', Settings: { ...look, ShowTabsOnly: true, Height: '40' }, ImageFiles: icons, Tabs: tabs },
     tabs: ['Shop', 'About us', 'Contact'], tree: [] },
+  // More tabs than the box is wide: two arrow buttons move the strip.
+  many_tabs: { menu: { Kind: 'akTab', Settings: { ...look, Height: '40' }, ImageFiles: icons,
+    Tabs: Array.from({ length: 12 }, (_, k) => ({ Caption: `Part ${k + 1}`, TabPage: { URL1: docs(`part${k + 1}.htm`) } })) },
+  tabs: Array.from({ length: 12 }, (_, k) => `Part ${k + 1}`), tree: [] },
   // A page frame of its own that declares no encoding: the captions still read right.
   plain_frame: { menu: { Kind: 'akTree', Settings: { ...look, UseIcons: false }, ImageFiles: icons,
     Tabs: [{ Caption: '', Nodes: [...shopNodes.slice(0, 2), { Text: 'Café ☕', Data: { URL1: docs('cafe.htm'), Target1: 'main' } }] }],
@@ -89,7 +93,7 @@ function buildSite() {
   rmSync(work, { recursive: true, force: true });
   mkdirSync(join(site, 'docs'), { recursive: true });
   for (const name of ['catalogue', 'second', 'prices', 'best', 'archive', 'cafe', 'shop', 'about', 'contact', 'history',
-    'welcome', ...thousand.map((_, k) => `big${k + 1}`)]) {
+    'welcome', ...thousand.map((_, k) => `big${k + 1}`), ...Array.from({ length: 12 }, (_, k) => `part${k + 1}`)]) {
     writeFileSync(join(site, 'docs', `${name}.htm`), `<!DOCTYPE html><title>${name}</title><p>${name}</p>`);
   }
   for (const [name, { menu }] of Object.entries(pages)) {
@@ -268,6 +272,44 @@ async function checkUse(visitor) {
     await visitor.mainShows(docUrl('docs/about.htm', fileUrl('tabtree')));
     const state = await visitor.state();
     expectEqual([state.selectedTab, state.tree], [['About us'], ['History']], 'the chosen tab shows its tree');
+    expectEqual(visitor.errors, [], 'script errors');
+  });
+
+  await check('the status text shows as a tooltip in the tooltip colours', async () => {
+    await visitor.open(fileUrl('tabtree'));
+    const { x, y } = await visitor.centreOf('Catalogue');
+    await visitor.tab.send('Input.dispatchMouseEvent', { type: 'mouseMoved', x, y });
+    const tip = await waitUntil('the tooltip shows', () => visitor.tab.evaluate(`(() => {
+      const tip = document.querySelector('.qm-tip');
+      return !tip.hidden && { text: tip.textContent, colour: getComputedStyle(tip).backgroundColor };
+    })()`));
+    expectEqual(tip, { text: 'All our products', colour: 'rgb(255, 255, 0)' }, 'tooltip');
+  });
+
+  await check('tabs wider than the box scroll with the arrow buttons and the keyboard', async () => {
+    await visitor.open(fileUrl('many_tabs'));
+    const firstShown = () => visitor.tab.evaluate(`(() => {
+      const list = document.querySelector('.qm-tabs');
+      return [...list.children].find((t) => t.offsetLeft + t.offsetWidth > list.scrollLeft + 2).textContent;
+    })()`);
+    expectEqual(await firstShown(), 'Part 1', 'first tab shown');
+    await visitor.click('', 0, '.qm-step.qm-right');
+    expectEqual(await firstShown(), 'Part 2', 'after the right button');
+    await visitor.tab.evaluate(`document.querySelector('[role=tab]').focus()`);
+    await visitor.tab.press('End');
+    const last = await visitor.tab.evaluate(`(() => {
+      const list = document.querySelector('.qm-tabs');
+      const tab = list.lastElementChild;
+      return tab.offsetLeft + tab.offsetWidth - list.scrollLeft <= list.clientWidth && document.activeElement === tab;
+    })()`);
+    expectEqual(last, true, 'the last tab is shown and focused');
+    expectEqual(visitor.errors, [], 'script errors');
+  });
+
+  await check('Preview writes a page whose menu shows', async () => {
+    const address = run('preview', pagePath('tabtree')).trim().split('\n').pop();
+    const state = await visitor.open(address.replace(/^file:\/\/\/?/, 'file:///'));
+    expectEqual(state.tree, treeCaptions, 'tree items');
     expectEqual(visitor.errors, [], 'script errors');
   });
 

@@ -144,10 +144,12 @@
   class Settings {
     constructor(applet, kind) {
       this.kind = kind;
+      // By name, without regard to case, the first of equal names; values are
+      // read when asked for, as a menu of many tabs needs few of them at first.
       this.params = new Map();
-      for (const param of applet.querySelectorAll('param')) {
-        const name = (param.getAttribute('name') || '').toLowerCase();
-        if (name && !this.params.has(name)) this.params.set(name, asWritten(param.getAttribute('value') || ''));
+      for (const param of applet.getElementsByTagName('param')) {
+        const name = param.name.toLowerCase();
+        if (name && !this.params.has(name)) this.params.set(name, param);
       }
       const codebase = (applet.getAttribute('codebase') || '.').trim().replace(/\\/g, '/') || '.';
       this.codeBase = new URL(codebase.endsWith('/') ? codebase : `${codebase}/`, document.baseURI);
@@ -204,7 +206,8 @@
     }
 
     param(name) {
-      return this.params.has(name.toLowerCase()) ? this.params.get(name.toLowerCase()) : null;
+      const param = this.params.get(name.toLowerCase());
+      return param ? asWritten(param.value) : null;
     }
 
     // An address below the code base, as the applets resolve links and files; null when none.
@@ -574,7 +577,16 @@
         return item;
       });
       list.style.right = '0';
-      if (list.scrollWidth > list.clientWidth) this.addTabScrolling(strip);
+      if (this.tabsOverflow()) this.addTabScrolling(strip);
+    }
+
+    // Whether the tabs are wider than the applet, measured as the applet measures
+    // them and without laying the page out.
+    tabsOverflow() {
+      measuring.font = this.settings.tabFont.css;
+      let total = 2;
+      for (const tab of this.tabs) total += Math.max(24, Math.round(measuring.measureText(tab.text).width) + 16);
+      return total > this.settings.width;
     }
 
     // Two arrow buttons right of the tabs move them by whole tabs, as in the applet.
@@ -602,7 +614,7 @@
       const width = this.settings.width;
       this.leftButton = button('left', width - 2 * SCROLL_BUTTON - 1, -1);
       this.rightButton = button('right', width - SCROLL_BUTTON - 1, 1);
-      this.scrollTabs(0);
+      this.leftButton.disabled = true;
     }
 
     scrollTabs(delta) {
