@@ -398,7 +398,8 @@ async function checkAgainstRunner(visitor) {
       execFileSync(java, ['-Djava.awt.headless=true', '-jar', runner, '--render', javaPicture, pagePath(name)], { stdio: 'pipe' });
       const served = pages[name].server;
       await visitor.open(served ? `${visitor.serverBase}/${name}.htm` : fileUrl(name));
-      await waitUntil('the icons are loaded', () => visitor.tab.evaluate(`[...document.images].every((i) => i.complete)`));
+      // The icons are background pictures; they have been drawn once a frame has passed after the load.
+      await visitor.tab.evaluate(`new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)))`);
       const layout = await visitor.tab.evaluate(`(() => {
         const box = document.querySelector('.qm-box').getBoundingClientRect();
         const at = (e) => { const r = e.getBoundingClientRect(); return { x: Math.round(r.x - box.x), y: Math.round(r.y - box.y), w: Math.round(r.width), h: Math.round(r.height) }; };
@@ -412,7 +413,8 @@ async function checkAgainstRunner(visitor) {
         return {
           box: { x: box.x, y: box.y, w: box.width, h: box.height },
           captions: [...document.querySelectorAll('.qm-box [role=tab], .qm-box [role=treeitem] .qm-text')].map(caption),
-          icons: [...document.querySelectorAll('.qm-box [role=treeitem] img[src]')].map(at),
+          icons: [...document.querySelectorAll('.qm-box [role=treeitem] .qm-icon')]
+            .filter((e) => getComputedStyle(e).backgroundImage !== 'none').map(at),
         };
       })()`);
       const { data } = await visitor.tab.send('Page.captureScreenshot', { format: 'png',

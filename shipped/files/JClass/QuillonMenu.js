@@ -93,6 +93,8 @@
     return rgb;
   }
 
+  // An address made by URL() holds no quote, backslash or line break.
+  const cssUrl = (address) => `url("${address}")`;
   const css = (rgb) => `rgb(${rgb[0]}, ${rgb[1]}, ${rgb[2]})`;
   const mix = (a, b, percent) => a.map((v, i) => Math.floor((v * (100 - percent) + b[i] * percent) / 100));
   // A colour that stands out against the given one: darker on light, lighter on dark.
@@ -438,7 +440,10 @@
 .qm-toggle { position: absolute; width: 9px; height: 9px; cursor: pointer; }
 .qm-leaf { position: absolute; width: 5px; height: 5px; background: var(--qm-leaf); }
 .qm-item { position: absolute; top: 0; height: var(--qm-row); display: flex; align-items: center; cursor: pointer; }
-.qm-item img { width: ${ICON}px; height: ${ICON}px; margin-right: 2px; flex: none; }
+.qm-icon { width: ${ICON}px; height: ${ICON}px; margin-right: 2px; flex: none; background: no-repeat; }
+.qm-icon-closed { background-image: var(--qm-icon-closed); }
+.qm-icon-open { background-image: var(--qm-icon-open); }
+.qm-icon-leaf { background-image: var(--qm-icon-leaf); }
 .qm-text { padding: 0 2px; height: calc(var(--qm-row) - 2px); line-height: calc(var(--qm-row) - 2px); }
 .qm-item:hover .qm-text { color: var(--qm-over); }
 .qm-rect .qm-item:hover .qm-text { box-shadow: inset 0 0 0 1px var(--qm-frame); }
@@ -525,9 +530,12 @@
     setColours() {
       const s = this.settings;
       const set = (name, value) => this.box.style.setProperty(name, value);
-      const surface = (rgb, image) => `${image ? `url("${image}") ` : ''}${css(rgb)}`;
+      const surface = (rgb, image) => `${image ? `${cssUrl(image)} ` : ''}${css(rgb)}`;
       set('--qm-tab-font', s.tabFont.css);
       set('--qm-tree-font', s.treeFont.css);
+      for (const [name, image] of [['closed', s.folderClosedImage], ['open', s.folderOpenImage], ['leaf', s.leafImage]]) {
+        if (image) set(`--qm-icon-${name}`, cssUrl(image));
+      }
       set('--qm-tab-surface', surface(s.tabBack, s.tabBackImage));
       set('--qm-tree-surface', surface(s.treeBack, s.treeBackImage));
       set('--qm-surface', s.kind === 'tree' ? css(s.treeBack) : surface(s.tabBack, s.tabBackImage));
@@ -857,49 +865,61 @@
 
     drawRow(node) {
       const s = this.settings;
-      const item = element('li');
-      item.setAttribute('role', 'none');
       const x0 = 2 + node.level * INDENT;
       if (node.separator) {
-        const rule = element('div', 'qm-rule', item);
-        rule.style.setProperty('--qm-x', `${x0 + 2}px`);
+        const item = element('li');
+        item.setAttribute('role', 'none');
         item.setAttribute('aria-hidden', 'true');
+        element('div', 'qm-rule', item).style.setProperty('--qm-x', `${x0 + 2}px`);
         return { item };
       }
-      const row = element('div', 'qm-row', item);
+      const made = this.rowTemplate().cloneNode(true);
+      const row = made.firstChild;
+      const anchor = row.firstChild;
       const mid = Math.floor(this.menu.row / 2);
       const centre = x0 + INDENT / 2;
-      const drawn = { item, row, node };
+      const drawn = { item: made, row, node, anchor, icon: s.icons ? anchor.firstChild : null };
       if (s.lineStyle !== 'X') {
         drawn.lines = this.rowLines(node, centre, mid);
         drawn.below = [centre + INDENT, mid + ICON / 2, 1, this.menu.row - mid - ICON / 2];
       }
       if (node.isFolder()) {
-        drawn.toggle = element('span', 'qm-toggle', row);
+        drawn.toggle = element('span', 'qm-toggle');
         drawn.toggle.setAttribute('aria-hidden', 'true');
         drawn.toggle.style.cssText = `left:${centre - 4}px;top:${mid - 4}px`;
         drawn.toggle.qmNode = node;
+        row.insertBefore(drawn.toggle, anchor);
       } else if (s.leafSymbol) {
-        element('span', 'qm-leaf', row).style.cssText = `left:${centre - 2}px;top:${mid - 2}px`;
+        const leaf = element('span', 'qm-leaf');
+        leaf.style.cssText = `left:${centre - 2}px;top:${mid - 2}px`;
+        row.insertBefore(leaf, anchor);
       }
-      const anchor = element('a', 'qm-item', row);
       anchor.style.left = `${x0 + INDENT}px`;
-      anchor.setAttribute('role', 'treeitem');
       anchor.setAttribute('aria-level', String(node.level + 1));
-      anchor.setAttribute('aria-selected', 'false');
-      anchor.tabIndex = -1;
       setLink(anchor, s, node.url1, node.target1);
-      if (s.icons) {
-        drawn.icon = element('img', null, anchor);
-        drawn.icon.alt = '';
-        drawn.icon.addEventListener('error', () => { drawn.icon.style.visibility = 'hidden'; });
-      }
-      element('span', 'qm-text', anchor).textContent = node.text;
+      anchor.lastChild.textContent = node.text;
       anchor.qmNode = node;
-      drawn.anchor = anchor;
       this.rows.set(node, drawn);
       this.refresh(node);
       return drawn;
+    }
+
+    // The parts every row has, copied for each row: a long list is made faster so.
+    rowTemplate() {
+      if (!this.template) {
+        const item = element('li');
+        item.setAttribute('role', 'none');
+        const anchor = element('a', 'qm-item', element('div', 'qm-row', item));
+        anchor.setAttribute('role', 'treeitem');
+        anchor.setAttribute('aria-selected', 'false');
+        anchor.tabIndex = -1;
+        // Icons are backgrounds: a thousand rows share the default pictures, and a
+        // picture that does not load leaves the place empty, as in the applet.
+        if (this.settings.icons) element('span', 'qm-icon', anchor);
+        element('span', 'qm-text', anchor);
+        this.template = item;
+      }
+      return this.template;
     }
 
     // Lines to the parent or previous sibling, on to the next sibling, and through
@@ -942,13 +962,9 @@
       if (drawn.toggle) drawn.toggle.replaceChildren(...toggleSymbol(s, open));
       if (drawn.icon) {
         const icon = s.icon(node);
-        if (icon) {
-          if (drawn.icon.getAttribute('src') !== icon) drawn.icon.src = icon;
-          drawn.icon.style.visibility = '';
-        } else {
-          drawn.icon.removeAttribute('src');
-          drawn.icon.style.visibility = 'hidden';
-        }
+        const named = icon && { [s.folderClosedImage]: 'closed', [s.folderOpenImage]: 'open', [s.leafImage]: 'leaf' }[icon];
+        drawn.icon.className = named ? `qm-icon qm-icon-${named}` : 'qm-icon';
+        drawn.icon.style.backgroundImage = icon && !named ? cssUrl(icon) : '';
       }
     }
 
