@@ -260,6 +260,13 @@ async function checkUse(visitor) {
     }
     await visitor.tab.press('Enter');
     await visitor.mainShows(docUrl('docs/archive.htm', fileUrl('tree')));
+    // Typing the start of a caption moves to it.
+    for (const letter of 'ca') {
+      const common = { key: letter, code: `Key${letter.toUpperCase()}`, windowsVirtualKeyCode: letter.toUpperCase().charCodeAt(0) };
+      await visitor.tab.send('Input.dispatchKeyEvent', { type: 'keyDown', text: letter, ...common });
+      await visitor.tab.send('Input.dispatchKeyEvent', { type: 'keyUp', ...common });
+    }
+    expectEqual((await visitor.state()).focused, 'Café', 'focus after typing "ca"');
 
     await visitor.open(pathToFileURL(join(site, 'frames_tabtree.htm')).href, true);
     await visitor.tab.evaluate(`document.querySelector('[role=tab][tabindex="0"]').focus()`, visitor.frame.id);
