@@ -50,6 +50,7 @@ const tabs = [
   { Caption: 'Contact', TabPage: { URL1: docs('contact.htm'), Target1: 'main' }, Nodes: [] },
 ];
 const look = { Codebase: 'java/', Width: '240', Height: '300', TabBackColor: 14211288, TreeBackColor: 15794175,
+  TabTextColor: 8388608, TreeTextColor: 1321744,
   MouseOverFrame: 'rect', DefFolderClosed: 0, DefFolderOpen: 1, DefLeaf: 2 };
 const treeCaptions = ['Catalogue', 'Archive', 'Café'];
 
@@ -367,7 +368,7 @@ function inkBounds(picture, rect, ink) {
   let box = null;
   for (let y = Math.max(0, rect.y); y < Math.min(picture.height, rect.y + rect.h); y += 1) {
     for (let x = Math.max(0, rect.x); x < Math.min(picture.width, rect.x + rect.w); x += 1) {
-      if (distance(picture.rgb(x, y), ink) > 60) continue;
+      if (distance(picture.rgb(x, y), ink) > 32) continue;
       box = box ? { left: Math.min(box.left, x), right: Math.max(box.right, x), top: Math.min(box.top, y), bottom: Math.max(box.bottom, y) }
         : { left: x, right: x, top: y, bottom: y };
     }

@@ -413,13 +413,13 @@
 .qm-tabs { position: absolute; left: 0; top: 0; bottom: 0; display: flex; padding-left: 2px; overflow: hidden;
   align-items: flex-end; border-bottom: 1px solid var(--qm-outline); font: var(--qm-tab-font); white-space: nowrap; }
 .qm-bottom .qm-tabs { align-items: flex-start; border-bottom: 0; border-top: 1px solid var(--qm-outline); }
-.qm-tab { flex: none; display: flex; align-items: center; justify-content: center; min-width: 24px; padding: 0 7px;
+.qm-box .qm-tab { flex: none; display: flex; align-items: center; justify-content: center; min-width: 24px; padding: 0 7px;
   height: calc(var(--qm-strip) - 4px); color: var(--qm-tab-text); background: var(--qm-tab-surface);
   border: 1px solid var(--qm-outline); border-bottom: 0; border-radius: 2px 2px 0 0; cursor: pointer; }
 .qm-bottom .qm-tab { border-top: 0; border-bottom: 1px solid var(--qm-outline); border-radius: 0 0 2px 2px; }
 .qm-tab[aria-selected=true] { height: var(--qm-strip); margin-bottom: -1px; position: relative; }
 .qm-bottom .qm-tab[aria-selected=true] { margin-bottom: 0; margin-top: -1px; }
-.qm-tab:hover { color: var(--qm-tab-over); }
+.qm-box .qm-tab:hover { color: var(--qm-tab-over); }
 .qm-step { position: absolute; width: ${SCROLL_BUTTON}px; padding: 0; margin: 0; border: 1px solid;
   border-color: #fff var(--qm-button-dark) var(--qm-button-dark) #fff; background: ${css(BUTTON_FACE)}; }
 .qm-step:active { border-color: var(--qm-button-dark) #fff #fff var(--qm-button-dark); }
@@ -524,7 +524,8 @@
       this.tip = element('div', 'qm-tip', box);
       this.tip.setAttribute('role', 'tooltip');
       this.tip.hidden = true;
-      this.ready = this.showTree();
+      this.groups = 0;
+      this.showTree();
     }
 
     setColours() {
@@ -857,7 +858,8 @@
     group(node, drawn) {
       const group = element('ul', null, drawn.item);
       group.setAttribute('role', 'group');
-      group.id = `${this.menu.id}-g${this.menu.groups = (this.menu.groups || 0) + 1}`;
+      this.menu.groups += 1;
+      group.id = `${this.menu.id}-g${this.menu.groups}`;
       drawn.anchor.setAttribute('aria-owns', group.id);
       drawn.group = group;
       return group;
