@@ -14,6 +14,7 @@ import { existsSync, mkdirSync, readFileSync, rmSync, writeFileSync } from 'node
 import { extname, join, normalize } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { Browser, findChromium, waitUntil } from './cdp.mjs';
+import { check, expectEqual, results } from './checks.mjs';
 import { readPng } from './png.mjs';
 
 const option = (name) => {
@@ -75,11 +76,12 @@ const pages = {
   many_tabs: { menu: { Kind: 'akTab', Settings: { ...look, Height: '40' }, ImageFiles: icons,
     Tabs: Array.from({ length: 12 }, (_, k) => ({ Caption: `Part ${k + 1}`, TabPage: { URL1: docs(`part${k + 1}.htm`) } })) },
   tabs: Array.from({ length: 12 }, (_, k) => `Part ${k + 1}`), tree: [] },
-  // A page frame of its own that declares no encoding: the captions still read right.
+  // A page frame of its own that declares no encoding, from a server that calls every
+  // page windows-1252: the captions still read right.
   plain_frame: { menu: { Kind: 'akTree', Settings: { ...look, UseIcons: false }, ImageFiles: icons,
     Tabs: [{ Caption: '', Nodes: [...shopNodes.slice(0, 2), { Text: 'Café ☕', Data: { URL1: docs('cafe.htm'), Target1: 'main' } }] }],
     Document: { HeaderLines: ['<HTML>', '<HEAD>', '<TITLE>Plain</TITLE>', '</HEAD>', '<BODY>', '<APPLET>'], FooterLines: ['</BODY>', '</HTML>'] } },
-  tabs: [], tree: ['Catalogue', 'Archive', 'Café ☕'], folders: true },
+  tabs: [], tree: ['Catalogue', 'Archive', 'Café ☕'], server: true, folders: true, charset: 'windows-1252' },
 };
 
 const pagePath = (name) => join(site, `${name}.htm`);
@@ -114,28 +116,13 @@ function serveSite() {
       response.writeHead(404).end();
       return;
     }
-    response.writeHead(200, { 'Content-Type': types[extname(path)] || 'application/octet-stream' });
+    const type = path.endsWith('plain_frame.htm') ? 'text/html; charset=windows-1252' : types[extname(path)];
+    response.writeHead(200, { 'Content-Type': type || 'application/octet-stream' });
     response.end(readFileSync(path));
   });
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
-let failures = 0;
-async function check(name, body) {
-  try {
-    await body();
-    console.log(`ok - ${name}`);
-  } catch (error) {
-    failures += 1;
-    console.log(`not ok - ${name}\n  ${String(error.stack || error).replace(/\n/g, '\n  ')}`);
-  }
-}
-
-function expectEqual(actual, expected, what) {
-  const a = JSON.stringify(actual);
-  const e = JSON.stringify(expected);
-  if (a !== e) throw new Error(`${what}:\n    got      ${a}\n    expected ${e}`);
-}
 
 function expect(condition, what) {
   if (!condition) throw new Error(what);
@@ -158,6 +145,7 @@ const MENU_STATE = `(() => {
     expanded: items.filter((i) => i.getAttribute('aria-expanded') === 'true').map((i) => i.textContent),
     focused: focused && box.contains(focused) ? focused.textContent : null,
     message: box.querySelector('.qm-message')?.textContent || null,
+    charset: document.characterSet,
   };
 })()`;
 
@@ -219,6 +207,7 @@ async function checkPages(visitor, serverBase) {
       expectEqual(state.appletHidden, true, 'applet element hidden');
       expectEqual(state.tabs, page.tabs, 'tabs');
       expectEqual(state.tree, page.tree, 'tree items');
+      expectEqual(state.charset, page.charset || 'UTF-8', 'the encoding the browser read the page in');
       const codeBase = new URL('java/', base).href;
       const links = { Catalogue: 'catalogue.htm', Archive: 'archive.htm', Café: 'cafe.htm', 'Café ☕': 'cafe.htm' };
       expectEqual(state.hrefs, state.tree.map((caption) => docUrl(docs(links[caption]), codeBase)), 'links against the code base');
@@ -335,8 +324,8 @@ async function checkUse(visitor) {
   });
 }
 
-function checkFiles() {
-  check('resaving a page twice gives the same bytes, with the script line once', () => {
+async function checkFiles() {
+  await check('resaving a page twice gives the same bytes, with the script line once', () => {
     for (const name of Object.keys(pages)) {
       const path = pagePath(name);
       const written = readFileSync(path);
@@ -351,7 +340,7 @@ function checkFiles() {
     }
   });
 
-  check('the script lies in the class folder and the upload report lists it', () => {
+  await check('the script lies in the class folder and the upload report lists it', () => {
     const shipped = readFileSync(join(program, 'files/JClass/QuillonMenu.js'));
     expect(readFileSync(join(site, 'java/QuillonMenu.js')).equals(shipped), 'the class folder holds the shipped script');
     const report = readFileSync(join(site, 'tabtree_UPLOADREPORT.TXT'), 'utf8');
@@ -473,11 +462,11 @@ async function checkAgainstRunner(visitor) {
 
 async function main() {
   buildSite();
-  checkFiles();
+  await checkFiles();
   const executable = findChromium();
   if (!executable) {
     console.log('SKIP: no Chromium found (install the Debian package chromium, or set CHROMIUM)');
-    process.exit(failures ? 1 : 77);
+    process.exit(results.failures ? 1 : 77);
   }
   const server = await serveSite();
   const browser = await Browser.launch(executable);
@@ -493,8 +482,8 @@ async function main() {
     await browser.close();
     server.close();
   }
-  if (failures) {
-    console.log(`${failures} check(s) failed`);
+  if (results.failures) {
+    console.log(`${results.failures} check(s) failed`);
     process.exit(1);
   }
 }
