@@ -22,6 +22,7 @@ class ListWriter {
   explicit ListWriter(const std::string& codebase) {
     if (codebase != ".") folder_ = codebase;
     if (!folder_.empty() && folder_.back() != '/') folder_ += '/';
+    lines_.emplace_back("\t<NOSCRIPT>");
     lines_.emplace_back("\t<UL>");
   }
 
@@ -42,10 +43,11 @@ class ListWriter {
   std::vector<std::string> finish() {
     for (; depth_ > 0; --depth_) lines_.emplace_back("\t</UL>");
     lines_.emplace_back("\t</UL>");
+    lines_.emplace_back("\t</NOSCRIPT>");
     return std::move(lines_);
   }
 
-  bool empty() const { return lines_.size() == 1; }
+  bool empty() const { return lines_.size() == 2; }
 
  private:
   std::string folder_;

@@ -1,7 +1,9 @@
 #pragma once
 // The menu's entries as nested lists of plain links: the alternate content of
-// the applet element, which a browser shows when neither Java nor the menu
-// script runs. The reader skips it with the rest of the applet block.
+// the applet element, for browsers with neither Java nor scripting. It stands
+// in a NOSCRIPT element: a browser that runs the menu script then reads it as
+// plain text instead of laying out thousands of links while the page loads.
+// The reader skips it with the rest of the applet block.
 #include <string>
 #include <vector>
 

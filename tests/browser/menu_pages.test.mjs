@@ -310,6 +310,21 @@ async function checkUse(visitor) {
     expectEqual(visitor.errors, [], 'script errors');
   });
 
+  await check('with scripting off the page shows the entries as plain links below the code base', async () => {
+    await visitor.tab.send('Emulation.setScriptExecutionDisabled', { value: true });
+    try {
+      await visitor.tab.goto(fileUrl('tabtree'));
+      const links = await visitor.tab.evaluate(`[...document.querySelectorAll('applet li > a')].slice(0, 5)
+        .map((a) => [a.textContent, a.href, a.target, a.getBoundingClientRect().height > 0])`);
+      const at = (name) => docUrl(`docs/${name}`, fileUrl('tabtree'));
+      expectEqual(links, [['Shop', at('shop.htm'), 'main', true], ['Catalogue', at('catalogue.htm'), 'main', true],
+        ['Prices', at('prices.htm'), 'main', true], ['Tom\'s <b>"best"</b> & more', at('best.htm?a=1&b=2'), 'main', true],
+        ['Archive', at('archive.htm'), 'main', true]], 'first links');
+    } finally {
+      await visitor.tab.send('Emulation.setScriptExecutionDisabled', { value: false });
+    }
+  });
+
   await check('a folder of 1,000 children opens at once', async () => {
     await visitor.open(fileUrl('tabtree'));
     const ms = await visitor.tab.evaluate(`(() => {

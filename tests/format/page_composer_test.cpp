@@ -293,7 +293,7 @@ TEST(PageComposer, AnOpenedPageKeepsItsOwnFrame) {
   EXPECT_EQ(lines.back(), "</body></html>");
 }
 
-// Without Java and without the script a browser shows the applet element's
+// Without Java and without scripting a browser shows the applet element's
 // content: the entries as nested lists of links, below the code base.
 TEST(PageComposer, TheAppletHoldsTheEntriesAsPlainLinks) {
   WriterFixture f(akTabTree);
@@ -309,14 +309,15 @@ TEST(PageComposer, TheAppletHoldsTheEntriesAsPlainLinks) {
   tab.Nodes.root().appendChild("No link");
   f.write();
   const auto lines = f.pageLines();
-  const auto begin = std::find(lines.begin(), lines.end(), "\t<UL>");
+  const auto begin = std::find(lines.begin(), lines.end(), "\t<NOSCRIPT>");
   const auto end = std::find(lines.begin(), lines.end(), "</APPLET>");
   ASSERT_LT(begin, end);
   EXPECT_EQ(std::vector<std::string>(begin, end),
-            (std::vector<std::string>{"\t<UL>", "\t<LI><A HREF=\"java/../shop.htm\" TARGET=\"main\">Shop &amp; more</A>",
+            (std::vector<std::string>{"\t<NOSCRIPT>", "\t<UL>",
+                                      "\t<LI><A HREF=\"java/../shop.htm\" TARGET=\"main\">Shop &amp; more</A>",
                                       "\t<UL>", "\t<LI><A HREF=\"java/books.htm?a=1&amp;b=2\">Books &lt;new&gt;</A>",
                                       "\t<UL>", "\t<LI><A HREF=\"http://example.com/x\" TARGET=\"_blank\">Away</A>",
-                                      "\t</UL>", "\t<LI>No link", "\t</UL>", "\t</UL>"}));
+                                      "\t</UL>", "\t<LI>No link", "\t</UL>", "\t</UL>", "\t</NOSCRIPT>"}));
 }
 
 struct FolderCase {
