@@ -185,11 +185,11 @@ class Visitor {
     return { x: inner.x + offset.x, y: inner.y + offset.y };
   }
 
-  async click(caption, modifiers = 0, selector = undefined) {
+  async click(caption, modifiers = 0, selector = undefined, button = 'left') {
     const { x, y } = await this.centreOf(caption, selector);
     await this.tab.send('Input.dispatchMouseEvent', { type: 'mouseMoved', x, y });
     for (const type of ['mousePressed', 'mouseReleased']) {
-      await this.tab.send('Input.dispatchMouseEvent', { type, x, y, button: 'left', clickCount: 1, modifiers });
+      await this.tab.send('Input.dispatchMouseEvent', { type, x, y, button, clickCount: 1, modifiers });
     }
   }
 
@@ -225,7 +225,7 @@ async function checkPages(visitor, serverBase) {
 }
 
 async function checkUse(visitor) {
-  await check('a click on a folder opens it and follows its link in the target frame', async () => {
+  await check('a click on a folder opens it and follows its link in the target frame; Shift and right clicks the second', async () => {
     await visitor.open(pathToFileURL(join(site, 'frames_tabtree.htm')).href, true);
     await visitor.click('Catalogue');
     const state = await visitor.state();
@@ -235,6 +235,10 @@ async function checkUse(visitor) {
     await visitor.click('Catalogue', 8);
     await visitor.mainShows(docUrl('docs/second.htm', fileUrl('tabtree')));
     expectEqual((await visitor.state()).expanded, ['Catalogue'], 'Shift-click follows the second link only');
+    await visitor.click('Prices');
+    await visitor.mainShows(docUrl('docs/prices.htm', fileUrl('tabtree')));
+    await visitor.click('Catalogue', 0, undefined, 'right');
+    await visitor.mainShows(docUrl('docs/second.htm', fileUrl('tabtree')));
     expectEqual(visitor.errors, [], 'script errors');
   });
 
