@@ -74,8 +74,8 @@ const pages = {
     tabs: ['Shop', 'About us', 'Contact'], tree: [] },
   // More tabs than the box is wide: two arrow buttons move the strip.
   many_tabs: { menu: { Kind: 'akTab', Settings: { ...look, Height: '40' }, ImageFiles: icons,
-    Tabs: Array.from({ length: 12 }, (_, k) => ({ Caption: `Part ${k + 1}`, TabPage: { URL1: docs(`part${k + 1}.htm`) } })) },
-  tabs: Array.from({ length: 12 }, (_, k) => `Part ${k + 1}`), tree: [] },
+    Tabs: Array.from({ length: 12 }, (_, k) => ({ Caption: `Topic ${k + 1}`, TabPage: { URL1: docs(`topic${k + 1}.htm`) } })) },
+  tabs: Array.from({ length: 12 }, (_, k) => `Topic ${k + 1}`), tree: [] },
   // A page frame of its own that declares no encoding, from a server that calls every
   // page windows-1252: the captions still read right.
   plain_frame: { menu: { Kind: 'akTree', Settings: { ...look, UseIcons: false }, ImageFiles: icons,
@@ -96,7 +96,7 @@ function buildSite() {
   rmSync(work, { recursive: true, force: true });
   mkdirSync(join(site, 'docs'), { recursive: true });
   for (const name of ['catalogue', 'second', 'prices', 'best', 'archive', 'cafe', 'shop', 'about', 'contact', 'history',
-    'welcome', ...thousand.map((_, k) => `big${k + 1}`), ...Array.from({ length: 12 }, (_, k) => `part${k + 1}`)]) {
+    'welcome', ...thousand.map((_, k) => `big${k + 1}`), ...Array.from({ length: 12 }, (_, k) => `topic${k + 1}`)]) {
     writeFileSync(join(site, 'docs', `${name}.htm`), `<!DOCTYPE html><title>${name}</title><p>${name}</p>`);
   }
   for (const [name, { menu }] of Object.entries(pages)) {
@@ -293,9 +293,9 @@ async function checkUse(visitor) {
       const list = document.querySelector('.qm-tabs');
       return [...list.children].find((t) => t.offsetLeft + t.offsetWidth > list.scrollLeft + 2).textContent;
     })()`);
-    expectEqual(await firstShown(), 'Part 1', 'first tab shown');
+    expectEqual(await firstShown(), 'Topic 1', 'first tab shown');
     await visitor.click('', 0, '.qm-step.qm-right');
-    expectEqual(await firstShown(), 'Part 2', 'after the right button');
+    expectEqual(await firstShown(), 'Topic 2', 'after the right button');
     await visitor.tab.evaluate(`document.querySelector('[role=tab]').focus()`);
     await visitor.tab.press('End');
     const last = await visitor.tab.evaluate(`(() => {
