@@ -7,3 +7,9 @@ for program in "$build"/bench/*_bench; do
   echo "== $(basename "$program")"
   "$program" --benchmark_counters_tabular=true
 done
+# The saved menu page in headless Chromium, where Node.js is installed.
+if command -v node >/dev/null; then
+  echo "== browser_menu_bench"
+  QUILLON_HOME="$build/bin" QUILLON_CONFIG_DIR="$(mktemp -d)" \
+    node "$(dirname "$0")/browser_menu_bench.mjs" --cli "$build/bin/quillon-cli"
+fi

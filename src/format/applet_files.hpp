@@ -16,9 +16,13 @@ struct AppletNames {
 
 AppletNames appletNamesFor(TAppletKind kind);
 
-inline constexpr std::array<const char*, 9> kSupportClasses = {
+// The script that draws the menu in browsers without Java, from the applet's own parameters.
+inline constexpr const char* kMenuScript = "QuillonMenu.js";
+
+// Copied beside every applet: the nine support classes, then the browser script.
+inline constexpr std::array<const char*, 10> kSupportClasses = {
     "Beans.class",      "Timer.class",      "TreeView.class",        "TreeNode.class",  "InvalidTreeNodeException.class",
-    "BaseTabbedPanel.class", "ButtonBase.class", "DirectionButton.class", "TabPanel.class"};
+    "BaseTabbedPanel.class", "ButtonBase.class", "DirectionButton.class", "TabPanel.class", kMenuScript};
 
 // Below the program folder.
 inline constexpr const char* kAppletSourceFolder = "files/JClass/";

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "format/applet_files.hpp"
+#include "format/fallback_links.hpp"
 #include "format/html_escape.hpp"
+#include "format/page_frame.hpp"
 #include "format/param_values.hpp"
 #include "format/text_helpers.hpp"
 
@@ -14,6 +16,7 @@ namespace {
 const char* const kDefaultHeader[] = {
     "<HTML>",
     "<HEAD>",
+    "<META charset=\"utf-8\">",
     "<META NAME=\"GENERATOR\" content=\"Morvane - Quillon\">",
     "<META NAME=\"DESCRIPTION\" content=\"Site navigation menu made with Quillon: tabs and trees of links.\">",
     "<TITLE>Quillon enhanced site</TITLE>",
@@ -40,7 +43,10 @@ class Composer {
       writeDefaultImageParameters();
     }
     for (int i = 0; i < menu_.tabCount(); ++i) writeTab(i);
+    const std::vector<std::string> fallback = fallbackLinks(menu_, codebase());
+    page_.lines.insert(page_.lines.end(), fallback.begin(), fallback.end());
     page_.lines.emplace_back("</APPLET>");
+    page_.lines.push_back(menuScriptLine(codebase()));
     writeFooter();
     return std::move(page_);
   }
@@ -84,11 +90,14 @@ class Composer {
     }
   }
 
+  // The CODEBASE as the applet tag gives it, before escaping.
+  std::string codebase() const {
+    return isPageFolderSetting(settings_.Codebase) ? "." : withForwardSlashes(settings_.Codebase);
+  }
+
   void writeAppletTag() {
     const AppletNames names = appletNamesFor(settings_.Kind);
-    const std::string codebase =
-        isPageFolderSetting(settings_.Codebase) ? "." : escapeHtmlAttribute(withForwardSlashes(settings_.Codebase));
-    page_.lines.push_back("<APPLET CODEBASE=\"" + codebase + "\" NAME=\"" + names.name + "\" ARCHIVE=\"" +
+    page_.lines.push_back("<APPLET CODEBASE=\"" + escapeHtmlAttribute(codebase()) + "\" NAME=\"" + names.name + "\" ARCHIVE=\"" +
                           names.archive + "\" CODE=\"" + names.code + "\" WIDTH=" + settings_.Width +
                           " HEIGHT=" + settings_.Height + ">");
   }

@@ -45,6 +45,7 @@ std::vector<std::string> uploadReportFileSection(const UploadReportInput& input)
   lines.emplace_back(
       "  Beans.class, Timer.class, TreeView.class, TreeNode.class, TabPanel.class, InvalidTreeNodeException.class,");
   lines.emplace_back("  BaseTabbedPanel.class, ButtonBase.class, DirectionButton.class");
+  lines.push_back(std::string("  ") + kMenuScript + " (draws the menu in browsers without Java)");
   lines.emplace_back("  ");
 
   if (settings.ContentInFile && hasTrees(settings.Kind)) {

@@ -9,6 +9,7 @@ import { mkdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { Browser, findChromium, waitUntil } from './cdp.mjs';
+import { check, expectEqual, results } from './checks.mjs';
 
 const argument = (name) => {
   const at = process.argv.indexOf(name);
@@ -74,22 +75,6 @@ function buildSite() {
   run('deploy', 'floating', page, '--set', 'output=MyFloat.htm');
 }
 
-let failures = 0;
-async function check(name, body) {
-  try {
-    await body();
-    console.log(`ok - ${name}`);
-  } catch (error) {
-    failures += 1;
-    console.log(`not ok - ${name}\n  ${String(error.stack || error).replace(/\n/g, '\n  ')}`);
-  }
-}
-
-function expectEqual(actual, expected, what) {
-  const a = JSON.stringify(actual);
-  const e = JSON.stringify(expected);
-  if (a !== e) throw new Error(`${what}:\n    got      ${a}\n    expected ${e}`);
-}
 
 // The tree page's view of itself, read in the left frame.
 const TREE_STATE = `(() => {
@@ -243,8 +228,8 @@ async function main() {
   } finally {
     await browser.close();
   }
-  if (failures) {
-    console.log(`${failures} check(s) failed`);
+  if (results.failures) {
+    console.log(`${results.failures} check(s) failed`);
     process.exit(1);
   }
 }

@@ -46,7 +46,8 @@ TEST_F(ReadCommand, ResaveKeepsTheFrameAndCanSaveElsewhere) {
   EXPECT_EQ(copy.rfind("<html><body>\r\n<p>Before</p>\r\n<APPLET CODEBASE=\".\"", 0), 0u);
   EXPECT_NE(copy.find("\t<PARAM NAME=\"TAB0\" VALUE=\"Fish &amp; Chips; fish.htm; main; None; None; None; NO\">"),
             std::string::npos);
-  EXPECT_NE(copy.find("</APPLET>\r\n<p>After</p>\r\n</body></html>\r\n"), std::string::npos);
+  EXPECT_NE(copy.find("</APPLET>\r\n<SCRIPT SRC=\"QuillonMenu.js\"></SCRIPT>\r\n<p>After</p>\r\n</body></html>\r\n"),
+            std::string::npos);
   EXPECT_TRUE(fs::exists(work + "/site/copy_UPLOADREPORT.TXT"));
 }
 

@@ -39,7 +39,8 @@ TEST_P(PageByKind, WritesOnlyWhatTheAppletUses) {
   f.menu.Settings.ContentInFile = c.kind == akTab;  // a Tab menu writes no content files even so
   f.write();
   const auto lines = f.pageLines();
-  EXPECT_EQ(lines.at(7), c.appletTag);
+  EXPECT_EQ(lines.at(2), "<META charset=\"utf-8\">");
+  EXPECT_EQ(lines.at(8), c.appletTag);
   EXPECT_EQ(hasLineStartingWith(lines, "\t<PARAM NAME=\"TAB_BG\""), c.tabParams);
   EXPECT_EQ(hasLineStartingWith(lines, "\t<PARAM NAME=\"TAB0\""), c.tabParams);
   EXPECT_EQ(hasLineStartingWith(lines, "\t<PARAM NAME=\"TREE_FONT\"") || hasLineStartingWith(lines, "\t<PARAM NAME=\"FONT\""),
@@ -47,7 +48,8 @@ TEST_P(PageByKind, WritesOnlyWhatTheAppletUses) {
   EXPECT_EQ(f.param(c.firstNodeParam) != "<absent>", c.treeParams);
   EXPECT_FALSE(std::filesystem::exists(f.site("index_content.txt")));
   EXPECT_EQ(lines.back(), "</HTML>");
-  EXPECT_EQ(lines.at(lines.size() - 3), "</APPLET>");
+  EXPECT_EQ(lines.at(lines.size() - 4), "</APPLET>");
+  EXPECT_EQ(lines.at(lines.size() - 3), "<SCRIPT SRC=\"QuillonMenu.js\"></SCRIPT>");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -285,9 +287,37 @@ TEST(PageComposer, AnOpenedPageKeepsItsOwnFrame) {
   EXPECT_EQ(lines[0], "<html><head><title>Mine</title></head>");
   EXPECT_EQ(lines[1], "<body bgcolor=\"#FFFFFF\">");
   EXPECT_EQ(lines[2].rfind("<APPLET CODEBASE=", 0), 0u);
-  EXPECT_EQ(lines[lines.size() - 3], "</APPLET>");
+  EXPECT_EQ(lines[lines.size() - 4], "</APPLET>");
+  EXPECT_EQ(lines[lines.size() - 3], "<SCRIPT SRC=\"QuillonMenu.js\"></SCRIPT>");
   EXPECT_EQ(lines[lines.size() - 2], "<p>after</p>");
   EXPECT_EQ(lines.back(), "</body></html>");
+}
+
+// Without Java and without scripting a browser shows the applet element's
+// content: the entries as nested lists of links, below the code base.
+TEST(PageComposer, TheAppletHoldsTheEntriesAsPlainLinks) {
+  WriterFixture f(akTabTree);
+  f.menu.Settings.Codebase = "java/";
+  std::filesystem::create_directories(f.site("java"));
+  TAppletPage& tab = f.menu.tab(0);
+  tab.Caption = "Shop & more";
+  tab.TabPage.URL1 = "../shop.htm";
+  tab.TabPage.Target1 = "main";
+  tab.Nodes.clear();
+  TreeNode& books = tab.Nodes.root().appendChild("Books <new>", TAppletNode{.URL1 = "books.htm?a=1&b=2"});
+  books.appendChild("Away", TAppletNode{.URL1 = "http://example.com/x", .Target1 = "_blank"});
+  tab.Nodes.root().appendChild("No link");
+  f.write();
+  const auto lines = f.pageLines();
+  const auto begin = std::find(lines.begin(), lines.end(), "\t<NOSCRIPT>");
+  const auto end = std::find(lines.begin(), lines.end(), "</APPLET>");
+  ASSERT_LT(begin, end);
+  EXPECT_EQ(std::vector<std::string>(begin, end),
+            (std::vector<std::string>{"\t<NOSCRIPT>", "\t<UL>",
+                                      "\t<LI><A HREF=\"java/../shop.htm\" TARGET=\"main\">Shop &amp; more</A>",
+                                      "\t<UL>", "\t<LI><A HREF=\"java/books.htm?a=1&amp;b=2\">Books &lt;new&gt;</A>",
+                                      "\t<UL>", "\t<LI><A HREF=\"http://example.com/x\" TARGET=\"_blank\">Away</A>",
+                                      "\t</UL>", "\t<LI>No link", "\t</UL>", "\t</UL>", "\t</NOSCRIPT>"}));
 }
 
 struct FolderCase {
@@ -309,7 +339,7 @@ TEST_P(ImageFolders, FolderCopiesPrefixAndParameterAgree) {
   std::filesystem::create_directories(f.site("java"));
   f.menu.tab(0).Nodes.root().children()[0]->Data.CollapsedImage = f.addIcon("Star.gif");
   f.write();
-  EXPECT_EQ(f.pageLines().at(7).substr(0, f.pageLines().at(7).find(" NAME=")), std::string("<APPLET CODEBASE=\"") + c.appletCodebase + "\"");
+  EXPECT_EQ(f.pageLines().at(8).substr(0, f.pageLines().at(8).find(" NAME=")), std::string("<APPLET CODEBASE=\"") + c.appletCodebase + "\"");
   EXPECT_EQ(f.param("IMAGEDIR"), c.imageDirParam);
   EXPECT_TRUE(std::filesystem::exists(f.site(c.copiedIcon))) << c.copiedIcon;
   EXPECT_EQ(f.param("I0"), std::string("New Node; None; None; 0; ") + c.nodeImage + "; " + c.nodeImage + "; ;None; None; NO");

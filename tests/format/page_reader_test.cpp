@@ -1,6 +1,7 @@
 // Reading pages back: pages the writer wrote, and pages edited by hand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "format/page_reader.hpp"
@@ -87,7 +88,7 @@ TEST_F(PageReaderTest, ReadsAWrittenPageBackIntoTheSameMenu) {
                                     .CollapsedImage = 2, .ExpandedImage = 2}));
   EXPECT_EQ(node(0, {1, 0}).Data, (TAppletNode{.URL2 = "b.htm", .Target2 = "_top", .CollapsedImage = 1,
                                                .ExpandedImage = 1, .OpenExpanded = true}));
-  EXPECT_EQ(menu.Document.HeaderLines.size(), 8u);
+  EXPECT_EQ(menu.Document.HeaderLines.size(), 9u);
   EXPECT_EQ(menu.Document.FooterLines, (std::vector<std::string>{"</BODY>", "</HTML>"}));
   EXPECT_EQ(menu.Document.BodyTag, "<BODY>");
   EXPECT_FALSE(menu.Document.AskSaveLocation);
@@ -236,6 +237,63 @@ TEST_F(PageReaderTest, FindsTheAppletTagSplitOverLinesAndKeepsTheFrame) {
   EXPECT_EQ(menu.Document.HeaderLines, (std::vector<std::string>{"<html>", "<body>", "<p>Menu</p>", "<applet"}));
   EXPECT_EQ(menu.Document.FooterLines, (std::vector<std::string>{"<p>after</p>", "</body></html>"}));
 }
+
+// Text beside the applet's tags is the author's and stays; the script line
+// after the closing tag is the writer's and is written once, whatever the page had.
+struct FrameCase {
+  const char* name;
+  std::string page;
+  std::vector<std::string> header;  // without the applet tag's own line
+  std::vector<std::string> footer;
+};
+
+class PageFrames : public ::testing::TestWithParam<FrameCase> {};
+
+TEST_P(PageFrames, ReadKeepsTheAuthorsTextAndResavingKeepsTheBytes) {
+  const FrameCase& c = GetParam();
+  testing::WriterFixture f(akTree);
+  const std::string path = f.menu.Document.PagePath;
+  writeFile(path, c.page);
+  ReaderContext context{f.ui};
+  ASSERT_TRUE(ReadPage(f.menu, path, context));
+  const auto& header = f.menu.Document.HeaderLines;
+  ASSERT_FALSE(header.empty());
+  EXPECT_EQ(std::vector<std::string>(header.begin(), header.end() - 1), c.header);
+  EXPECT_EQ(f.menu.Document.FooterLines, c.footer);
+  EXPECT_EQ(f.menu.tab(0).Nodes.root().children().at(0)->Text, "Home");
+
+  f.write();
+  const std::string once = f.pageText();
+  ASSERT_TRUE(ReadPage(f.menu, path, context));
+  f.write();
+  EXPECT_EQ(f.pageText(), once);
+  const auto lines = testing::splitLines(once);
+  const std::string scriptLine = "<SCRIPT SRC=\"QuillonMenu.js\"></SCRIPT>";
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), scriptLine), 1);
+  const auto script = std::find(lines.begin(), lines.end(), scriptLine);
+  ASSERT_NE(script, lines.end());
+  EXPECT_EQ(*(script - 1), "</APPLET>");
+}
+
+const std::string kApplet = "<APPLET CODEBASE=\".\" CODE=\"TrellTreeR.class\" WIDTH=200 HEIGHT=100>";
+const std::string kNode = "<PARAM NAME=\"I0\" VALUE=\"Home; home.htm; None; 0; ; ; ;None; None; NO\">";
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, PageFrames,
+    ::testing::Values(
+        FrameCase{"OneLinePage", "<html><body><p>Menu:</p>" + kApplet + kNode + "</APPLET><p>after</p></body></html>",
+                  {"<html><body><p>Menu:</p>"}, {"<p>after</p></body></html>"}},
+        FrameCase{"WrittenScriptLine",
+                  "<HTML>\r\n<BODY>\r\n" + kApplet + "\r\n" + kNode +
+                      "\r\n</APPLET>\r\n<SCRIPT SRC=\"java/QuillonMenu.js\"></SCRIPT>\r\n</BODY>\r\n</HTML>\r\n",
+                  {"<HTML>", "<BODY>"}, {"</BODY>", "</HTML>"}},
+        FrameCase{"ScriptOnTheClosingLine",
+                  "<body>\n  " + kApplet + kNode + "\n</applet><script src=\"QuillonMenu.js\"></script>\n</body>\n",
+                  {"<body>"}, {"</body>"}},
+        FrameCase{"SomeoneElsesScriptStays",
+                  "<body>\n" + kApplet + kNode + "</APPLET>\n<SCRIPT SRC=\"stats/QuillonMenu.js?v=2\"></SCRIPT>\n</body>\n",
+                  {"<body>"}, {"<SCRIPT SRC=\"stats/QuillonMenu.js?v=2\"></SCRIPT>", "</body>"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PageReaderTest, APageWithoutTheAppletIsRefused) {
   EXPECT_FALSE(readLines({"<html><body>", "<!-- <APPLET CODE=\"TrellTabR.class\"> -->",

@@ -98,6 +98,7 @@ TEST(UploadReport, ListsEveryFileInItsFolder) {
       "  TrellTabTreeR.jar (Archive file for newer Browsers [MS IE 4+ and Netscape 4+], TrellTabTreeR.class",
       "  Beans.class, Timer.class, TreeView.class, TreeNode.class, TabPanel.class, InvalidTreeNodeException.class,",
       "  BaseTabbedPanel.class, ButtonBase.class, DirectionButton.class",
+      "  QuillonMenu.js (draws the menu in browsers without Java)",
       "  ",
       "[Content files]: These should go into the same directory as the class files",
       "  indexTAB0content.txt",
@@ -126,6 +127,7 @@ TEST(UploadReport, SameFolderWordingAndNoImageSectionWithTheProxy) {
       "  TrellTreeR.jar (Archive file for newer Browsers [MS IE 4+ and Netscape 4+], TrellTreeR.class",
       "  Beans.class, Timer.class, TreeView.class, TreeNode.class, TabPanel.class, InvalidTreeNodeException.class,",
       "  BaseTabbedPanel.class, ButtonBase.class, DirectionButton.class",
+      "  QuillonMenu.js (draws the menu in browsers without Java)",
       "  ",
       "  ",
       "[Sound file(s)]: These should go into the same directory as the class files"};
