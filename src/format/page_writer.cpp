@@ -45,11 +45,10 @@ bool stageSave(const ComposedPage& page, const SiteFilesInput& site, const std::
     removeLeftoverTempFiles(folder);
   }
   CopySiteFiles(site, save);
+  if (!target.empty()) save.stage(layout.reportPath, joinLines(report));
+  // The content files and the page belong together: their renames come last, back to back.
   for (const auto& file : page.contentFiles) save.stage(layout.classFolder + file.name, joinLines(file.lines));
-  if (!target.empty()) {
-    save.stage(layout.reportPath, joinLines(report));
-    save.stage(target, joinLines(page.lines));
-  }
+  if (!target.empty()) save.stage(target, joinLines(page.lines));
   return !save.failed();
 }
 
