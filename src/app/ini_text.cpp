@@ -2,25 +2,12 @@
 
 #include <vector>
 
+#include "format/page_frame.hpp"
 #include "format/text_helpers.hpp"
 
 namespace quillon {
 
 namespace {
-
-std::vector<std::string> splitIniLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-    start = end + 1;
-  }
-  return lines;
-}
 
 int hexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -85,7 +72,7 @@ std::string joinIniLines(const std::vector<std::string>& lines) {
 std::optional<std::string> iniValue(const std::string& text, const std::string& section, const std::string& key) {
   const std::string wanted = sectionName(section);
   bool inSection = false;
-  for (const std::string& line : splitIniLines(text)) {
+  for (const std::string& line : splitTextLines(text)) {
     if (auto name = sectionOf(line)) {
       inSection = equalsNoCase(*name, wanted);
     } else if (inSection && isKeyLine(line, key)) {
@@ -98,7 +85,7 @@ std::optional<std::string> iniValue(const std::string& text, const std::string& 
 std::string withIniValue(const std::string& text, const std::string& section, const std::string& key,
                          const std::string& value) {
   const std::string wanted = sectionName(section);
-  std::vector<std::string> lines = splitIniLines(text);
+  std::vector<std::string> lines = splitTextLines(text);
   std::vector<std::string> result;
   bool inSection = false;
   bool written = false;

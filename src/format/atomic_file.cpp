@@ -111,17 +111,13 @@ std::string writeTempFileFor(const std::string& target, const FileFiller& fill, 
   return pattern;
 }
 
-bool writeFileAtomically(const std::string& path, const std::string& bytes, std::string* cause) {
-  std::string why;
-  const std::string temp = writeTempFileFor(path, bytesFiller(bytes), why);
-  if (!temp.empty() && std::rename(temp.c_str(), path.c_str()) != 0) {
-    why = errorText(errno);
-    ::unlink(temp.c_str());
-    if (cause) *cause = why;
-    return false;
-  }
-  if (temp.empty() && cause) *cause = why;
-  return !temp.empty();
+bool writeFileAtomically(const std::string& path, const std::string& bytes) {
+  std::string cause;
+  const std::string temp = writeTempFileFor(path, bytesFiller(bytes), cause);
+  if (temp.empty()) return false;
+  if (std::rename(temp.c_str(), path.c_str()) == 0) return true;
+  ::unlink(temp.c_str());
+  return false;
 }
 
 bool isTempFileName(const std::string& name) {

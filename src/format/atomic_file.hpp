@@ -24,8 +24,8 @@ FileFiller bytesFiller(const std::string& bytes);
 FileFiller copyFiller(int sourceFd);
 
 // Writes the bytes to a temporary file in the same folder and renames it over
-// the path. Returns false, with cause set when given, when it could not.
-bool writeFileAtomically(const std::string& path, const std::string& bytes, std::string* cause = nullptr);
+// the path. Returns false when it could not.
+bool writeFileAtomically(const std::string& path, const std::string& bytes);
 
 // True for the name of a temporary file this program makes.
 bool isTempFileName(const std::string& name);
