@@ -32,6 +32,8 @@ using testing::writeFile;
 
 constexpr int kKills = 32;
 const char* const kFiles[] = {"menu.htm", "java/menuTAB0content.txt", "java/menuTAB1content.txt"};
+// Large enough that copying them takes a while, so kills land inside copies.
+const char* const kClassFiles[] = {"TrellTabTreeR.class", "TrellTabTreeR.jar", "Beans.class", "TreeView.class"};
 
 // The page and its two content files as one save left them.
 using SiteState = std::vector<std::string>;
@@ -46,9 +48,8 @@ class SaveKill : public ::testing::Test {
 
   void SetUp() override {
     fs::create_directories(site);
-    // Large enough that copying them takes a while, so kills land inside copies.
     std::mt19937 bytes(7);
-    for (const char* name : {"TrellTabTreeR.class", "TrellTabTreeR.jar", "Beans.class", "TreeView.class"}) {
+    for (const char* name : kClassFiles) {
       std::string text(512 * 1024, '\0');
       for (char& c : text) c = static_cast<char>(bytes());
       writeFile(jclass + name, text);
@@ -176,7 +177,7 @@ TEST_F(SaveKill, LeavesTheOldSaveOrTheNewOneAndTheNextSaveClearsUp) {
     ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);
 
-    for (const char* name : {"TrellTabTreeR.class", "TrellTabTreeR.jar", "Beans.class", "TreeView.class"}) {
+    for (const char* name : kClassFiles) {
       ASSERT_EQ(readFile(site + "java/" + name), readFile(jclass + name)) << name << " is not whole";
     }
     ASSERT_TRUE(reports.count(readFile(site + "menu_UPLOADREPORT.TXT"))) << "the report is not whole";
