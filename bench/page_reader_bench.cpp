@@ -46,7 +46,7 @@ const fs::path& benchFolder() {
   NullClipboard clipboard;
   NullSettings settings;
   WriterContext context{ui, clipboard, settings, "", {}, {}};
-  _exit(WritePage(menu, context).pageFailed ? 1 : 0);
+  _exit(WritePage(menu, context).ok() ? 0 : 1);
 }
 
 // The page of that many tabs, written on first use; empty when writing failed.

@@ -71,9 +71,9 @@ WriterContext Commander::writerContext() {
   return context;
 }
 
-void Commander::savePageNow(bool ask) {
+bool Commander::savePageNow(bool ask, WriteResult* result) {
   WriterContext context = writerContext();
-  SavePage(menu_, context, ask);
+  return SavePage(menu_, context, ask, result);
 }
 
 void Commander::takeBodyColors() {
@@ -135,6 +135,7 @@ void Commander::newMenu() {
     ReaderContext reader{ports_.ui};
     reader.importingTheme = true;
     if (!ReadPage(menu_, choice->themePage, reader)) {
+      document.NewMenuSetup = false;
       showNoMenu();
       return;
     }
@@ -150,8 +151,8 @@ void Commander::newMenu() {
 
   document.OfferReportReview = false;
   document.PreviewMode = false;
-  savePageNow(true);
-  if (document.AskSaveLocation) showNoMenu();
+  // A cancelled location drops the new menu; a failed save keeps it, to be saved elsewhere.
+  if (!savePageNow(true)) showNoMenu();
   document.NewMenuSetup = false;
   document.DeployPagesWritten = false;
   document.DemoLoaded = false;
@@ -200,11 +201,14 @@ void Commander::saveAs() {
   if (!scope) return;
   if (!checkDefaultImages("saving.")) return;
   DocumentState& document = menu_.Document;
+  const bool askedBefore = document.AskSaveLocation;
   document.OfferReportReview = true;
   document.AskSaveLocation = true;
   document.PreviewMode = false;
-  savePageNow(true);
-  document.AskSaveLocation = false;
+  WriteResult result;
+  savePageNow(true, &result);
+  // A save that failed leaves the document where it was.
+  document.AskSaveLocation = result.ok() ? false : askedBefore;
 }
 
 void Commander::openInBrowser(const std::string& url) {
@@ -220,11 +224,17 @@ void Commander::preview() {
   if (!scope) return;
   if (!checkDefaultImages("previewing.")) return;
   DocumentState& document = menu_.Document;
+  if (document.DemoLoaded && document.AskSaveLocation) {
+    // The demonstration not yet saved anywhere: its own preview page, shipped beside it; nothing is written.
+    openInBrowser(folderAddress(ports_.programFolder + kDemoPage) + "/~demo.htm");
+    return;
+  }
   document.PreviewMode = true;
-  savePageNow(document.AskSaveLocation);
+  WriteResult result;
+  savePageNow(document.AskSaveLocation, &result);
   document.PreviewMode = false;
-  if (document.PagePath.empty()) return;
-  openInBrowser(folderAddress(document.PagePath) + (document.DemoLoaded ? "/~demo.htm" : "/~preview.htm"));
+  if (document.PagePath.empty() || result.writtenPath.empty()) return;
+  openInBrowser(folderAddress(document.PagePath) + "/~preview.htm");
 }
 
 void Commander::clipboard() {
@@ -265,6 +275,9 @@ void Commander::demo() {
   if (!openPage(path)) return;
   menu_.Document.DeployPagesWritten = false;
   menu_.Document.DemoLoaded = true;
+  // The shipped page is never written: the first save asks where, as after a theme import.
+  menu_.Document.PagePath.clear();
+  menu_.Document.AskSaveLocation = true;
   ports_.ui.message(MessageKind::Information,
                     "Demonstration successfully imported.\nTo preview, simply click the \"Preview\" button.");
 }

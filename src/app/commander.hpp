@@ -106,7 +106,8 @@ class Commander {
   bool askToSaveFirst(const std::string& question);
   // The toolbar or menu Save inside another command.
   void saveWithCheck(SaveTrigger trigger);
-  void savePageNow(bool ask);
+  // Whether the writer ran (the location was not cancelled).
+  bool savePageNow(bool ask, WriteResult* result = nullptr);
   // The body colours of the page just read, for the font and colour settings.
   void takeBodyColors();
 

@@ -1,33 +1,36 @@
 #include "app/ini_settings_store.hpp"
 
-#include <QSettings>
-#include <QString>
+#include <filesystem>
+#include <fstream>
+
+#include "app/ini_text.hpp"
+#include "format/atomic_file.hpp"
 
 namespace quillon {
 
 namespace {
 
-QString keyPath(const std::string& section, const std::string& key) {
-  const QString name = QString::fromStdString(key);
-  return section.empty() ? name : QString::fromStdString(section) + "/" + name;
+// A settings file holds a few lines; anything beyond this is not one of ours.
+constexpr std::streamsize kLargestSettingsFile = 1 << 20;
+
+std::string fileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string text(static_cast<std::size_t>(kLargestSettingsFile), '\0');
+  in.read(text.data(), kLargestSettingsFile);
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  return text;
 }
 
 }  // namespace
 
-IniSettingsStore::IniSettingsStore(const std::string& path)
-    : settings_(std::make_unique<QSettings>(QString::fromStdString(path), QSettings::IniFormat)) {}
-
-IniSettingsStore::~IniSettingsStore() = default;
-
 std::optional<std::string> IniSettingsStore::read(const std::string& section, const std::string& key) const {
-  const QString path = keyPath(section, key);
-  if (!settings_->contains(path)) return std::nullopt;
-  return settings_->value(path).toString().toStdString();
+  return iniValue(fileText(path_), section, key);
 }
 
 void IniSettingsStore::write(const std::string& section, const std::string& key, const std::string& value) {
-  settings_->setValue(keyPath(section, key), QString::fromStdString(value));
-  settings_->sync();
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ignored);
+  writeFileAtomically(path_, withIniValue(fileText(path_), section, key, value));
 }
 
 }  // namespace quillon

@@ -1,25 +1,24 @@
 #pragma once
-// A SettingsStore kept in an INI-format file.
-#include <memory>
+// A SettingsStore kept in an INI-format file. The file is read afresh for
+// every value, as another program (quillon-cli, a second window) may have
+// written it meanwhile, and every write replaces it whole.
 #include <string>
 
 #include "ports/settings_store.hpp"
-
-class QSettings;
 
 namespace quillon {
 
 class IniSettingsStore : public SettingsStore {
  public:
-  explicit IniSettingsStore(const std::string& path);
-  ~IniSettingsStore() override;
+  explicit IniSettingsStore(std::string path) : path_(std::move(path)) {}
 
   // An empty section names the values outside any section.
   std::optional<std::string> read(const std::string& section, const std::string& key) const override;
+  // A failure to write is ignored: the value is then simply not kept.
   void write(const std::string& section, const std::string& key, const std::string& value) override;
 
  private:
-  std::unique_ptr<QSettings> settings_;
+  std::string path_;
 };
 
 }  // namespace quillon

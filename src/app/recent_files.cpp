@@ -12,12 +12,20 @@ void RecentFiles::loadRecentFiles() {
   }
 }
 
+void RecentFiles::readStoredSlots() {
+  for (std::size_t k = 0; k < slots_.size(); ++k) {
+    if (auto value = store_.read("", "File" + std::to_string(k + 1))) slots_[k] = *value;
+  }
+}
+
 void RecentFiles::setRecentEntry(int n, const std::string& path) {
   slots_.at(static_cast<std::size_t>(n - 1)) = path;
   store_.write("", "File" + std::to_string(n), path);
 }
 
 void RecentFiles::addRecentFile(const std::string& path) {
+  // Another program may have saved a page since the list was last read.
+  readStoredSlots();
   std::array<std::string, kSlots> updated;
   updated[0] = path;
   std::size_t next = 1;

@@ -17,8 +17,8 @@ class RecentFiles {
 
   // Fills the slots from the store; values that are missing leave their slot as it was.
   void loadRecentFiles();
-  // Puts the path at the top; a path already listed (compared without regard
-  // to case) moves up, otherwise the oldest drops out.
+  // Puts the path at the top of the stored list; a path already listed
+  // (compared without regard to case) moves up, otherwise the oldest drops out.
   void addRecentFile(const std::string& path);
   // Sets slot n-1 (n from 1 to 4) and stores it.
   void setRecentEntry(int n, const std::string& path);
@@ -26,6 +26,9 @@ class RecentFiles {
   const std::array<std::string, kSlots>& entries() const { return slots_; }
 
  private:
+  // The stored values into their slots, without writing them back.
+  void readStoredSlots();
+
   SettingsStore& store_;
   std::array<std::string, kSlots> slots_;
 };

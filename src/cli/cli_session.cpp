@@ -27,8 +27,6 @@ CliSession::CliSession(const DialogAnswers& answers)
       userSettings_(userSettingsPath()),
       recentFiles_(userSettings_),
       writer_{ui_, clipboard_, programSettings_, programFolder(), {}, {}} {
-  // The slots are filled first so that a new entry pushes the older ones down.
-  recentFiles_.loadRecentFiles();
   writer_.addRecentFile = [this](const std::string& path) { recentFiles_.addRecentFile(path); };
 }
 

@@ -1,9 +1,14 @@
 #include "format/page_writer.hpp"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <filesystem>
+#include <optional>
 
 #include "format/atomic_file.hpp"
 #include "format/page_composer.hpp"
+#include "format/save_transaction.hpp"
 #include "format/site_files.hpp"
 #include "format/text_helpers.hpp"
 #include "format/upload_report.hpp"
@@ -19,32 +24,42 @@ std::string semicolonWarning(const std::vector<std::string>& entries) {
   return text;
 }
 
-void writeContentFiles(const ComposedPage& page, const SiteLayout& layout) {
-  if (page.contentFiles.empty()) return;
-  std::error_code ignored;
-  std::filesystem::create_directory(layout.classFolder, ignored);
-  for (const auto& file : page.contentFiles) writeFileAtomically(layout.classFolder + file.name, joinLines(file.lines));
+// Why the page cannot be saved at target, or nothing: it must be a regular
+// file or a new one in an existing folder; a device, a pipe or a folder is never replaced.
+std::optional<std::string> pageTargetProblem(const std::string& target) {
+  struct stat info {};
+  const std::string folder = extractFilePath(target);
+  if (::stat(folder.empty() ? "." : folder.c_str(), &info) != 0) return errorText(errno);
+  if (!S_ISDIR(info.st_mode)) return errorText(ENOTDIR);
+  if (::stat(target.c_str(), &info) != 0) return std::nullopt;
+  if (S_ISDIR(info.st_mode)) return errorText(EISDIR);
+  if (!S_ISREG(info.st_mode)) return std::string("Not a regular file");
+  return std::nullopt;
 }
 
-bool saveUploadReport(MenuModel& menu, WriterContext& context, const SiteLayout& layout,
-                      std::vector<std::string> report) {
-  DocumentState& document = menu.Document;
-  std::vector<std::string> lines = uploadReportPreamble(layout);
-  lines.insert(lines.end(), report.begin(), report.end());
-  if (document.OfferReportReview) {
-    const Answer answer = context.ui.ask(
-        MessageKind::Confirmation,
-        "The upload Report has been saved as " + document.ReportPath + "\nDo you want to review it", Buttons::YesNo);
-    if (answer == Answer::Yes) {
-      document.AskSaveLocation = false;
-      document.OfferReportReview = false;
-      if (context.reviewUploadReport) context.reviewUploadReport();
-    }
+// Stages every file of the save, the page last; false when one cannot be.
+bool stageSave(const ComposedPage& page, const SiteFilesInput& site, const std::vector<std::string>& report,
+               const std::string& target, SaveTransaction& save) {
+  const SiteLayout& layout = site.layout;
+  for (const std::string& folder : {layout.pageFolder, layout.classFolder, layout.imageFolder}) {
+    removeLeftoverTempFiles(folder);
   }
+  CopySiteFiles(site, save);
+  if (!target.empty()) save.stage(layout.reportPath, joinLines(report));
+  // The content files and the page belong together: their renames come last, back to back.
+  for (const auto& file : page.contentFiles) save.stage(layout.classFolder + file.name, joinLines(file.lines));
+  if (!target.empty()) save.stage(target, joinLines(page.lines));
+  return !save.failed();
+}
+
+void offerReportReview(DocumentState& document, WriterContext& context) {
+  const Answer answer = context.ui.ask(
+      MessageKind::Confirmation,
+      "The upload Report has been saved as " + document.ReportPath + "\nDo you want to review it", Buttons::YesNo);
   document.OfferReportReview = false;
-  if (writeFileAtomically(document.ReportPath, joinLines(lines))) return true;
-  context.ui.message(MessageKind::Error, "An error has occured while saving " + document.ReportPath);
-  return false;
+  if (answer != Answer::Yes) return;
+  document.AskSaveLocation = false;
+  if (context.reviewUploadReport) context.reviewUploadReport();
 }
 
 }  // namespace
@@ -65,32 +80,43 @@ WriteResult WritePage(MenuModel& menu, WriterContext& context) {
 
   ComposedPage page = composePage(menu, layout, [&ui] { ui.processEvents(); });
   if (!page.entriesWithSemicolon.empty()) ui.message(MessageKind::Warning, semicolonWarning(page.entriesWithSemicolon));
-  writeContentFiles(page, layout);
-  ui.processEvents();
 
   std::vector<std::string> contentNames;
   for (const auto& file : page.contentFiles) contentNames.push_back(file.name);
-  std::vector<std::string> report = uploadReportFileSection({settings, document, layout, contentNames, page.copyList});
-  CopySiteFiles({settings, layout, page.copyList, context.programFolder}, ui);
-  ui.processEvents();
+  std::vector<std::string> report = uploadReportPreamble(layout);
+  for (std::string& line : uploadReportFileSection({settings, document, layout, contentNames, page.copyList})) {
+    report.push_back(std::move(line));
+  }
 
   WriteResult result;
-  const std::string text = joinLines(page.lines);
+  std::string target;
+  if (!document.ClipboardMode) target = document.PreviewMode ? layout.pageFolder + kPreviewPageName : document.PagePath;
+  std::error_code error;
+  const bool existed = !target.empty() && std::filesystem::exists(target, error);
+  SaveTransaction save;
+  if (const auto problem = target.empty() ? std::nullopt : pageTargetProblem(target)) {
+    result.failure = savingFailure(target, *problem);
+  } else if (!stageSave(page, {settings, layout, page.copyList, context.programFolder}, report, target, save) ||
+             !save.commit()) {
+    result.failure = save.failure();
+  }
+  ui.processEvents();
+
+  const bool offerReview = document.OfferReportReview;
+  document.OfferReportReview = false;
+  if (!result.ok()) {
+    document.ClipboardMode = false;
+    ui.message(MessageKind::Error, result.failure);
+    ui.showStatus("Ready.");
+    return result;
+  }
   if (document.ClipboardMode) {
-    context.clipboard.setText(text);
+    context.clipboard.setText(joinLines(page.lines));
     document.ClipboardMode = false;
   } else {
-    const std::string target = document.PreviewMode ? layout.pageFolder + kPreviewPageName : document.PagePath;
-    std::error_code error;
-    const bool existed = std::filesystem::exists(target, error);
-    if (writeFileAtomically(target, text)) {
-      result.writtenPath = target;
-      if (!existed && !document.PreviewMode) ui.message(MessageKind::Information, "File Saved as " + target);
-    } else {
-      result.pageFailed = true;
-      ui.message(MessageKind::Error, "An error has occured while saving " + target);
-    }
-    result.reportFailed = !saveUploadReport(menu, context, layout, std::move(report));
+    result.writtenPath = target;
+    if (!existed && !document.PreviewMode) ui.message(MessageKind::Information, "File Saved as " + target);
+    if (offerReview) offerReportReview(document, context);
   }
 
   if (context.addRecentFile) context.addRecentFile(document.PagePath);
@@ -115,10 +141,15 @@ bool SavePage(MenuModel& menu, WriterContext& context, bool ask, WriteResult* re
     request.askBeforeOverwrite = true;
     request.folderMustExist = true;
     if (auto chosen = context.ui.saveFile(request)) {
+      const std::string earlierPath = document.PagePath;
       document.PagePath = *chosen;
       WriteResult written = WritePage(menu, context);
+      if (written.ok()) {
+        document.AskSaveLocation = false;
+      } else {
+        document.PagePath = earlierPath;
+      }
       if (result) *result = written;
-      document.AskSaveLocation = false;
       wrote = true;
     }
   } else {

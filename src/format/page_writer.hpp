@@ -27,16 +27,18 @@ struct WriterContext {
 
 struct WriteResult {
   std::string writtenPath;  // the page or preview written; empty when none
-  bool pageFailed = false;
-  bool reportFailed = false;
-  bool ok() const { return !pageFailed && !reportFailed; }
+  std::string failure;      // the message of a save that changed nothing
+  bool ok() const { return failure.empty(); }
 };
 
 // Writes the page for the model's PagePath, which must be set, honouring the
-// document's PreviewMode, ClipboardMode and OfferReportReview.
+// document's PreviewMode, ClipboardMode and OfferReportReview. All or nothing:
+// on a failure the site stays as it was, the failure is shown, and neither
+// the success message, the report question nor the recent list follows.
 WriteResult WritePage(MenuModel& menu, WriterContext& context);
 
 // Asks for the location first when ask is set; nothing when the user cancels.
+// A failed save keeps the page path and AskSaveLocation as they were.
 // Returns whether the writer ran.
 bool SavePage(MenuModel& menu, WriterContext& context, bool ask, WriteResult* result = nullptr);
 

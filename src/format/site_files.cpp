@@ -1,6 +1,7 @@
 #include "format/site_files.hpp"
 
 #include <filesystem>
+#include <set>
 
 #include "format/applet_files.hpp"
 #include "format/text_helpers.hpp"
@@ -11,36 +12,42 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void createFolder(const std::string& folder, const std::string& failureText, UserInterface& ui) {
-  std::error_code error;
-  if (fs::is_directory(folder, error)) return;
-  // One level only, as the site's own folders are expected to exist.
-  if (!fs::create_directory(folder, error)) ui.message(MessageKind::Error, failureText + folder);
-}
+enum class Existing { Replace, Keep };
 
-void copyFile(const std::string& from, const std::string& to, bool overwrite) {
+void copyFile(const std::string& from, const std::string& to, Existing existing, SaveTransaction& save) {
   std::error_code error;
   if (!fs::is_regular_file(from, error)) return;
   if (fs::exists(to, error) && fs::equivalent(from, to, error)) return;
-  fs::copy_file(from, to, overwrite ? fs::copy_options::overwrite_existing : fs::copy_options::skip_existing, error);
+  // An empty file is no one's picture: a copy cut short by a full disk once.
+  const bool kept = fs::is_regular_file(to, error) && fs::file_size(to, error) > 0;
+  if (existing == Existing::Keep && kept) return;
+  save.stageCopy(from, to);
 }
 
 }  // namespace
 
-void CopySiteFiles(const SiteFilesInput& input, UserInterface& ui) {
+bool CopySiteFiles(const SiteFilesInput& input, SaveTransaction& save) {
   const SiteLayout& layout = input.layout;
   const TAppletSettings& settings = input.settings;
-  createFolder(layout.classFolder, "Error creating class directory: ", ui);
-  createFolder(layout.imageFolder, "Error creating image directory: ", ui);
+  save.makeFolder(layout.classFolder, "Error creating class directory: ");
+  save.makeFolder(layout.imageFolder, "Error creating image directory: ");
 
   const std::string source = input.programFolder + kAppletSourceFolder;
   const AppletNames names = appletNamesFor(settings.Kind);
-  for (const char* name : {names.code, names.archive}) copyFile(source + name, layout.classFolder + name, true);
-  for (const char* name : kSupportClasses) copyFile(source + name, layout.classFolder + name, true);
-  if (!settings.ClickSound.empty()) copyFile(settings.ClickSound, layout.classFolder + settings.ClickSoundName, true);
-  if (!settings.OverSound.empty()) copyFile(settings.OverSound, layout.classFolder + settings.OverSoundName, true);
-  if (settings.ProxyEnhanced) return;
-  for (const auto& image : input.copyList) copyFile(image, layout.imageFolder + extractFileName(image), false);
+  auto replace = [&save](const std::string& from, const std::string& to) { copyFile(from, to, Existing::Replace, save); };
+  for (const char* name : {names.code, names.archive}) replace(source + name, layout.classFolder + name);
+  for (const char* name : kSupportClasses) replace(source + name, layout.classFolder + name);
+  if (!settings.ClickSound.empty()) replace(settings.ClickSound, layout.classFolder + settings.ClickSoundName);
+  if (!settings.OverSound.empty()) replace(settings.OverSound, layout.classFolder + settings.OverSoundName);
+  if (!settings.ProxyEnhanced) {
+    // Of two pictures with one name the first is kept, as for one already in the site.
+    std::set<std::string> targets;
+    for (const auto& image : input.copyList) {
+      const std::string target = layout.imageFolder + extractFileName(image);
+      if (targets.insert(target).second) copyFile(image, target, Existing::Keep, save);
+    }
+  }
+  return !save.failed();
 }
 
 }  // namespace quillon

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "format/save_transaction.hpp"
 #include "format/site_layout.hpp"
 #include "model/applet_settings.hpp"
-#include "ports/user_interface.hpp"
 
 namespace quillon {
 
@@ -17,8 +17,9 @@ struct SiteFilesInput {
   std::string programFolder;  // with a trailing "/"; the applets lie below it
 };
 
-// A failed folder is reported; failed copies are not, as a missing optional
-// file must not stop a save.
-void CopySiteFiles(const SiteFilesInput& input, UserInterface& ui);
+// Stages the folders and copies as part of the save. A source that is missing
+// is skipped, as a missing optional file must not stop a save; a folder or a
+// copy that cannot be made fails the save. False on failure.
+bool CopySiteFiles(const SiteFilesInput& input, SaveTransaction& save);
 
 }  // namespace quillon

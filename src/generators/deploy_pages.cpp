@@ -37,7 +37,7 @@ std::string floatingOpenLine(const FloatingOptions& options) {
 
 GenerationResult generateStartMain(DeployOptions& options, DeployContext& context, bool preview) {
   const FramesOptions& frames = options.frames;
-  GeneratedFiles files(projectFolder(context.menu));
+  GeneratedFiles files(context.menu);
   std::optional<PageLines> lines = files.readTemplate(context.programFolder, "start.htm");
   if (!lines) return files.result();
 
@@ -67,7 +67,7 @@ GenerationResult generateStartMain(DeployOptions& options, DeployContext& contex
 
 GenerationResult generateFloating(DeployOptions& options, DeployContext& context, bool preview) {
   const FloatingOptions& floating = options.floating;
-  GeneratedFiles files(projectFolder(context.menu));
+  GeneratedFiles files(context.menu);
   std::optional<PageLines> lines = files.readTemplate(context.programFolder, "floating.htm");
   if (!lines) return files.result();
   const std::string openLine = floatingOpenLine(floating);

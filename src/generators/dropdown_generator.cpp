@@ -181,7 +181,7 @@ GenerationResult generateDDMenu(const DropDownOptions& options, GeneratorContext
     page.records.push_back({std::move(display), std::move(entry.url), std::move(target), entry.tabIndex});
   }
 
-  GeneratedFiles files(projectFolder(menu));
+  GeneratedFiles files(menu);
   std::optional<PageLines> lines = files.readTemplate(context.programFolder, "ddmenu.htm");
   if (!lines) return files.result();
   showPageStyle(context.style, true);

@@ -1,8 +1,12 @@
 #include "generators/generation.hpp"
 
+#include <filesystem>
+
 #include "format/text_helpers.hpp"
 
 namespace quillon {
+
+namespace fs = std::filesystem;
 
 std::string projectFolder(const MenuModel& menu) { return extractFilePath(menu.Document.PagePath); }
 
@@ -13,6 +17,14 @@ std::optional<PageLines> GeneratedFiles::readTemplate(const std::string& program
   std::optional<PageLines> lines = readPageLines(path);
   if (!lines && result_.failure.empty()) result_.failure = "The template " + path + " could not be read.";
   return lines;
+}
+
+bool GeneratedFiles::isMenuPage(const std::string& path) const {
+  if (menuPage_.empty()) return false;
+  const fs::path page = fs::path(menuPage_).lexically_normal();
+  if (fs::path(path).lexically_normal() == page) return true;
+  std::error_code error;
+  return fs::equivalent(path, page, error);
 }
 
 void GeneratedFiles::templateUnfit(const std::string& programFolder, const std::string& name) {
@@ -28,6 +40,12 @@ bool GeneratedFiles::writePage(const std::string& name, const PageLines& lines) 
     return false;
   }
   const std::string path = folder_ + name;
+  if (isMenuPage(path)) {
+    if (result_.failure.empty()) {
+      result_.failure = "The page " + path + " is the menu page itself and is not replaced. Please choose another name.";
+    }
+    return false;
+  }
   if (!writePageLines(path, lines)) {
     if (result_.failure.empty()) result_.failure = "The page " + path + " could not be written.";
     return false;
@@ -40,6 +58,8 @@ bool GeneratedFiles::writePage(const std::string& name, const PageLines& lines) 
 void GeneratedFiles::copyResource(const std::string& programFolder, const std::string& name,
                                   const std::string& asName) {
   const std::string path = folder_ + asName;
+  std::error_code error;
+  if (fs::symlink_status(path, error).type() != fs::file_type::not_found) return;
   if (copyOver(resourcePath(programFolder, name), path)) result_.files.push_back(path);
 }
 

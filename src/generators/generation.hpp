@@ -33,10 +33,11 @@ std::string projectFolder(const MenuModel& menu);
 // The name a generator writes: "~" in front when previewing.
 std::string outputName(const std::string& name, bool preview);
 
-// Collects the files of one run and the first failure that stops it.
+// Collects the files of one run and the first failure that stops it. The
+// files go beside the menu's page, which is never one of them.
 class GeneratedFiles {
  public:
-  explicit GeneratedFiles(std::string folder) : folder_(std::move(folder)) {}
+  explicit GeneratedFiles(const MenuModel& menu) : folder_(projectFolder(menu)), menuPage_(menu.Document.PagePath) {}
 
   const std::string& folder() const { return folder_; }
   // The lines of a template; nothing, with the failure noted, when it cannot be read.
@@ -44,14 +45,19 @@ class GeneratedFiles {
   // Marks a template that lacks the lines the generator needs.
   void templateUnfit(const std::string& programFolder, const std::string& name);
   // Writes a page into the folder; the first page written is the one to show.
+  // The menu's own page is refused.
   bool writePage(const std::string& name, const PageLines& lines);
-  // Copies a resource file into the folder; a failed copy stops nothing.
+  // Copies a resource file into the folder unless a file of that name is
+  // there: it may be the user's own. A failed copy stops nothing.
   void copyResource(const std::string& programFolder, const std::string& name, const std::string& asName);
 
   GenerationResult result() const { return result_; }
 
  private:
+  bool isMenuPage(const std::string& path) const;
+
   std::string folder_;
+  std::string menuPage_;
   GenerationResult result_;
 };
 

@@ -125,7 +125,7 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
 
 GenerationResult generateSiteMap(const SiteMapOptions& options, GeneratorContext& context, bool preview) {
   const MenuModel& menu = context.menu;
-  GeneratedFiles files(projectFolder(menu));
+  GeneratedFiles files(menu);
   std::optional<PageLines> lines = files.readTemplate(context.programFolder, "sitemap.htm");
   if (!lines) return files.result();
   if (lines->size() <= sitemap_lines::kTitle) {

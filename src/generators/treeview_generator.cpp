@@ -90,7 +90,7 @@ GenerationResult generateTreeView(const TreeViewOptions& options, GeneratorConte
   reading.onEntry = [&ui] { ui.processEvents(); };
   std::vector<MenuEntry> entries = readMenuEntries(menu, reading);
 
-  GeneratedFiles files(projectFolder(menu));
+  GeneratedFiles files(menu);
   std::optional<PageLines> page = files.readTemplate(context.programFolder, "treex.htm");
   std::optional<PageLines> frameset = files.readTemplate(context.programFolder, "tree.htm");
   if (!page || !frameset) return files.result();

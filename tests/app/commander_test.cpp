@@ -223,6 +223,47 @@ TEST_F(CommanderTest, PreviewOpensThePreviewOrTheDemoPage) {
   EXPECT_EQ(browser.opened.back(), "file://" + program + "files/~demo.htm");
 }
 
+TEST_F(CommanderTest, TheDemonstrationPageIsNeverWritten) {
+  const std::string demo = program + "files/OrvelLeft.htm";
+  writeFile(demo, "<APPLET CODE=\"TrellTabR.class\">\r\n<PARAM NAME=\"TAB0\" VALUE=\"Demo\">\r\n</APPLET>\r\n");
+  ui.answers.push_back(Answer::Ok);
+  commander.demo();
+  const auto shipped = fs::directory_iterator(program + "files");
+  const std::size_t filesBefore = std::distance(shipped, fs::directory_iterator());
+  commander.preview();
+  commander.clipboard();  // asks for a location: cancelled
+  EXPECT_EQ(std::distance(fs::directory_iterator(program + "files"), fs::directory_iterator()), filesBefore)
+      << "nothing is written beside the demonstration page";
+
+  ui.pickedFiles.push_back(site("demo.htm"));
+  commander.save(SaveTrigger::Toolbar);
+  EXPECT_EQ(ui.fileDialogs.back().title, "Please set the Save location");
+  EXPECT_EQ(ui.fileDialogs.back().initialDir, program + "projects/");
+  EXPECT_TRUE(fs::exists(site("demo.htm")));
+  EXPECT_EQ(readFile(demo), "<APPLET CODE=\"TrellTabR.class\">\r\n<PARAM NAME=\"TAB0\" VALUE=\"Demo\">\r\n</APPLET>\r\n");
+}
+
+TEST_F(CommanderTest, ThemeWithoutAnAppletEndsNewWithoutTheNewMenuFlag) {
+  const std::string theme = temp.file("program/themes/tree/Empty/Empty.htm");
+  writeFile(theme, "<HTML><BODY>No applet</BODY></HTML>");
+  windows.wizardAnswer = NewMenuChoice{akTree, theme};
+  commander.newMenu();
+  EXPECT_FALSE(commander.state().menuOpen);
+  EXPECT_FALSE(commander.menu().Document.NewMenuSetup);
+}
+
+TEST_F(CommanderTest, AFailedFirstSaveKeepsTheNewMenuToBeSavedElsewhere) {
+  windows.wizardAnswer = NewMenuChoice{akTab, ""};
+  ui.pickedFiles.push_back(site("gone/index.htm"));
+  commander.newMenu();
+  EXPECT_TRUE(commander.state().menuOpen);
+  EXPECT_TRUE(commander.menu().Document.AskSaveLocation);
+  EXPECT_TRUE(commander.recentFiles().entries()[0].empty());
+  ASSERT_FALSE(ui.messages.empty());
+  EXPECT_EQ(ui.messages.back().text, "An error has occured while saving " + site("gone/index.htm") +
+                                         "\nNo such file or directory");
+}
+
 TEST_F(CommanderTest, MissingDemoAndBrowserFailuresAreReported) {
   commander.demo();
   EXPECT_EQ(ui.messageTexts(),

@@ -67,5 +67,35 @@ TEST(IniSettingsStore, KeepsValuesBetweenRunsInSectionsAndAtTheTop) {
   EXPECT_EQ(again.readOr("SiteIndexer", "Proxy Port", "80"), "80");
 }
 
+TEST(IniSettingsStore, KeysAreWrittenByTheirNamesAndTheOldEscapedFormIsRead) {
+  testing::TempDir temp;
+  const std::string path = temp.file("quillon.ini");
+  testing::writeFile(path, "[SiteIndexer]\r\nLast%20Dir=/old/site/\r\nLast%20URL=\"http://example.test/?a=b\"\r\n");
+  IniSettingsStore store(path);
+  EXPECT_EQ(store.read("SiteIndexer", "Last Dir").value_or(""), "/old/site/");
+  EXPECT_EQ(store.read("SiteIndexer", "Last URL").value_or(""), "http://example.test/?a=b");
+  store.write("SiteIndexer", "Last Dir", "/new/site/");
+  store.write("SiteIndexer", "Proxy Host", " padded ");
+  EXPECT_EQ(testing::readFile(path),
+            "[SiteIndexer]\nLast Dir=/new/site/\nLast%20URL=\"http://example.test/?a=b\"\nProxy Host=\" padded \"\n");
+  EXPECT_EQ(store.read("SiteIndexer", "Proxy Host").value_or(""), " padded ");
+}
+
+TEST(RecentFiles, AListOtherProgramsWroteMeanwhileIsKept) {
+  testing::TempDir temp;
+  const std::string path = temp.file("QuillonV50.ini");
+  IniSettingsStore windowStore(path);
+  IniSettingsStore cliStore(path);
+  RecentFiles window(windowStore);
+  window.loadRecentFiles();  // the File menu opened while nothing was stored
+  RecentFiles(cliStore).addRecentFile("/web/cli.htm");
+  window.loadRecentFiles();
+  EXPECT_EQ(window.entries(), (Slots{"/web/cli.htm", "", "", ""}));
+  RecentFiles(cliStore).addRecentFile("/web/cli2.htm");
+  window.addRecentFile("/web/window.htm");
+  EXPECT_EQ(window.entries(), (Slots{"/web/window.htm", "/web/cli2.htm", "/web/cli.htm", ""}));
+  EXPECT_EQ(cliStore.read("", "File3").value_or(""), "/web/cli.htm");
+}
+
 }  // namespace
 }  // namespace quillon

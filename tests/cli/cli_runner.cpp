@@ -8,11 +8,12 @@
 
 namespace quillon::testing {
 
-CliResult runCli(const std::string& args, const std::string& cwd, const std::string& home) {
+CliResult runCli(const std::string& args, const std::string& cwd, const std::string& home,
+                 const std::string& launcher) {
   const std::string out = home + "/cli.out";
   const std::string err = home + "/cli.err";
   const std::string command = "cd '" + cwd + "' && QUILLON_HOME='" + home + "/program' QUILLON_CONFIG_DIR='" + home +
-                              "/config' '" + QUILLON_CLI + "' " + args + " >'" + out + "' 2>'" + err + "' </dev/null";
+                              "/config' " + launcher + " '" + QUILLON_CLI + "' " + args + " >'" + out + "' 2>'" + err + "' </dev/null";
   const int status = std::system(command.c_str());
   CliResult result;
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

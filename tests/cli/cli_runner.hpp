@@ -11,7 +11,8 @@ struct CliResult {
 };
 
 // Runs "quillon-cli ARGS" in the folder cwd; QUILLON_HOME and QUILLON_CONFIG_DIR
-// point below home.
-CliResult runCli(const std::string& args, const std::string& cwd, const std::string& home);
+// point below home. A launcher ("setpriv ...") runs it in turn.
+CliResult runCli(const std::string& args, const std::string& cwd, const std::string& home,
+                 const std::string& launcher = "");
 
 }  // namespace quillon::testing

@@ -72,5 +72,31 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedTheme{"NormalIsNoTheme", "new --kind tree --theme Normal site/menu.htm", "no theme \"Normal\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct SavingCommand {
+  const char* name;
+  const char* args;
+  const char* recent;  // the page it puts on top, below the work folder
+};
+
+class RecentListKept : public NewCommand, public ::testing::WithParamInterface<SavingCommand> {};
+
+TEST_P(RecentListKept, ByEveryCommandThatAddsToIt) {
+  writeFile(work + "/site/tabs.htm", "<APPLET CODE=\"TrellTabR.class\">\r\n<PARAM NAME=\"TAB0\" VALUE=\"Home\">\r\n</APPLET>\r\n");
+  // Written by another program meanwhile, in the form older versions wrote.
+  writeFile(home + "/config/Morvane/QuillonV50.ini", "[General]\nFile1=/web/a.htm\nFile2=/web/b.htm\n");
+  const auto result = runCli(GetParam().args, work, home);
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const std::string stored = readFile(home + "/config/Morvane/QuillonV50.ini");
+  for (const std::string& line : {"File1=" + work + GetParam().recent, std::string("File2=/web/a.htm"),
+                                  std::string("File3=/web/b.htm")}) {
+    EXPECT_NE(stored.find("\n" + line + "\n"), std::string::npos) << line << " in\n" << stored;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, RecentListKept,
+                         ::testing::Values(SavingCommand{"New", "new --kind tab site/menu.htm", "/site/menu.htm"},
+                                           SavingCommand{"Preview", "preview site/tabs.htm", "/site/tabs.htm"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace quillon

@@ -1,7 +1,11 @@
 // Where the writer puts its output in each mode, and what it tells the user.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <functional>
+#include <map>
 
 #include "writer_fixture.hpp"
 
@@ -54,33 +58,136 @@ TEST(PageWriter, ClipboardModeCopiesSiteFilesButWritesNoFile) {
   EXPECT_EQ(f.recentFiles.size(), 1u);
 }
 
-TEST(PageWriter, AFailedSaveIsReportedAndLeavesTheOldFileWhole) {
-  WriterFixture f;
-  // A folder where the page should be: the rename over it fails.
-  fs::create_directories(f.site("index.htm/keep"));
-  const WriteResult result = f.write();
-  EXPECT_TRUE(result.pageFailed);
-  EXPECT_FALSE(result.ok());
-  EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{"An error has occured while saving " + f.site("index.htm")});
-  EXPECT_TRUE(fs::is_directory(f.site("index.htm/keep")));
-  // The report is still written, and no temporary file is left behind.
-  EXPECT_TRUE(fs::exists(f.menu.Document.ReportPath));
-  for (const auto& entry : fs::directory_iterator(f.site())) {
-    EXPECT_EQ(entry.path().filename().string().find(".quillon-"), std::string::npos) << entry.path();
+// Every file and folder below the folder, with what it holds: the whole state of a site.
+std::map<std::string, std::string> snapshot(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    const std::string name = fs::relative(entry.path(), folder).string();
+    if (entry.is_symlink()) {
+      files[name] = "link to " + fs::read_symlink(entry.path()).string();
+    } else if (entry.is_regular_file()) {
+      files[name] = readFile(entry.path().string());
+    } else {
+      files[name] = entry.is_directory() ? "<folder>" : "<special>";
+    }
   }
+  return files;
 }
 
-TEST(PageWriter, AMissingFolderFailsTheSaveAndTheReport) {
+struct FailedSaveCase {
+  const char* name;
+  // Sets up the failure in a site that holds a saved Tab&Tree menu with content files in java/.
+  std::function<void(WriterFixture&)> arrange;
+  // The message, from the site folder (with a trailing "/").
+  std::function<std::string(const std::string&)> message;
+};
+
+class FailedSave : public ::testing::TestWithParam<FailedSaveCase> {};
+
+TEST_P(FailedSave, ChangesNothingAndSaysWhatAndWhy) {
   WriterFixture f;
-  f.menu.Document.PagePath = f.site("gone/deeper/index.htm");
+  f.menu.Settings.Codebase = "java/";
+  f.menu.Settings.ContentInFile = true;
+  ASSERT_TRUE(f.write().ok());
+  GetParam().arrange(f);
+  const auto before = snapshot(f.site());
+  f.ui.messages.clear();
+  f.recentFiles.clear();
+  f.menu.tab(0).Caption = "Changed";
+  f.menu.Document.OfferReportReview = true;
+
   const WriteResult result = f.write();
-  EXPECT_TRUE(result.pageFailed);
-  EXPECT_TRUE(result.reportFailed);
-  EXPECT_EQ(f.ui.messageTexts(),
-            (std::vector<std::string>{"Error creating class directory: " + f.site("gone/deeper/"),
-                                      "Error creating image directory: " + f.site("gone/deeper/"),
-                                      "An error has occured while saving " + f.site("gone/deeper/index.htm"),
-                                      "An error has occured while saving " + f.site("gone/deeper/index_UPLOADREPORT.TXT")}));
+  EXPECT_FALSE(result.ok());
+  EXPECT_TRUE(result.writtenPath.empty());
+  EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{GetParam().message(f.site())});
+  EXPECT_EQ(f.ui.messages.at(0).kind, MessageKind::Error);
+  EXPECT_EQ(snapshot(f.site()), before) << "no file changed, no temporary file or folder left";
+  EXPECT_TRUE(f.recentFiles.empty());
+  EXPECT_FALSE(f.menu.Document.OfferReportReview);
+  EXPECT_EQ(f.ui.statusTexts.back(), "Ready.");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, FailedSave,
+    ::testing::Values(
+        FailedSaveCase{"ContentFileIsAFolder",
+                       [](WriterFixture& f) {
+                         fs::remove(f.site("java/indexTAB0content.txt"));
+                         fs::create_directories(f.site("java/indexTAB0content.txt/x"));
+                       },
+                       [](const std::string& site) {
+                         return "An error has occured while saving " + site + "java/indexTAB0content.txt\nIs a directory";
+                       }},
+        FailedSaveCase{"ClassFolderBelowAFile",
+                       [](WriterFixture& f) {
+                         testing::writeFile(f.site("lib"), "a file");
+                         f.menu.Settings.Codebase = "lib/menu/";
+                         f.menu.Settings.ImageDir.clear();
+                       },
+                       [](const std::string& site) {
+                         return "Error creating class directory: " + site + "lib/menu/\nNot a directory";
+                       }},
+        FailedSaveCase{"NewFoldersAreTakenBackWhenTheImageFolderFails",
+                       [](WriterFixture& f) {
+                         testing::writeFile(f.site("art"), "a file");
+                         f.menu.Settings.Codebase = "applets/menu/";
+                         f.menu.Settings.ImageDir = "art/";
+                       },
+                       [](const std::string& site) {
+                         return "Error creating image directory: " + site + "art/\nNot a directory";
+                       }},
+        FailedSaveCase{"PageIsAPipe",
+                       [](WriterFixture& f) {
+                         ASSERT_EQ(::mkfifo(f.site("pipe.htm").c_str(), 0644), 0);
+                         f.menu.Document.PagePath = f.site("pipe.htm");
+                       },
+                       [](const std::string& site) {
+                         return "An error has occured while saving " + site + "pipe.htm\nNot a regular file";
+                       }},
+        FailedSaveCase{"PageFolderMissing",
+                       [](WriterFixture& f) { f.menu.Document.PagePath = f.site("gone/deeper/index.htm"); },
+                       [](const std::string& site) {
+                         return "An error has occured while saving " + site +
+                                "gone/deeper/index.htm\nNo such file or directory";
+                       }},
+        FailedSaveCase{"PageIsAFolder",
+                       [](WriterFixture& f) {
+                         fs::create_directories(f.site("folder.htm/keep"));
+                         f.menu.Document.PagePath = f.site("folder.htm");
+                       },
+                       [](const std::string& site) {
+                         return "An error has occured while saving " + site + "folder.htm\nIs a directory";
+                       }}),
+    [](const ::testing::TestParamInfo<FailedSaveCase>& info) { return std::string(info.param.name); });
+
+TEST(PageWriter, FoldersAreMadeAtAnyDepth) {
+  WriterFixture f(akTree);
+  f.menu.Settings.Codebase = "applets/menu/";
+  f.menu.Settings.ImageDir = "applets/menu/images/";
+  f.menu.Settings.ContentInFile = true;
+  f.menu.Settings.DefLeaf = f.addIcon("Leaf.gif");
+  ASSERT_TRUE(f.write().ok()) << f.ui.messageTexts().front();
+  EXPECT_EQ(readFile(f.site("applets/menu/TrellTreeR.class")), "class of OrvelTree");
+  EXPECT_NE(readFile(f.site("applets/menu/index_content.txt")).find("; 0; "), std::string::npos);
+  EXPECT_TRUE(fs::is_regular_file(f.site("applets/menu/images/Leaf.gif")));
+  EXPECT_EQ(f.param("LEAF"), "images/Leaf.gif");
+}
+
+TEST(PageWriter, ALinkAtATargetIsReplacedAndNeverWrittenThrough) {
+  WriterFixture f(akTree);
+  f.menu.Settings.Codebase = "java/";
+  f.menu.Settings.ContentInFile = true;
+  fs::create_directories(f.site("java"));
+  for (const char* name : {"outside.class", "outside.txt"}) testing::writeFile(f.temp.file(name), "not ours");
+  fs::create_symlink(f.temp.file("outside.class"), f.site("java/TrellTreeR.class"));
+  fs::create_symlink(f.temp.file("outside.txt"), f.site("java/index_content.txt"));
+  fs::create_symlink(f.temp.file("outside.txt"), f.site("index.htm"));
+  ASSERT_TRUE(f.write().ok());
+  for (const char* name : {"outside.class", "outside.txt"}) EXPECT_EQ(readFile(f.temp.file(name)), "not ours");
+  for (const char* name : {"java/TrellTreeR.class", "java/index_content.txt", "index.htm"}) {
+    EXPECT_FALSE(fs::is_symlink(f.site(name))) << name;
+  }
+  EXPECT_EQ(readFile(f.site("java/TrellTreeR.class")), "class of OrvelTree");
 }
 
 TEST(SavePage, AsksForTheLocationStartingFromTheProjectsFolder) {
@@ -114,6 +221,18 @@ TEST(SavePage, CancellingWritesNothingButRemembersTheFolder) {
   EXPECT_TRUE(f.menu.Document.AskSaveLocation);
   EXPECT_TRUE(f.recentFiles.empty());
   EXPECT_EQ(*f.programSettings.read("History", "LastSaveDir"), f.site());
+}
+
+TEST(SavePage, AFailedSaveKeepsThePageItHadAndAsksAgain) {
+  WriterFixture f;
+  f.menu.Document.AskSaveLocation = true;
+  f.ui.pickedFiles.push_back(f.site("gone/chosen.htm"));
+  WriteResult result;
+  EXPECT_TRUE(SavePage(f.menu, f.context, true, &result));
+  EXPECT_FALSE(result.ok());
+  EXPECT_EQ(f.menu.Document.PagePath, f.site("index.htm"));
+  EXPECT_TRUE(f.menu.Document.AskSaveLocation);
+  EXPECT_TRUE(f.recentFiles.empty());
 }
 
 TEST(SavePage, OffersTheReportForReviewAndRunsTheReviewOnYes) {

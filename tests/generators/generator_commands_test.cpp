@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "generator_fixture.hpp"
 #include "generators/generator_commands.hpp"
@@ -55,6 +56,37 @@ TEST(GeneratorCommands, ARunThatWritesNothingSaysSo) {
   f.menu.Document.PagePath.clear();
   EXPECT_FALSE(saveGenerated(generatorOptionsFor(akTree, GeneratorTab::DropDown), f.context).written());
   EXPECT_EQ(f.ui.messageTexts(), Lines{"The menu page has not been saved yet.\nNothing was generated."});
+}
+
+TEST(GeneratorCommands, TheMenuPageIsNeverReplaced) {
+  const std::pair<GeneratorTab, std::function<void(GeneratorOptions&)>> cases[] = {
+      {GeneratorTab::DropDown, [](GeneratorOptions& o) { o.dropDown.outputPage = "index.htm"; }},
+      {GeneratorTab::SiteMap, [](GeneratorOptions& o) { o.siteMap.outputPage = "./index.htm"; }},
+      {GeneratorTab::TreeView, [](GeneratorOptions& o) { o.treeView.framesetPage = "index.htm"; }},
+  };
+  for (const auto& [tab, nameThePage] : cases) {
+    GeneratorFixture f;
+    f.treeMenu({{"A", 0}});
+    testing::writeFile(f.site("index.htm"), "the menu page");
+    GeneratorOptions options = generatorOptionsFor(akTree, tab);
+    nameThePage(options);
+    EXPECT_FALSE(saveGenerated(options, f.context).written());
+    EXPECT_EQ(testing::readFile(f.site("index.htm")), "the menu page");
+    EXPECT_EQ(f.ui.messageTexts().at(0).rfind("The page " + f.site(""), 0), 0u);
+    EXPECT_NE(f.ui.messageTexts().at(0).find(
+                  "index.htm is the menu page itself and is not replaced. Please choose another name.\nNothing was generated."),
+              std::string::npos);
+  }
+}
+
+TEST(GeneratorCommands, FilesInTheSiteAreKeptAndTheGeneratorsOwnPagesRenewed) {
+  GeneratorFixture f;
+  f.treeMenu({{"A", 0}});
+  for (const char* name : {"main.htm", "Leaf.gif", "Space.gif", "MyTree.htm"}) testing::writeFile(f.site(name), "mine");
+  ASSERT_TRUE(saveGenerated(generatorOptionsFor(akTree, GeneratorTab::TreeView), f.context).written());
+  for (const char* name : {"main.htm", "Leaf.gif", "Space.gif"}) EXPECT_EQ(testing::readFile(f.site(name)), "mine") << name;
+  EXPECT_NE(testing::readFile(f.site("MyTree.htm")), "mine");
+  EXPECT_TRUE(std::filesystem::exists(f.site("Folder95O.gif"))) << "a missing picture is still copied";
 }
 
 TEST(GeneratorCommands, SaveIntoAFolderThatCannotBeWrittenSaysSo) {
