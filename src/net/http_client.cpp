@@ -109,7 +109,8 @@ void THttpCli::StartRequest(THttpRequest request) {
   receivedBytes_ = 0;
   bodyLength_ = -1;
   bodyType_.clear();
-  failed_ = endPosted_ = docBegun_ = sendingPost_ = false;
+  failed_ = endPosted_ = docBegun_ = sendingPost_ = postAsGet_ = false;
+  if (request == THttpRequest::Post) postStart_ = PostStream->tellg();
   redirections_ = 0;
   pendingLocation_.reset();
   redirectTo_.reset();
@@ -312,7 +313,10 @@ std::optional<std::string> THttpCli::nextHeaderLine() {
 
 void THttpCli::sendRequest() {
   RequestHeaderInput input;
-  input.method = methodName(requestType_);
+  // After a 301, 302 or 303 a POST asks for the new address with a GET; after
+  // a 307 or 308 it posts the same content again.
+  const THttpRequest method = postAsGet_ ? THttpRequest::Get : requestType_;
+  input.method = methodName(method);
   input.requestPath = target_.requestPath;
   input.hostName = target_.hostName;
   input.sender = Sender;
@@ -320,7 +324,11 @@ void THttpCli::sendRequest() {
   input.agent = Agent;
   input.acceptEncoding = kAcceptedEncodings;
   input.contentTypePost = ContentTypePost;
-  if (requestType_ == THttpRequest::Post) input.postLength = remainingSize(*PostStream).value_or(0);
+  if (method == THttpRequest::Post) {
+    PostStream->clear();
+    PostStream->seekg(postStart_);
+    input.postLength = remainingSize(*PostStream).value_or(0);
+  }
   input.noCache = NoCache;
   input.modifiedSince = ModifiedSince;
   input.username = username_;
@@ -337,7 +345,7 @@ void THttpCli::sendRequest() {
     text += "\r\n";
   }
   if (!receiving()) return;
-  sendingPost_ = requestType_ == THttpRequest::Post;
+  sendingPost_ = method == THttpRequest::Post;
   socket_.SendText(text);
   if (sendingPost_ && OnSendBegin) OnSendBegin(*this);
 }
@@ -458,6 +466,8 @@ void THttpCli::headerEnded() {
       return;
     }
     ++redirections_;
+    const bool seeOther = responseCode_ == 301 || responseCode_ == 302 || responseCode_ == 303;
+    if (requestType_ == THttpRequest::Post && seeOther) postAsGet_ = true;
     redirectTo_ = std::get<WebLocation>(std::move(next));
     socket_.Close();
     return;

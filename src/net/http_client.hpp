@@ -3,13 +3,14 @@
 // socket, plain or TLS: it sends the request, reads the response header,
 // follows redirections and hands the body to its owner, its chunks joined and
 // its compression undone, through events and an optional stream. Every part of
-// a response it reads has a limit, and passing one fails the request. Everything runs on the thread of its event loop; the synchronous GET
-// runs the loop until the request is over.
+// a response it reads has a limit, and passing one fails the request.
+// Everything runs on the thread of its event loop; the synchronous GET runs
+// the loop until the request is over.
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <iosfwd>
+#include <istream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -227,6 +228,8 @@ class THttpCli {
   bool failed_ = false;
   bool endPosted_ = false;
   bool sendingPost_ = false;
+  bool postAsGet_ = false;
+  std::istream::pos_type postStart_ = 0;
   bool socketErrorRaised_ = false;
   std::optional<std::string> pendingLocation_;
   std::optional<WebLocation> redirectTo_;

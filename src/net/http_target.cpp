@@ -21,7 +21,8 @@ std::string percentEncoded(std::string_view path) {
   for (std::size_t i = 0; i < path.size(); ++i) {
     const auto byte = static_cast<unsigned char>(path[i]);
     const bool escape = byte == '%' && i + 2 < path.size() && isHexDigit(path[i + 1]) && isHexDigit(path[i + 2]);
-    if (!escape && (byte <= 0x20 || byte >= 0x7f || std::string_view("\"<>\\^`{|}%").find(path[i]) != std::string_view::npos)) {
+    const bool forbidden = std::string_view("\"<>\\^`{|}%").find(path[i]) != std::string_view::npos;
+    if (!escape && (byte <= 0x20 || byte >= 0x7f || forbidden)) {
       encoded += '%';
       encoded += kHex[byte >> 4];
       encoded += kHex[byte & 0xf];

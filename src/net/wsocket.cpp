@@ -406,8 +406,9 @@ struct TCustomWSocket::Impl : std::enable_shared_from_this<Impl> {
     tlsFailure.clear();
     tls = std::make_shared<TlsLink>(socket, *tlsContext);
     expectHost(tls->stream.native_handle(), hostName);
-    tls->stream.async_handshake(asio::ssl::stream_base::client,
-                                tlsGuarded([](Impl& self, const std::error_code& failure) { self.handshakeDone(failure); }));
+    tls->stream.async_handshake(asio::ssl::stream_base::client, tlsGuarded([](Impl& self, const std::error_code& failure) {
+                                  self.handshakeDone(failure);
+                                }));
   }
 
   void handshakeDone(const std::error_code& failure) {
