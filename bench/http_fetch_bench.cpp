@@ -75,6 +75,9 @@ class PageServer {
   void acceptNext() {
     acceptor_.async_accept([this](const std::error_code& error, tcp::socket socket) {
       if (error) return;
+      // The answer and the end of a TLS connection go out at once, not held back for an acknowledgement.
+      std::error_code ignored;
+      socket.set_option(tcp::no_delay(true), ignored);
       std::make_shared<Exchange>(std::move(socket), tls_.get())->start();
       acceptNext();
     });
