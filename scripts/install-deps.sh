@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev
-  libasio-dev
+  libasio-dev libssl-dev zlib1g-dev
   libgif-dev libjpeg62-turbo-dev
   nlohmann-json3-dev
   libcli11-dev

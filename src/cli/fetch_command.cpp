@@ -1,5 +1,7 @@
 #include "cli/fetch_command.hpp"
 
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +19,8 @@ struct FetchOptions {
   std::string url;
   std::string proxy;
   std::string outFile;
+  int timeoutSeconds = 120;
+  std::int64_t maxSize = 16 * 1024 * 1024;
 };
 
 // The document goes to a file beside FILE and replaces FILE only once complete,
@@ -68,6 +72,8 @@ int runFetch(const FetchOptions& options) {
   http.URL = options.url;
   http.Proxy = options.proxy;
   http.ReceiveStream = &output.stream();
+  http.RequestTimeout = std::chrono::seconds(options.timeoutSeconds);
+  http.MaxBodySize = options.maxSize;
   bool failed = false;
   try {
     http.RequestGet();
@@ -90,11 +96,19 @@ int runFetch(const FetchOptions& options) {
 
 void addFetchCommand(CLI::App& app, CliRun& run) {
   auto options = std::make_shared<FetchOptions>();
-  CLI::App* command = app.add_subcommand("fetch", "Fetch one page over HTTP as the site indexer does");
+  CLI::App* command = app.add_subcommand("fetch", "Fetch one page over HTTP or HTTPS as the site indexer does");
   command->add_option("URL", options->url, "The address of the page")->required()->type_name("URL");
   command->add_option("--proxy", options->proxy, "Go through this proxy (port 80 unless given)")
       ->type_name("HOST[:PORT]");
   command->add_option("--out", options->outFile, "Write the page into FILE instead of stdout")->type_name("FILE");
+  command->add_option("--timeout", options->timeoutSeconds, "Give up when the whole request takes longer (0: never)")
+      ->type_name("SECONDS")
+      ->check(CLI::NonNegativeNumber)
+      ->capture_default_str();
+  command->add_option("--max-size", options->maxSize, "Refuse a page larger than this once decoded (0: no limit)")
+      ->type_name("BYTES")
+      ->check(CLI::NonNegativeNumber)
+      ->capture_default_str();
   command->callback([options, &run] { run.exitCode = runFetch(*options); });
 }
 

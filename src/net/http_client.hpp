@@ -1,19 +1,23 @@
 #pragma once
 // An HTTP/1.0 client that performs one request at a time over the non-blocking
-// socket: it sends the request, reads the response header, follows
-// redirections and hands the body to its owner through events and an optional
-// stream. Everything runs on the thread of its event loop; the synchronous GET
-// runs the loop until the request is over.
+// socket, plain or TLS: it sends the request, reads the response header,
+// follows redirections and hands the body to its owner, its chunks joined and
+// its compression undone, through events and an optional stream. Every part of
+// a response it reads has a limit, and passing one fails the request.
+// Everything runs on the thread of its event loop; the synchronous GET runs
+// the loop until the request is over.
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <iosfwd>
+#include <istream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "net/chunked_decoder.hpp"
+#include "net/content_decoder.hpp"
 #include "net/event_loop.hpp"
 #include "net/http_target.hpp"
 #include "net/message_pump.hpp"
@@ -37,6 +41,15 @@ inline constexpr std::uint16_t kHttpErrBadResponse = 6;
 inline constexpr std::uint16_t kHttpErrIncompleteDocument = 7;
 inline constexpr std::uint16_t kHttpErrCannotFollow = 8;
 inline constexpr std::uint16_t kHttpErrStreamFailed = 9;
+inline constexpr std::uint16_t kHttpErrHeaderTooLarge = 10;
+inline constexpr std::uint16_t kHttpErrDocumentTooLarge = 11;
+inline constexpr std::uint16_t kHttpErrCannotDecode = 12;
+inline constexpr std::uint16_t kHttpErrTunnelRefused = 13;
+inline constexpr std::uint16_t kHttpErrUnsupportedAddress = 14;
+// A failed TLS handshake or TLS connection: kSecureConnectionFailed (20001).
+
+// Who is asking, without any way to contact its user.
+inline constexpr const char* kDefaultAgent = "Quillon/5.3 (site-navigation menu authoring tool)";
 
 inline constexpr int kMaxRedirections = 20;
 
@@ -58,7 +71,7 @@ class THttpCli {
   std::string Proxy;  // empty: a direct connection; may be written as host:port
   std::string ProxyPort = "80";
   std::string Sender;
-  std::string Agent;
+  std::string Agent = kDefaultAgent;
   std::string Reference;
   std::string Username;
   std::string Password;
@@ -74,6 +87,14 @@ class THttpCli {
   // say something; zero waits without limit.
   std::chrono::milliseconds ConnectTimeout{std::chrono::seconds(30)};
   std::chrono::milliseconds IdleTimeout{std::chrono::seconds(30)};
+  // Limit on the whole request, redirections included: a server that sends a
+  // little now and then still ends by then. Zero waits without limit.
+  std::chrono::milliseconds RequestTimeout{std::chrono::seconds(120)};
+  // Limits on a response header: its bytes and its lines.
+  std::size_t MaxHeaderSize = 64 * 1024;
+  int MaxHeaderLines = 256;
+  // Limit on a document as it reaches the events, after decoding; zero: none.
+  std::int64_t MaxBodySize = 16 * 1024 * 1024;
   // Every body block is also written here when set (it may be set in OnDocBegin).
   std::ostream* ReceiveStream = nullptr;
   // The content of a POST, sent from its current position to its end.
@@ -110,13 +131,16 @@ class THttpCli {
   int ResponseCode() const { return responseCode_; }
   const std::string& ResponseText() const { return responseText_; }
   const std::string& DocumentName() const { return documentName_; }
-  // The address of the current request, redirections followed.
+  // The address of the current request, redirections followed, as sent:
+  // percent-encoded where needed and without a "#" part.
   std::string Location() const { return location_.text(); }
-  // The "content-length" value of the response; -1 when it gave none.
+  // The "content-length" value of the response (the bytes sent, before any
+  // decoding); -1 when it gave none.
   std::int64_t BodyLength() const { return bodyLength_; }
   const std::string& BodyType() const { return bodyType_; }
   const std::vector<std::string>& ResponseHeaders() const { return responseHeaders_; }
   const std::vector<std::string>& AuthenticateList() const { return authenticateList_; }
+  // Bytes of the document handed to the events, after decoding.
   std::int64_t ReceivedBytes() const { return receivedBytes_; }
   std::uint16_t LastErrorCode() const { return lastErrorCode_; }
 
@@ -126,12 +150,23 @@ class THttpCli {
   void startConnection();
   void dnsLookupDone(SocketError error);
   void sessionConnected(SocketError error);
+  void tlsDone(SocketError error);
+  void beginExchange();
+  void sendTunnelRequest();
+  void tunnelData();
+  std::optional<std::string> nextHeaderLine();
   void sendRequest();
   void sendNextPostBlock();
   void dataAvailable();
   void headerLine(const std::string& line);
   void headerEnded();
+  bool startBody();
   void bodyBlock(const char* data, std::size_t length);
+  bool decodeBody(std::string_view payload);
+  bool deliverDocument(const char* data, std::size_t length);
+  std::string documentTooLarge() const;
+  std::string connectionFailure(SocketError error) const;
+  void deadlinePassed();
   void sessionClosed(SocketError error);
   void connectionEnded();
   void fail(int code, const std::string& text, std::uint16_t error);
@@ -149,6 +184,7 @@ class THttpCli {
   TWSocket socket_;
   OneShotTimer connectTimer_;
   OneShotTimer idleTimer_;
+  OneShotTimer deadlineTimer_;
   NetworkPump networkPump_;
   // Posted messages hold this weakly, so a message for a gone client does nothing.
   std::shared_ptr<THttpCli*> self_;
@@ -176,6 +212,15 @@ class THttpCli {
   std::uint16_t lastErrorCode_ = 0;
 
   ReceiveBuffer buffer_;
+  std::size_t headerBytes_ = 0;
+  int headerLines_ = 0;
+  bool tunnelling_ = false;
+  std::string transferEncoding_;
+  std::string contentEncoding_;
+  std::optional<ChunkedDecoder> chunks_;
+  std::optional<ContentDecoder> decoder_;
+  // Body bytes as sent, before the chunks are joined or anything decoded.
+  std::int64_t bodyBytesSent_ = 0;
   bool lookupRunning_ = false;
   bool statusLineSeen_ = false;
   bool firstResponseLine_ = true;
@@ -183,6 +228,8 @@ class THttpCli {
   bool failed_ = false;
   bool endPosted_ = false;
   bool sendingPost_ = false;
+  bool postAsGet_ = false;
+  std::istream::pos_type postStart_ = 0;
   bool socketErrorRaised_ = false;
   std::optional<std::string> pendingLocation_;
   std::optional<WebLocation> redirectTo_;

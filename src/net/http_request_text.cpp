@@ -37,6 +37,7 @@ std::vector<std::string> requestLines(const RequestHeaderInput& input) {
     lines.push_back("Authorization: Basic " + base64Encode(input.username + ":" + input.password));
   }
   if (!input.cookie.empty()) lines.push_back("Cookie: " + input.cookie);
+  if (!input.acceptEncoding.empty()) lines.push_back("Accept-Encoding: " + input.acceptEncoding);
   lines.emplace_back();
   return lines;
 }

@@ -23,6 +23,7 @@ struct RequestHeaderInput {
   std::string username;
   std::string password;
   std::string cookie;
+  std::string acceptEncoding;  // the content codings the client can undo
 };
 
 // Every line of the request without its CR LF; the last one is the empty line

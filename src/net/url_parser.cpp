@@ -17,6 +17,15 @@ void splitAuthority(std::string_view authority, ParsedURL& parts) {
       parts.user = userInfo;
     }
   }
+  // An IPv6 literal keeps its brackets: its own colons are not the port's.
+  if (hostAndPort.starts_with('[')) {
+    if (const auto close = hostAndPort.find(']'); close != std::string_view::npos) {
+      parts.host = hostAndPort.substr(0, close + 1);
+      const std::string_view rest = hostAndPort.substr(close + 1);
+      if (const auto colon = rest.rfind(':'); colon != std::string_view::npos) parts.port = rest.substr(colon + 1);
+      return;
+    }
+  }
   if (const auto colon = hostAndPort.rfind(':'); colon != std::string_view::npos) {
     parts.host = hostAndPort.substr(0, colon);
     parts.port = hostAndPort.substr(colon + 1);
@@ -51,9 +60,10 @@ ParsedURL parseURL(std::string_view url) {
     rest = url.substr(7);
   }
 
-  const auto slash = rest.find('/');
-  if (slash != std::string_view::npos) parts.path = rest.substr(slash);
-  splitAuthority(rest.substr(0, slash), parts);
+  // The authority ends where the path, the query or the fragment begins.
+  const auto end = rest.find_first_of("/?#");
+  if (end != std::string_view::npos) parts.path = rest.substr(end);
+  splitAuthority(rest.substr(0, end), parts);
   return parts;
 }
 

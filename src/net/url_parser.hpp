@@ -15,7 +15,9 @@ struct ParsedURL {
 };
 
 // Parts that the address does not hold stay empty. "/x" and "http:x" are taken
-// as a bare path; a scheme-less "host:port/path" gives host, port and path.
+// as a bare path; a scheme-less "host:port/path" gives host, port and path. An
+// IPv6 host keeps its brackets ("[::1]"); a path may begin with "?" or "#" when
+// the address has nothing between its host and those.
 ParsedURL parseURL(std::string_view url);
 
 }  // namespace quillon::net

@@ -1,16 +1,22 @@
 #include "net/wsocket.hpp"
 
 #include <algorithm>
+#include <array>
 #include <asio/io_context.hpp>
 #include <asio/ip/address.hpp>
 #include <asio/ip/tcp.hpp>
 #include <asio/post.hpp>
+#include <asio/ssl/error.hpp>
+#include <asio/ssl/stream.hpp>
+#include <asio/write.hpp>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 #include "net/ascii.hpp"
 #include "net/net_exceptions.hpp"
 #include "net/send_queue.hpp"
+#include "net/tls_checks.hpp"
 
 namespace quillon::net {
 namespace {
@@ -57,6 +63,20 @@ struct TCustomWSocket::Impl : std::enable_shared_from_this<Impl> {
   std::uint64_t receivedBytes = 0;
   SendQueue sendQueue;
 
+  // A TLS connection: its stream lives as long as an operation on it is
+  // pending, and what it decrypted waits in the inbox to be received.
+  struct TlsLink {
+    TlsLink(tcp::socket& socket, asio::ssl::context& context) : stream(socket, context) {}
+    asio::ssl::stream<tcp::socket&> stream;
+    std::array<char, 16384> block;
+  };
+  std::shared_ptr<asio::ssl::context> tlsContext;
+  std::shared_ptr<TlsLink> tls;
+  bool tlsReady = false;
+  std::string tlsFailure;
+  std::string inbox;
+  std::size_t inboxRead = 0;
+
   // Runs an event handler; false when the component did not survive it.
   template <class Handler, class... Args>
   bool fire(Handler TCustomWSocket::*event, Args... args) {
@@ -93,6 +113,23 @@ struct TCustomWSocket::Impl : std::enable_shared_from_this<Impl> {
       if (!self || !self->owner || self->connectionId != id) return;
       body(*self, args...);
     };
+  }
+
+  // TLS completions keep the socket and their stream alive, since the stream
+  // is still touched when an operation ends.
+  template <class Body>
+  auto tlsGuarded(Body body) {
+    return [self = shared_from_this(), link = tls, id = connectionId, body](auto&&... args) {
+      if (!self->owner || self->connectionId != id || self->tls != link) return;
+      body(*self, args...);
+    };
+  }
+
+  std::size_t waiting() {
+    if (tls) return inbox.size() - inboxRead;
+    std::error_code error;
+    const std::size_t count = socket.available(error);
+    return error ? 0 : count;
   }
 
   // --- name lookup ---
@@ -199,6 +236,7 @@ struct TCustomWSocket::Impl : std::enable_shared_from_this<Impl> {
     closeInvoked = false;
     readArmed = writeArmed = readWaitsForReceive = false;
     sendQueue.clear();
+    endTls();
     std::error_code error;
     socket.open(address->is_v4() ? tcp::v4() : tcp::v6(), error);
     if (error) return fail(functionErrorText("socket", toSocketError(error)), toSocketError(error));
@@ -236,6 +274,7 @@ struct TCustomWSocket::Impl : std::enable_shared_from_this<Impl> {
 
   void armRead() {
     if (readArmed || state != TSocketState::wsConnected) return;
+    if (tls) return armTlsRead();
     readArmed = true;
     socket.async_wait(tcp::socket::wait_read,
                       guarded([](Impl& self, const std::error_code& failure) { self.readable(failure); }));
@@ -259,8 +298,7 @@ struct TCustomWSocket::Impl : std::enable_shared_from_this<Impl> {
 
   void deliverData() {
     while (state == TSocketState::wsConnected) {
-      std::error_code error;
-      if (socket.available(error) == 0 || error) break;
+      if (waiting() == 0) break;
       if (!owner->OnDataAvailable) {
         readWaitsForReceive = true;
         return;
@@ -280,6 +318,7 @@ struct TCustomWSocket::Impl : std::enable_shared_from_this<Impl> {
       lastError = kWsaNotConnected;
       return -1;
     }
+    if (tls) return receiveDecrypted(buffer, length);
     std::error_code error;
     const std::size_t count = socket.receive(asio::buffer(buffer, length), 0, error);
     if (readWaitsForReceive) {
@@ -312,6 +351,7 @@ struct TCustomWSocket::Impl : std::enable_shared_from_this<Impl> {
   }
 
   void trySend() {
+    if (tls) return sendEncrypted();
     while (!sendQueue.empty() && state == TSocketState::wsConnected) {
       const std::string_view pending = sendQueue.front();
       std::error_code error;
@@ -343,6 +383,112 @@ struct TCustomWSocket::Impl : std::enable_shared_from_this<Impl> {
                       }));
   }
 
+  // --- TLS ---
+
+  void startTls(const std::string& hostName) {
+    if (state != TSocketState::wsConnected) {
+      return fail(functionErrorText("StartTls", kWsaNotConnected), kWsaNotConnected);
+    }
+    try {
+      if (!tlsContext) tlsContext = trustingClientContext();
+    } catch (const std::system_error& error) {
+      tlsFailure = std::string("the TLS library could not start: ") + error.what();
+      lastError = kSecureConnectionFailed;
+      if (fire(&TCustomWSocket::OnTlsDone, kSecureConnectionFailed)) closeConnection(kSecureConnectionFailed);
+      return;
+    }
+    // The plain-text waits of this connection are over.
+    ++connectionId;
+    std::error_code ignored;
+    socket.cancel(ignored);
+    readArmed = writeArmed = readWaitsForReceive = false;
+    endTls();
+    tlsFailure.clear();
+    tls = std::make_shared<TlsLink>(socket, *tlsContext);
+    expectHost(tls->stream.native_handle(), hostName);
+    tls->stream.async_handshake(asio::ssl::stream_base::client, tlsGuarded([](Impl& self, const std::error_code& failure) {
+                                  self.handshakeDone(failure);
+                                }));
+  }
+
+  void handshakeDone(const std::error_code& failure) {
+    if (failure) {
+      tlsFailure = handshakeFailureText(tls->stream.native_handle(), failure);
+      lastError = kSecureConnectionFailed;
+      if (fire(&TCustomWSocket::OnTlsDone, kSecureConnectionFailed)) closeConnection(kSecureConnectionFailed);
+      return;
+    }
+    tlsReady = true;
+    if (!fire(&TCustomWSocket::OnTlsDone, SocketError{0})) return;
+    armRead();
+    trySend();
+  }
+
+  void armTlsRead() {
+    if (!tlsReady || waiting() > 0) return;
+    readArmed = true;
+    tls->stream.async_read_some(asio::buffer(tls->block), tlsGuarded([](Impl& self, const std::error_code& failure,
+                                                                          std::size_t count) {
+                                  self.readArmed = false;
+                                  if (failure) return self.closeConnection(self.tlsErrorOf(failure));
+                                  self.inbox.assign(self.tls->block.data(), count);
+                                  self.inboxRead = 0;
+                                  self.deliverData();
+                                }));
+  }
+
+  // The end of a TLS connection: a server that just closes (as many do) ends
+  // it as well as one that says so first.
+  SocketError tlsErrorOf(const std::error_code& error) {
+    if (error == asio::error::eof || error == asio::ssl::error::stream_truncated) return 0;
+    if (error.category() == asio::error::get_ssl_category()) {
+      tlsFailure = "the TLS connection failed: " + error.message();
+      return kSecureConnectionFailed;
+    }
+    return toSocketError(error);
+  }
+
+  std::ptrdiff_t receiveDecrypted(void* buffer, std::size_t length) {
+    const std::size_t count = std::min(length, waiting());
+    if (count == 0) {
+      lastError = 10035;
+      return -1;
+    }
+    std::memcpy(buffer, inbox.data() + inboxRead, count);
+    inboxRead += count;
+    receivedBytes += count;
+    if (waiting() == 0) {
+      readWaitsForReceive = false;
+      armRead();
+    } else if (readWaitsForReceive) {
+      // The rest is not announced by the network again.
+      readWaitsForReceive = false;
+      asio::post(context, tlsGuarded([](Impl& self) { self.deliverData(); }));
+    }
+    return static_cast<std::ptrdiff_t>(count);
+  }
+
+  void sendEncrypted() {
+    if (!tlsReady || writeArmed || sendQueue.empty()) return;
+    writeArmed = true;
+    const std::string_view pending = sendQueue.front();
+    asio::async_write(tls->stream, asio::buffer(pending.data(), pending.size()),
+                      tlsGuarded([](Impl& self, const std::error_code& failure, std::size_t count) {
+                        self.writeArmed = false;
+                        if (failure) return self.closeConnection(self.tlsErrorOf(failure));
+                        self.sendQueue.consume(count);
+                        if (!self.sendQueue.empty()) return self.sendEncrypted();
+                        self.fire(&TCustomWSocket::OnDataSent, SocketError{0});
+                      }));
+  }
+
+  void endTls() {
+    tls.reset();
+    tlsReady = false;
+    inbox.clear();
+    inboxRead = 0;
+  }
+
   // --- closing ---
 
   void closeConnection(SocketError error) {
@@ -355,6 +501,7 @@ struct TCustomWSocket::Impl : std::enable_shared_from_this<Impl> {
     socket.close(ignored);
     sendQueue.clear();
     readArmed = writeArmed = readWaitsForReceive = false;
+    endTls();
     setState(TSocketState::wsClosed);
     if (!closeInvoked) {
       closeInvoked = true;
@@ -399,8 +546,7 @@ TSocketState TCustomWSocket::State() const { return impl_->state; }
 SocketError TCustomWSocket::LastError() const { return impl_->lastError; }
 
 std::size_t TCustomWSocket::RcvdCount() const {
-  std::error_code error;
-  return impl_->socket.is_open() ? impl_->socket.available(error) : 0;
+  return impl_->socket.is_open() ? impl_->waiting() : 0;
 }
 
 void TCustomWSocket::DnsLookup(const std::string& hostName) {
@@ -423,6 +569,13 @@ void TCustomWSocket::SendText(std::string_view text) { SendBuffer(text.data(), t
 std::ptrdiff_t TCustomWSocket::ReceiveInto(void* buffer, std::size_t length) {
   return impl_->receiveInto(buffer, length);
 }
+
+void TCustomWSocket::StartTls(const std::string& hostName) {
+  const auto keepAlive = impl_;  // an event handler may destroy the component
+  keepAlive->startTls(hostName);
+}
+
+const std::string& TCustomWSocket::TlsFailure() const { return impl_->tlsFailure; }
 
 void TCustomWSocket::Close() {
   const auto keepAlive = impl_;  // an event handler may destroy the component

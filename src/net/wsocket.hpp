@@ -26,6 +26,10 @@ enum class TSocketState {
   wsClosed
 };
 
+// The error of a failed TLS handshake or TLS connection: not a Windows
+// Sockets number, its text is the socket's TlsFailure().
+inline constexpr SocketError kSecureConnectionFailed = 20001;
+
 class TCustomWSocket {
  public:
   using TSocketEvent = std::function<void(TCustomWSocket& sender, SocketError error)>;
@@ -70,12 +74,19 @@ class TCustomWSocket {
   // Drops the connection at once, unsent data included; OnSessionClosed fires
   // once per connection, here if it has not fired yet.
   void Close();
+  // Turns the connected socket into a TLS one whose certificate must be
+  // trusted and name hostName; OnTlsDone tells how it went, and sending and
+  // receiving then carry plain text as before.
+  void StartTls(const std::string& hostName);
+  // Why the last TLS handshake or TLS connection failed.
+  const std::string& TlsFailure() const;
 
   TSocketEvent OnDataAvailable;
   TSocketEvent OnDataSent;
   TSocketEvent OnSessionClosed;
   TSocketEvent OnSessionConnected;
   TSocketEvent OnDnsLookupDone;
+  TSocketEvent OnTlsDone;  // 0, or kSecureConnectionFailed (TlsFailure tells why)
   TChangeStateEvent OnChangeState;
   // Takes a failed operation's error (read LastError) instead of an ESocketException.
   TNotifyEvent OnError;

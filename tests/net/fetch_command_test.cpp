@@ -6,6 +6,7 @@
 #include "cli_runner.hpp"
 #include "scripted_http_server.hpp"
 #include "temp_dir.hpp"
+#include "test_certificates.hpp"
 
 namespace quillon::net::testing {
 namespace {
@@ -69,8 +70,54 @@ TEST_F(FetchCommand, GoesThroughTheProxy) {
   EXPECT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(result.out, "proxied");
   server.stop();
-  EXPECT_EQ(server.received(),
-            std::vector<std::string>{"GET http://www.example.test/x.htm HTTP/1.0\r\nHost: www.example.test\r\n\r\n"});
+  EXPECT_EQ(server.received(), std::vector<std::string>{"GET http://www.example.test/x.htm HTTP/1.0\r\n"
+                                                        "User-Agent: Quillon/5.3 (site-navigation menu authoring tool)\r\n"
+                                                        "Host: www.example.test\r\n"
+                                                        "Accept-Encoding: gzip, deflate\r\n\r\n"});
+}
+
+TEST_F(FetchCommand, FetchesOverHttpsAndRefusesAnUntrustedCertificate) {
+  trustTestAuthority();
+  const auto secureServer = [](const TlsIdentity& identity) {
+    ServerScript script = answering("HTTP/1.1 200 OK\r\nContent-Length: 6\r\n\r\nsecret");
+    script.connections[0].insert(script.connections[0].begin(), {ServerStep::Kind::StartTls, "", {}});
+    script.tls = identity;
+    return script;
+  };
+  {
+    ScriptedHttpServer server(secureServer(testCertificates().trusted));
+    const CliResult result = fetch("https://localhost:" + std::to_string(server.port()) + "/");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "secret");
+  }
+  ScriptedHttpServer server(secureServer(testCertificates().untrusted));
+  const CliResult result = fetch("https://localhost:" + std::to_string(server.port()) + "/");
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err,
+            "error: can't connect securely to localhost: the server's certificate was refused: self-signed certificate\n");
+}
+
+TEST_F(FetchCommand, TheRequestLimitAndTheSizeLimitCanBeSet) {
+  ScriptedHttpServer slow({{{{ServerStep::Kind::ReadRequest, "", {}}, {ServerStep::Kind::Hold, "", {}}}}, std::nullopt});
+  const CliResult timedOut = fetch("http://127.0.0.1:" + std::to_string(slow.port()) + "/ --timeout 1");
+  EXPECT_EQ(timedOut.exitCode, 1);
+  EXPECT_EQ(timedOut.err, "error: Request timed out: no complete answer within 1 s (Error #10060)\n");
+
+  const std::string big(20 * 1024 * 1024, 'x');
+  const std::string answer = "HTTP/1.0 200 OK\r\nContent-Length: " + std::to_string(big.size()) + "\r\n\r\n" + big;
+  ScriptedHttpServer server({{{{ServerStep::Kind::ReadRequest, "", {}}, {ServerStep::Kind::Send, answer, {}}},
+                              {{ServerStep::Kind::ReadRequest, "", {}}, {ServerStep::Kind::Send, answer, {}}}},
+                             std::nullopt});
+  const std::string url = "http://127.0.0.1:" + std::to_string(server.port()) + "/big";
+  const CliResult refused = fetch(url + " --out " + home_.file("big"));
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_NE(refused.err.find("error: Document larger than the limit of 16 MB"), std::string::npos) << refused.err;
+  EXPECT_FALSE(std::filesystem::exists(home_.file("big")));
+  const CliResult allowed = fetch(url + " --out " + home_.file("big") + " --max-size 0");
+  EXPECT_EQ(allowed.exitCode, 0) << allowed.err;
+  EXPECT_EQ(std::filesystem::file_size(home_.file("big")), big.size());
+  EXPECT_EQ(fetch(url + " --timeout -1").exitCode, 2);
 }
 
 TEST_F(FetchCommand, ReportsTransportFailures) {

@@ -1,10 +1,30 @@
 #include "http_case.hpp"
 
+#include <zlib.h>
+
 #include <fstream>
 #include <stdexcept>
 
+#include "test_certificates.hpp"
+
 namespace quillon::net::testing {
 namespace {
+
+// Text compressed as a server would send it: window bits choose gzip (31),
+// deflate in its zlib wrapper (15) or bare deflate (-15).
+std::string compressed(const std::string& text, int windowBits) {
+  z_stream z{};
+  deflateInit2(&z, Z_BEST_COMPRESSION, Z_DEFLATED, windowBits, 8, Z_DEFAULT_STRATEGY);
+  std::string out(deflateBound(&z, text.size()) + 32, '\0');
+  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+  z.avail_in = static_cast<uInt>(text.size());
+  z.next_out = reinterpret_cast<Bytef*>(out.data());
+  z.avail_out = static_cast<uInt>(out.size());
+  deflate(&z, Z_FINISH);
+  out.resize(out.size() - z.avail_out);
+  deflateEnd(&z);
+  return out;
+}
 
 std::pair<std::string, std::string> splitKey(const std::string& line) {
   const auto blank = line.find(' ');
@@ -21,6 +41,10 @@ ServerStep serverStep(const std::string& key, const std::string& value, const st
   if (key == "close") return {Kind::Close, "", {}};
   if (key == "reset") return {Kind::Reset, "", {}};
   if (key == "hold") return {Kind::Hold, "", {}};
+  if (key == "start-tls") return {Kind::StartTls, "", {}};
+  if (key == "send-gzip") return {Kind::Send, compressed(unescape(value), 31), {}};
+  if (key == "send-deflate") return {Kind::Send, compressed(unescape(value), 15), {}};
+  if (key == "send-raw-deflate") return {Kind::Send, compressed(unescape(value), -15), {}};
   if (key == "send-repeat") {
     const auto [count, text] = splitKey(value);
     std::string bytes;
@@ -28,6 +52,21 @@ ServerStep serverStep(const std::string& key, const std::string& value, const st
     return {Kind::Send, bytes, {}};
   }
   throw std::runtime_error(where + ": unknown server step '" + key + "'");
+}
+
+void serverSetting(const std::string& key, const std::string& value, ServerScript& server, const std::string& where) {
+  const TestCertificates& certificates = testCertificates();
+  if (key == "address") {
+    server.address = value;
+  } else if (key == "tls" && value == "trusted") {
+    server.tls = certificates.trusted;
+  } else if (key == "tls" && value == "wrong-host") {
+    server.tls = certificates.wrongHost;
+  } else if (key == "tls" && value == "untrusted") {
+    server.tls = certificates.untrusted;
+  } else {
+    throw std::runtime_error(where + ": unknown server setting '" + key + " " + value + "'");
+  }
 }
 
 }  // namespace
@@ -65,7 +104,7 @@ HttpCase loadHttpCase(const std::string& path) {
         connection = &result.server.connections.emplace_back();
       } else if (section == "[every-connection]") {
         connection = &result.server.everyFurtherConnection.emplace();
-      } else if (section != "[client]" && section != "[expect]") {
+      } else if (section != "[client]" && section != "[expect]" && section != "[server]") {
         throw std::runtime_error(where + ": unknown section " + section);
       }
       continue;
@@ -73,6 +112,8 @@ HttpCase loadHttpCase(const std::string& path) {
     const auto [key, value] = splitKey(line);
     if (section == "[client]") {
       result.client[key] = unescape(value);
+    } else if (section == "[server]") {
+      serverSetting(key, value, result.server, where);
     } else if (section == "[expect]") {
       result.expect.emplace_back(key, value);
     } else if (connection != nullptr) {

@@ -5,11 +5,15 @@
 //   # comment
 //   [client]            url, proxy, method, post, agent, sender, reference, cookie,
 //                       username, password, no-cache, modified-since,
-//                       connect-timeout MS, idle-timeout MS, abort-on EVENT [N]
+//                       connect-timeout MS, idle-timeout MS, request-timeout MS,
+//                       max-header-size N, max-header-lines N, max-body-size N,
+//                       abort-on EVENT [N]
+//   [server]            tls trusted | wrong-host | untrusted, address ::1
 //   [connection]        one block per connection, in order of acceptance
 //   [every-connection]  serves every further connection
 //                       read-request | read-all | send TEXT | send-repeat N TEXT |
-//                       pause MS | close | reset | hold
+//                       send-gzip TEXT | send-deflate TEXT | send-raw-deflate TEXT |
+//                       pause MS | close | reset | hold | start-tls
 //   [expect]            code, text, error, document, body, body-size, body-type,
 //                       location, events, connections, request N TEXT, header N TEXT
 //

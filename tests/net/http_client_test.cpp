@@ -11,6 +11,7 @@
 
 #include "http_case.hpp"
 #include "net/net_exceptions.hpp"
+#include "test_certificates.hpp"
 
 namespace quillon::net::testing {
 namespace {
@@ -89,6 +90,14 @@ class ClientCase : public ::testing::TestWithParam<std::string> {
         http_.ConnectTimeout = std::chrono::milliseconds(std::stoi(value));
       else if (key == "idle-timeout")
         http_.IdleTimeout = std::chrono::milliseconds(std::stoi(value));
+      else if (key == "request-timeout")
+        http_.RequestTimeout = std::chrono::milliseconds(std::stoi(value));
+      else if (key == "max-header-size")
+        http_.MaxHeaderSize = std::stoul(value);
+      else if (key == "max-header-lines")
+        http_.MaxHeaderLines = std::stoi(value);
+      else if (key == "max-body-size")
+        http_.MaxBodySize = std::stoll(value);
       else if (key == "post")
         postData_ = std::istringstream(value);
       else if (key == "method")
@@ -197,6 +206,7 @@ class ClientCase : public ::testing::TestWithParam<std::string> {
 };
 
 TEST_P(ClientCase, BehavesAsScripted) {
+  trustTestAuthority();
   const HttpCase httpCase = loadHttpCase(std::string(QUILLON_NET_CASES_DIR) + "/" + GetParam() + ".txt");
   ScriptedHttpServer server(httpCase.server);
   UnansweredListener unanswered;

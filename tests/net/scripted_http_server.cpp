@@ -2,6 +2,7 @@
 
 #include <array>
 #include <asio.hpp>
+#include <asio/ssl.hpp>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -13,6 +14,14 @@ using asio::ip::tcp;
 
 const tcp::endpoint kLoopback(asio::ip::make_address("127.0.0.1"), 0);
 
+std::unique_ptr<asio::ssl::context> serverContext(const std::optional<TlsIdentity>& identity) {
+  if (!identity) return nullptr;
+  auto context = std::make_unique<asio::ssl::context>(asio::ssl::context::tls_server);
+  context->use_certificate_chain(asio::buffer(identity->certificatePem));
+  context->use_private_key(asio::buffer(identity->privateKeyPem), asio::ssl::context::pem);
+  return context;
+}
+
 std::size_t contentLength(const std::string& head) {
   std::string lower = head;
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -23,11 +32,15 @@ std::size_t contentLength(const std::string& head) {
 }  // namespace
 
 struct ScriptedHttpServer::Impl {
-  explicit Impl(ServerScript serverScript) : script(std::move(serverScript)), acceptor(context, kLoopback) {}
+  explicit Impl(ServerScript serverScript)
+      : script(std::move(serverScript)),
+        acceptor(context, tcp::endpoint(asio::ip::make_address(script.address), 0)),
+        tlsContext(serverContext(script.tls)) {}
 
   ServerScript script;
   asio::io_context context;
   tcp::acceptor acceptor;
+  std::unique_ptr<asio::ssl::context> tlsContext;
   std::thread thread;
   mutable std::mutex mutex;
   std::vector<std::string> received;
@@ -66,12 +79,37 @@ struct ScriptedHttpServer::Impl {
 
     Impl& server;
     tcp::socket socket;
+    std::optional<asio::ssl::stream<tcp::socket&>> tls;
     const ConnectionScript& steps;
     std::size_t index;
     std::size_t step = 0;
     std::string data;
     std::array<char, 4096> block;
     asio::steady_timer timer;
+
+    // Runs an operation on the connection as it stands: plain, or TLS once started.
+    template <class Operation>
+    void onStream(Operation operation) {
+      if (tls) {
+        operation(*tls);
+      } else {
+        operation(socket);
+      }
+    }
+
+    // The end of the script or a close: TLS says so first.
+    void finish(bool closeToo) {
+      std::error_code ignored;
+      if (!tls) {
+        socket.shutdown(tcp::socket::shutdown_send, ignored);
+        if (closeToo) socket.close(ignored);
+        return;
+      }
+      tls->async_shutdown([self = shared_from_this()](const std::error_code&) {
+        std::error_code ignoredToo;
+        self->socket.close(ignoredToo);
+      });
+    }
 
     // Runs the next step once the previous one succeeded; the client going away ends the connection.
     auto then(void (Connection::*continuation)()) {
@@ -82,23 +120,24 @@ struct ScriptedHttpServer::Impl {
 
     void next() {
       std::error_code ignored;
-      if (step == steps.size()) {
-        socket.shutdown(tcp::socket::shutdown_send, ignored);
-        return;
-      }
+      if (step == steps.size()) return finish(false);
       const ServerStep& current = steps[step++];
       switch (current.kind) {
         case ServerStep::Kind::ReadRequest:
-          asio::async_read_until(socket, asio::dynamic_buffer(data), "\r\n\r\n", then(&Connection::readBody));
+          onStream([&](auto& stream) {
+            asio::async_read_until(stream, asio::dynamic_buffer(data), "\r\n\r\n", then(&Connection::readBody));
+          });
           break;
         case ServerStep::Kind::ReadAll:
         case ServerStep::Kind::Hold: readUntilClosed(current.kind == ServerStep::Kind::ReadAll); break;
         case ServerStep::Kind::Send: {
           auto bytes = std::make_shared<std::string>(server.withOwnPort(current.bytes));
-          asio::async_write(socket, asio::buffer(*bytes),
-                            [self = shared_from_this(), bytes](const std::error_code& error, std::size_t) {
-                              if (!error) self->next();
-                            });
+          onStream([&](auto& stream) {
+            asio::async_write(stream, asio::buffer(*bytes),
+                              [self = shared_from_this(), bytes](const std::error_code& error, std::size_t) {
+                                if (!error) self->next();
+                              });
+          });
           break;
         }
         case ServerStep::Kind::Pause:
@@ -109,9 +148,10 @@ struct ScriptedHttpServer::Impl {
           socket.set_option(asio::socket_base::linger(true, 0), ignored);
           socket.close(ignored);
           break;
-        case ServerStep::Kind::Close:
-          socket.shutdown(tcp::socket::shutdown_send, ignored);
-          socket.close(ignored);
+        case ServerStep::Kind::Close: finish(true); break;
+        case ServerStep::Kind::StartTls:
+          tls.emplace(socket, *server.tlsContext);
+          tls->async_handshake(asio::ssl::stream_base::server, then(&Connection::next));
           break;
       }
     }
@@ -121,8 +161,10 @@ struct ScriptedHttpServer::Impl {
       const std::size_t headLength = data.find("\r\n\r\n") + 4;
       const std::size_t total = headLength + contentLength(data.substr(0, headLength));
       if (data.size() >= total) return requestRead();
-      asio::async_read(socket, asio::dynamic_buffer(data), asio::transfer_exactly(total - data.size()),
-                       then(&Connection::requestRead));
+      onStream([&](auto& stream) {
+        asio::async_read(stream, asio::dynamic_buffer(data), asio::transfer_exactly(total - data.size()),
+                         then(&Connection::requestRead));
+      });
     }
 
     void requestRead() {
@@ -132,12 +174,14 @@ struct ScriptedHttpServer::Impl {
     }
 
     void readUntilClosed(bool keep) {
-      socket.async_read_some(asio::buffer(block),
-                             [self = shared_from_this(), keep](const std::error_code& error, std::size_t count) {
-                               if (error) return;
-                               if (keep) self->server.record(self->index, std::string(self->block.data(), count));
-                               self->readUntilClosed(keep);
-                             });
+      onStream([&](auto& stream) {
+        stream.async_read_some(asio::buffer(block),
+                               [self = shared_from_this(), keep](const std::error_code& error, std::size_t count) {
+                                 if (error) return;
+                                 if (keep) self->server.record(self->index, std::string(self->block.data(), count));
+                                 self->readUntilClosed(keep);
+                               });
+      });
     }
   };
 };

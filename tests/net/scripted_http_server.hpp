@@ -1,6 +1,8 @@
 #pragma once
-// A web server on 127.0.0.1 that answers each connection from a script: it can
-// read the request, send any bytes, pause, close, reset or stay silent. It runs
+// A web server on 127.0.0.1 (or ::1) that answers each connection from a
+// script: it can read the request, send any bytes, pause, close, reset, stay
+// silent, or turn the connection into a TLS one (from its start, or after
+// answering a proxy's CONNECT) and go on in TLS. It runs
 // on its own thread, so the client under test keeps its own event loop.
 #include <chrono>
 #include <memory>
@@ -19,6 +21,7 @@ struct ServerStep {
     Close,  // orderly close
     Reset,  // close with a reset
     Hold,   // say nothing until the client closes
+    StartTls,  // the server's side of a TLS handshake, with the script's identity
   };
   Kind kind;
   std::string bytes;
@@ -27,11 +30,20 @@ struct ServerStep {
 
 using ConnectionScript = std::vector<ServerStep>;
 
+// A server certificate and its key, both PEM (see test_certificates.hpp).
+struct TlsIdentity {
+  std::string certificatePem;
+  std::string privateKeyPem;
+};
+
 struct ServerScript {
   // One script per accepted connection, in order.
   std::vector<ConnectionScript> connections;
   // Serves every connection beyond those, when set.
   std::optional<ConnectionScript> everyFurtherConnection;
+  // What StartTls steps present.
+  std::optional<TlsIdentity> tls;
+  std::string address = "127.0.0.1";
 };
 
 class ScriptedHttpServer {

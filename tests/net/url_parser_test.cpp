@@ -33,6 +33,10 @@ TEST(ParseURL, SplitsEveryForm) {
       {"www.example.test/dir", "[|||www.example.test||/dir]"},
       {"page.htm", "[|||page.htm||]"},
       {"", "[|||||]"},
+      {"http://[::1]:8080/x", "[http|||[::1]|8080|/x]"},
+      {"http://[fe80::1]/", "[http|||[fe80::1]||/]"},
+      {"http://host?q=1", "[http|||host||?q=1]"},
+      {"http://host#top", "[http|||host||#top]"},
   };
   for (const auto& row : rows) EXPECT_EQ(parts(parseURL(row.url)), row.want) << row.url;
 }

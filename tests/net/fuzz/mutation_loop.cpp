@@ -39,7 +39,12 @@ const char* const kTokens[] = {"\r\n",
                                "\t",
                                "\0",
                                "99999999999999999999",
-                               "-1"};
+                               "-1",
+                               "\r\n0\r\n\r\n",
+                               ";ext",
+                               "[::1]",
+                               "#",
+                               "%"};
 
 std::string mutate(std::string input, const std::vector<std::string>& corpus, std::mt19937& random) {
   const auto pick = [&](std::size_t limit) {

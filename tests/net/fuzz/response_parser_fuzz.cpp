@@ -1,6 +1,6 @@
 // Fuzz target for what the client reads from the network and from addresses:
 // the receive buffer's line cutting, the status line, the header fields, the
-// content length, redirections, parseURL and the document name. Each check
+// content length, chunked bodies, redirections, parseURL and the document name. Each check
 // below states something that must hold for any input.
 #include <algorithm>
 #include <cstddef>
@@ -11,6 +11,7 @@
 #include <string_view>
 #include <variant>
 
+#include "net/chunked_decoder.hpp"
 #include "net/document_name.hpp"
 #include "net/http_header_parser.hpp"
 #include "net/http_target.hpp"
@@ -23,6 +24,14 @@ using namespace quillon::net;
 
 void require(bool condition) {
   if (!condition) std::abort();
+}
+
+// Nothing a request line cannot carry as it is: no blank, control or non-ASCII byte, no "#".
+bool fitsARequestLine(std::string_view text) {
+  return std::none_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte <= 0x20 || byte >= 0x7f || c == '#';
+  });
 }
 
 void checkAddress(std::string_view text) {
@@ -38,12 +47,40 @@ void checkAddress(std::string_view text) {
   require(name.find('/') == std::string::npos && name.find('?') == std::string::npos);
 
   const WebLocation location = webLocationOf(url);
-  require(location.path.starts_with('/') || !url.path.empty());
+  require(location.path.starts_with('/') && fitsARequestLine(location.path));
   for (const bool viaProxy : {false, true}) {
     const RequestTarget target = requestTargetFor(location, proxySettingOf(viaProxy ? "proxy:3128" : "", "80"));
     require(!target.connectPort.empty());
-    const auto next = resolveRedirection(location, text, viaProxy);
-    if (const auto* redirected = std::get_if<WebLocation>(&next)) require(redirected->path.starts_with('/'));
+  }
+  const auto next = resolveRedirection(location, text);
+  if (const auto* redirected = std::get_if<WebLocation>(&next)) {
+    require(redirected->path.starts_with('/') && fitsARequestLine(redirected->path));
+    require(redirected->scheme == "http" || redirected->scheme == "https");
+    const std::string_view path = std::string_view(redirected->path).substr(0, redirected->path.find('?'));
+    require(path.find("/../") == std::string_view::npos && !path.ends_with("/.."));
+  }
+}
+
+// A chunked body never yields more data than it held, never reads past its
+// end, and stops for good at its end or at a fault.
+void readChunked(std::string_view bytes, std::size_t chunk) {
+  ChunkedDecoder decoder;
+  std::string data;
+  std::size_t used = 0;
+  for (std::size_t offset = 0; offset < bytes.size(); offset += chunk) {
+    const std::string_view piece = bytes.substr(offset, chunk);
+    const std::size_t count = decoder.feed(piece, data);
+    require(count <= piece.size());
+    used += count;
+    require(data.size() <= used);
+    if (count < piece.size()) {
+      require(decoder.done() || !decoder.fault().empty());
+      break;
+    }
+  }
+  if (decoder.done() || !decoder.fault().empty()) {
+    std::string more;
+    require(decoder.feed("5\r\nhello\r\n", more) == 0 && more.empty());
   }
 }
 
@@ -92,6 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t chunk = 1 + data[0] % 64 * (data[0] >= 128 ? 128 : 1);
   const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
   readResponse(bytes, chunk);
+  readChunked(bytes, chunk);
   checkAddress(bytes.substr(0, bytes.find('\n')));
   return 0;
 }
