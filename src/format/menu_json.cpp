@@ -5,6 +5,8 @@
 #include <functional>
 #include <map>
 
+#include "format/site_paths.hpp"
+
 namespace quillon {
 
 using nlohmann::json;
@@ -27,6 +29,15 @@ class ObjectReader {
     read(key, [&](const json& value, const std::string& at) {
       if (!value.is_string()) fail(at, "must be a string");
       field = value.get<std::string>();
+    });
+  }
+  // A text that must keep to a rule; the message gives the value and the rule.
+  void ruledText(const char* key, std::string& field, bool (*keeps)(const std::string&), const char* rule) {
+    read(key, [&](const json& value, const std::string& at) {
+      if (!value.is_string()) fail(at, "must be a string");
+      const auto text = value.get<std::string>();
+      if (!keeps(text)) fail(at, "\"" + text + "\" " + rule);
+      field = text;
     });
   }
   void digits(const char* key, std::string& field) {
@@ -104,14 +115,17 @@ void readSettings(const json& object, TAppletSettings& s, int imageCount) {
   ObjectReader r(object, "Settings");
   r.digits("Width", s.Width);
   r.digits("Height", s.Height);
-  r.text("Codebase", s.Codebase);
-  r.text("ImageDir", s.ImageDir);
+  const char* outside = "lies outside the page's folder; it must be a folder below it, such as \"java/\"";
+  r.ruledText("Codebase", s.Codebase, isSiteRelativeFolder, outside);
+  r.ruledText("ImageDir", s.ImageDir, isSiteRelativeFolder, outside);
   r.flag("ProxyEnhanced", s.ProxyEnhanced);
   r.flag("ContentInFile", s.ContentInFile);
   r.text("ClickSound", s.ClickSound);
-  r.text("ClickSoundName", s.ClickSoundName);
+  auto soundName = [](const std::string& name) { return name.empty() || isPlainFileName(name); };
+  const char* notAName = "must be a file name without a folder";
+  r.ruledText("ClickSoundName", s.ClickSoundName, soundName, notAName);
   r.text("OverSound", s.OverSound);
-  r.text("OverSoundName", s.OverSoundName);
+  r.ruledText("OverSoundName", s.OverSoundName, soundName, notAName);
   r.flag("TabOnBottom", s.TabOnBottom);
   r.flag("ShowTabsOnly", s.ShowTabsOnly);
   r.integer("DefaultTab", s.DefaultTab, -1, INT32_MAX);
