@@ -27,7 +27,7 @@ int runRead(const std::string& page, const DialogAnswers& answers) {
   CliSession session(answers);
   MenuModel menu;
   if (!openPage(menu, page, session)) return kFailed;
-  std::cout << menuToJson(menu);
+  writeMenuJson(menu, std::cout);
   return kSuccess;
 }
 

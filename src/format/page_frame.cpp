@@ -9,28 +9,28 @@ struct Line {
   std::size_t end;  // before the line break
 };
 
-std::vector<Line> lineSpans(const std::string& text) {
-  std::vector<Line> lines;
+// Visits the lines one by one: a list of them would take several times a page of short lines.
+template <class Visit>
+void forEachLine(const std::string& text, Visit visit) {
   std::size_t begin = 0;
   std::size_t i = 0;
   while (i < text.size()) {
     if (text[i] == '\r' || text[i] == '\n') {
-      lines.push_back({begin, i});
+      visit(Line{begin, i});
       i += (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
       begin = i;
     } else {
       ++i;
     }
   }
-  if (begin < text.size()) lines.push_back({begin, text.size()});
-  return lines;
+  if (begin < text.size()) visit(Line{begin, text.size()});
 }
 
 }  // namespace
 
 std::vector<std::string> splitTextLines(const std::string& text) {
   std::vector<std::string> lines;
-  for (const Line& line : lineSpans(text)) lines.push_back(text.substr(line.begin, line.end - line.begin));
+  forEachLine(text, [&](const Line& line) { lines.push_back(text.substr(line.begin, line.end - line.begin)); });
   return lines;
 }
 
@@ -38,14 +38,24 @@ PageFrame capturePageFrame(const std::string& text, std::size_t appletStart, std
   PageFrame frame;
   // The applet tag's own line goes last into the header, as the writer replaces it;
   // the lines from there through the closing tag's line are the applet block.
-  for (const Line& line : lineSpans(text)) {
-    std::string content = text.substr(line.begin, line.end - line.begin);
-    if (line.begin <= appletStart) {
-      frame.headerLines.push_back(std::move(content));
-    } else if (line.begin >= appletEnd && appletEnd < text.size()) {
-      frame.footerLines.push_back(std::move(content));
-    }
-  }
+  const auto listOf = [&](const Line& line) -> std::vector<std::string>* {
+    if (line.begin <= appletStart) return &frame.headerLines;
+    if (line.begin >= appletEnd && appletEnd < text.size()) return &frame.footerLines;
+    return nullptr;
+  };
+  // Counted first, so that the lists take no room to grow into: a page of short lines has many.
+  std::size_t headerCount = 0;
+  std::size_t footerCount = 0;
+  forEachLine(text, [&](const Line& line) {
+    const std::vector<std::string>* list = listOf(line);
+    if (list == &frame.headerLines) ++headerCount;
+    if (list == &frame.footerLines) ++footerCount;
+  });
+  frame.headerLines.reserve(headerCount);
+  frame.footerLines.reserve(footerCount);
+  forEachLine(text, [&](const Line& line) {
+    if (std::vector<std::string>* list = listOf(line)) list->push_back(text.substr(line.begin, line.end - line.begin));
+  });
   return frame;
 }
 

@@ -93,11 +93,15 @@ class PageReader {
 
     resetSettings();
     readAppletTag(applet.tag);
+    const std::size_t appletStart = spans[applet.index].begin;
     const std::size_t appletEnd = readParams(text, spans, applet.index);
+    // The tag list and the parameters can take many times the page: gone before the frame's lines come.
+    std::vector<TagSpan>().swap(spans);
     readTabs();
+    std::vector<Param>().swap(params_);
     tellRefusedFiles();
 
-    PageFrame frame = capturePageFrame(text, spans[applet.index].begin, appletEnd);
+    PageFrame frame = capturePageFrame(text, appletStart, appletEnd);
     menu_.Document.HeaderLines = std::move(frame.headerLines);
     menu_.Document.FooterLines = std::move(frame.footerLines);
     settings_.ImageDir = settings_.Codebase;
