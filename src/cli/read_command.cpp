@@ -20,6 +20,7 @@ struct ResaveOptions {
 
 bool openPage(MenuModel& menu, const std::string& page, CliSession& session) {
   ReaderContext reader{session.ui()};
+  reader.maxPageBytes = maxPageBytesSetting(session.commanderPorts().programSettings);
   return ReadPage(menu, absolutePagePath(page), reader);
 }
 

@@ -14,6 +14,15 @@ std::string sizeText(std::uint64_t bytes) {
 
 }  // namespace
 
+std::uint64_t maxPageBytesSetting(const SettingsStore& programSettings) {
+  const std::string text = programSettings.readOr("Reader", "MaxPageMB", "");
+  if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos) {
+    return kDefaultMaxPageBytes;
+  }
+  const std::uint64_t megabytes = std::stoull(text);
+  return megabytes >= 1 && megabytes <= 4095 ? megabytes << 20 : kDefaultMaxPageBytes;
+}
+
 PageFileStatus readPageFile(const std::string& path, std::uint64_t maxBytes, std::string& text) {
   text.clear();
   std::error_code error;

@@ -5,10 +5,16 @@
 #include <cstdint>
 #include <string>
 
+#include "ports/settings_store.hpp"
+
 namespace quillon {
 
 // The largest page read unless the caller sets another cap.
 inline constexpr std::uint64_t kDefaultMaxPageBytes = std::uint64_t{64} << 20;
+
+// The cap the user set as "MaxPageMB" in section "Reader" of the program's
+// settings file, in megabytes from 1 to 4095; the default otherwise.
+std::uint64_t maxPageBytesSetting(const SettingsStore& programSettings);
 
 enum class PageFileStatus { Read, Unreadable, NotRegular, TooLarge };
 

@@ -213,5 +213,17 @@ TEST_F(SiteConfinementTest, OnlyRegularFilesWithinTheCapAreRead) {
   }
 }
 
+TEST(ReadingLimits, TheCapIsSetInMegabytesInTheProgramSettings) {
+  const std::vector<std::pair<std::string, std::uint64_t>> cases = {
+      {"", kDefaultMaxPageBytes},       {"1", 1u << 20},  {"128", 128u << 20}, {"4095", 4095ull << 20},
+      {"0", kDefaultMaxPageBytes},      {"4096", kDefaultMaxPageBytes},       {"12a", kDefaultMaxPageBytes},
+      {"-5", kDefaultMaxPageBytes},     {"99999999999999999999", kDefaultMaxPageBytes}};
+  for (const auto& [text, cap] : cases) {
+    testing::MemorySettings settings;
+    if (!text.empty()) settings.write("Reader", "MaxPageMB", text);
+    EXPECT_EQ(maxPageBytesSetting(settings), cap) << text;
+  }
+}
+
 }  // namespace
 }  // namespace quillon
