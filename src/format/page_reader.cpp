@@ -9,6 +9,7 @@
 #include "format/image_resolution.hpp"
 #include "format/node_entries.hpp"
 #include "format/page_frame.hpp"
+#include "format/site_layout.hpp"
 #include "format/site_paths.hpp"
 #include "format/tag_attributes.hpp"
 #include "format/text_helpers.hpp"
@@ -223,6 +224,7 @@ class PageReader {
 
   // A folder the page names that keeps inside the page's folder, links followed.
   bool isSiteFolder(const std::string& folder) const {
+    if (isPageFolderSetting(folder)) return true;
     return isSiteRelativeFolder(folder) && isInsideSite(pageFolder_, absolutePath(pagePath_, folder));
   }
 

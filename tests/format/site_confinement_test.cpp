@@ -134,7 +134,12 @@ INSTANTIATE_TEST_SUITE_P(
                       const TAppletSettings& s = m.Settings;
                       return s.Codebase == "java/" && s.ClickSoundName == "click.au" && s.DefLeaf == 0 &&
                              m.Images.count() == 2;
-                    }}),
+                    }},
+        HostileCase{"ASlashIsThePagesOwnFolder",
+                    R"(<APPLET CODEBASE="/" CODE="TrellTabR.class">)",
+                    {R"(<PARAM NAME="IMAGEDIR" VALUE="/">)"},
+                    {},
+                    [](const MenuModel& m) { return m.Settings.Codebase == "/" && m.Settings.ImageDir == "/"; }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MenuJsonPaths, FoldersAndSoundNamesOutsideTheSiteAreRefused) {
