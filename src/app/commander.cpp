@@ -162,6 +162,7 @@ bool Commander::openPage(const std::string& path) {
   showNoMenu();
   menu_.Document.DeployPagesWritten = false;
   ReaderContext reader{ports_.ui};
+  reader.maxPageBytes = maxPageBytesSetting(ports_.programSettings);
   const bool found = ReadPage(menu_, path, reader);
   if (found) {
     takeBodyColors();

@@ -206,6 +206,7 @@ void applySettings(const NamedSettings& settings, const std::vector<std::string>
 
 bool openMenuPage(MenuModel& menu, const std::string& page, CliSession& session) {
   ReaderContext reader{session.ui()};
+  reader.maxPageBytes = maxPageBytesSetting(session.commanderPorts().programSettings);
   return ReadPage(menu, absolutePagePath(page), reader);
 }
 

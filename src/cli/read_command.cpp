@@ -20,6 +20,7 @@ struct ResaveOptions {
 
 bool openPage(MenuModel& menu, const std::string& page, CliSession& session) {
   ReaderContext reader{session.ui()};
+  reader.maxPageBytes = maxPageBytesSetting(session.commanderPorts().programSettings);
   return ReadPage(menu, absolutePagePath(page), reader);
 }
 
@@ -27,7 +28,7 @@ int runRead(const std::string& page, const DialogAnswers& answers) {
   CliSession session(answers);
   MenuModel menu;
   if (!openPage(menu, page, session)) return kFailed;
-  std::cout << menuToJson(menu);
+  writeMenuJson(menu, std::cout);
   return kSuccess;
 }
 

@@ -4,6 +4,9 @@
 
 #include <functional>
 #include <map>
+#include <sstream>
+
+#include "format/site_paths.hpp"
 
 namespace quillon {
 
@@ -27,6 +30,15 @@ class ObjectReader {
     read(key, [&](const json& value, const std::string& at) {
       if (!value.is_string()) fail(at, "must be a string");
       field = value.get<std::string>();
+    });
+  }
+  // A text that must keep to a rule; the message gives the value and the rule.
+  void ruledText(const char* key, std::string& field, bool (*keeps)(const std::string&), const char* rule) {
+    read(key, [&](const json& value, const std::string& at) {
+      if (!value.is_string()) fail(at, "must be a string");
+      const auto text = value.get<std::string>();
+      if (!keeps(text)) fail(at, "\"" + text + "\" " + rule);
+      field = text;
     });
   }
   void digits(const char* key, std::string& field) {
@@ -104,14 +116,17 @@ void readSettings(const json& object, TAppletSettings& s, int imageCount) {
   ObjectReader r(object, "Settings");
   r.digits("Width", s.Width);
   r.digits("Height", s.Height);
-  r.text("Codebase", s.Codebase);
-  r.text("ImageDir", s.ImageDir);
+  const char* outside = "lies outside the page's folder; it must be a folder below it, such as \"java/\"";
+  r.ruledText("Codebase", s.Codebase, isSiteRelativeFolder, outside);
+  r.ruledText("ImageDir", s.ImageDir, isSiteRelativeFolder, outside);
   r.flag("ProxyEnhanced", s.ProxyEnhanced);
   r.flag("ContentInFile", s.ContentInFile);
   r.text("ClickSound", s.ClickSound);
-  r.text("ClickSoundName", s.ClickSoundName);
+  auto soundName = [](const std::string& name) { return name.empty() || isPlainFileName(name); };
+  const char* notAName = "must be a file name without a folder";
+  r.ruledText("ClickSoundName", s.ClickSoundName, soundName, notAName);
   r.text("OverSound", s.OverSound);
-  r.text("OverSoundName", s.OverSoundName);
+  r.ruledText("OverSoundName", s.OverSoundName, soundName, notAName);
   r.flag("TabOnBottom", s.TabOnBottom);
   r.flag("ShowTabsOnly", s.ShowTabsOnly);
   r.integer("DefaultTab", s.DefaultTab, -1, INT32_MAX);
@@ -309,6 +324,70 @@ ordered_json settingsToJson(const TAppletSettings& s) {
           {"DefLeaf", s.DefLeaf}};
 }
 
+ordered_json tabToJson(const TAppletPage& tab) {
+  const TTabPage& t = tab.TabPage;
+  ordered_json page = linkFields(t.StatusText, t.URL1, t.Target1, t.URL2, t.Target2);
+  page["OnDemand"] = t.OnDemand;
+  return {{"Caption", tab.Caption}, {"TabPage", page}, {"Nodes", nodesToJson(tab.Nodes.root())}};
+}
+
+// Writes the menu's JSON piece by piece, laid out as a two-blank indented dump
+// of the whole, so that only one tab, or one line of the page frame, is held
+// as JSON at a time: the JSON of a large menu is many times its page's size.
+class MenuJsonWriter {
+ public:
+  // Pages may hold bytes that are not UTF-8; they are shown as U+FFFD rather than failing.
+  explicit MenuJsonWriter(std::ostream& out)
+      : out_(out), serializer_(nlohmann::detail::output_adapter<char>(out), ' ', ordered_json::error_handler_t::replace) {}
+
+  // "key": value at depth levels of indentation.
+  void member(int depth, const char* key, const ordered_json& value, bool last = false) {
+    writeKey(depth, key);
+    writeValue(value, depth);
+    endItem(last);
+  }
+  // "key": [...], each item made only when it is written.
+  void array(int depth, const char* key, std::size_t count, const std::function<ordered_json(std::size_t)>& item) {
+    writeKey(depth, key);
+    if (count == 0) {
+      out_ << "[]";
+    } else {
+      out_ << "[\n";
+      for (std::size_t i = 0; i < count; ++i) {
+        indent(depth + 1);
+        writeValue(item(i), depth + 1);
+        endItem(i + 1 == count);
+      }
+      indent(depth);
+      out_ << ']';
+    }
+    endItem(false);
+  }
+  void openObject(int depth, const char* key) {
+    writeKey(depth, key);
+    out_ << "{\n";
+  }
+  void closeObject(int depth, bool last) {
+    indent(depth);
+    out_ << '}';
+    endItem(last);
+  }
+
+ private:
+  void indent(int depth) { out_ << std::string(static_cast<std::size_t>(2 * depth), ' '); }
+  void writeKey(int depth, const char* key) {
+    indent(depth);
+    out_ << '"' << key << "\": ";
+  }
+  void writeValue(const ordered_json& value, int depth) {
+    serializer_.dump(value, true, false, 2, static_cast<unsigned>(2 * depth));
+  }
+  void endItem(bool last) { out_ << (last ? "\n" : ",\n"); }
+
+  std::ostream& out_;
+  nlohmann::detail::serializer<ordered_json> serializer_;
+};
+
 const char* kindName(TAppletKind kind) {
   switch (kind) {
     case akTab: return "akTab";
@@ -353,26 +432,30 @@ void menuFromJson(const std::string& text, MenuModel& menu) {
   menu.Settings.Kind = kind;
 }
 
+void writeMenuJson(const MenuModel& menu, std::ostream& out) {
+  MenuJsonWriter json(out);
+  out << "{\n";
+  json.member(1, "Kind", kindName(menu.Settings.Kind));
+  json.member(1, "Settings", settingsToJson(menu.Settings));
+  json.member(1, "ImageFiles", menu.Images.ImageFiles());
+  json.array(1, "Tabs", static_cast<std::size_t>(menu.tabCount()),
+             [&menu](std::size_t i) { return tabToJson(menu.tab(static_cast<int>(i))); });
+  const DocumentState& document = menu.Document;
+  json.openObject(1, "Document");
+  json.member(2, "PagePath", document.PagePath);
+  json.array(2, "HeaderLines", document.HeaderLines.size(),
+             [&document](std::size_t i) { return ordered_json(document.HeaderLines[i]); });
+  json.array(2, "FooterLines", document.FooterLines.size(),
+             [&document](std::size_t i) { return ordered_json(document.FooterLines[i]); });
+  json.member(2, "BodyTag", document.BodyTag, true);
+  json.closeObject(1, true);
+  out << "}\n";
+}
+
 std::string menuToJson(const MenuModel& menu) {
-  ordered_json tabs = ordered_json::array();
-  for (int i = 0; i < menu.tabCount(); ++i) {
-    const TAppletPage& tab = menu.tab(i);
-    const TTabPage& t = tab.TabPage;
-    ordered_json page = linkFields(t.StatusText, t.URL1, t.Target1, t.URL2, t.Target2);
-    page["OnDemand"] = t.OnDemand;
-    tabs.push_back({{"Caption", tab.Caption}, {"TabPage", page}, {"Nodes", nodesToJson(tab.Nodes.root())}});
-  }
-  ordered_json root = {{"Kind", kindName(menu.Settings.Kind)},
-               {"Settings", settingsToJson(menu.Settings)},
-               {"ImageFiles", menu.Images.ImageFiles()},
-               {"Tabs", tabs},
-               {"Document",
-                {{"PagePath", menu.Document.PagePath},
-                 {"HeaderLines", menu.Document.HeaderLines},
-                 {"FooterLines", menu.Document.FooterLines},
-                 {"BodyTag", menu.Document.BodyTag}}}};
-  // Pages may hold bytes that are not UTF-8; they are shown as U+FFFD rather than failing.
-  return root.dump(2, ' ', false, ordered_json::error_handler_t::replace) + "\n";
+  std::ostringstream out;
+  writeMenuJson(menu, out);
+  return out.str();
 }
 
 }  // namespace quillon

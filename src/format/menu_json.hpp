@@ -1,6 +1,7 @@
 #pragma once
 // The menu as JSON, for scripts and the command line. Key names are the
 // model's own; see docs/menu-json.md.
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -19,5 +20,7 @@ struct MenuJsonError : std::runtime_error {
 void menuFromJson(const std::string& json, MenuModel& menu);
 
 std::string menuToJson(const MenuModel& menu);
+// The same text, written to out as it is made.
+void writeMenuJson(const MenuModel& menu, std::ostream& out);
 
 }  // namespace quillon

@@ -13,21 +13,21 @@ struct Line {
   std::size_t end;  // before the line break
 };
 
-std::vector<Line> lineSpans(const std::string& text) {
-  std::vector<Line> lines;
+// Visits the lines one by one: a list of them would take several times a page of short lines.
+template <class Visit>
+void forEachLine(const std::string& text, Visit visit) {
   std::size_t begin = 0;
   std::size_t i = 0;
   while (i < text.size()) {
     if (text[i] == '\r' || text[i] == '\n') {
-      lines.push_back({begin, i});
+      visit(Line{begin, i});
       i += (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
       begin = i;
     } else {
       ++i;
     }
   }
-  if (begin < text.size()) lines.push_back({begin, text.size()});
-  return lines;
+  if (begin < text.size()) visit(Line{begin, text.size()});
 }
 
 bool isBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
@@ -36,7 +36,7 @@ bool isBlank(const std::string& text) { return text.find_first_not_of(" \t") == 
 
 std::vector<std::string> splitTextLines(const std::string& text) {
   std::vector<std::string> lines;
-  for (const Line& line : lineSpans(text)) lines.push_back(text.substr(line.begin, line.end - line.begin));
+  forEachLine(text, [&](const Line& line) { lines.push_back(text.substr(line.begin, line.end - line.begin)); });
   return lines;
 }
 
@@ -60,24 +60,34 @@ bool isMenuScriptLine(const std::string& line) {
 PageFrame capturePageFrame(const std::string& text, std::size_t appletStart, std::size_t appletEnd) {
   PageFrame frame;
   const bool closed = appletEnd < text.size();
-  for (const Line& line : lineSpans(text)) {
-    if (line.end <= appletStart) {
-      frame.headerLines.push_back(text.substr(line.begin, line.end - line.begin));
-    } else if (line.begin <= appletStart) {
-      // The applet tag's own line goes last into the header, as the writer
-      // replaces it; what stands before the tag on that line is kept.
-      const std::string before = text.substr(line.begin, appletStart - line.begin);
-      if (!isBlank(before)) frame.headerLines.push_back(before);
-      frame.headerLines.push_back(text.substr(appletStart, line.end - appletStart));
-    }
-    if (!closed || line.end < appletEnd) continue;
-    if (line.begin < appletEnd) {
-      const std::string after = text.substr(appletEnd, line.end - appletEnd);
-      if (!isBlank(after)) frame.footerLines.push_back(after);
-    } else {
-      frame.footerLines.push_back(text.substr(line.begin, line.end - line.begin));
-    }
-  }
+  // Hands each piece of the frame to keep(inHeader, begin, end), in page order.
+  const auto visitFrame = [&](auto keep) {
+    forEachLine(text, [&](const Line& line) {
+      if (line.end <= appletStart) {
+        keep(true, line.begin, line.end);
+      } else if (line.begin <= appletStart) {
+        // The applet tag's own line goes last into the header, as the writer
+        // replaces it; what stands before the tag on that line is kept.
+        if (!isBlank(text.substr(line.begin, appletStart - line.begin))) keep(true, line.begin, appletStart);
+        keep(true, appletStart, line.end);
+      }
+      if (!closed || line.end < appletEnd) return;
+      if (line.begin < appletEnd) {
+        if (!isBlank(text.substr(appletEnd, line.end - appletEnd))) keep(false, appletEnd, line.end);
+      } else {
+        keep(false, line.begin, line.end);
+      }
+    });
+  };
+  // Counted first, so that the lists take no room to grow into: a page of short lines has many.
+  std::size_t headerCount = 0;
+  std::size_t footerCount = 0;
+  visitFrame([&](bool inHeader, std::size_t, std::size_t) { ++(inHeader ? headerCount : footerCount); });
+  frame.headerLines.reserve(headerCount);
+  frame.footerLines.reserve(footerCount);
+  visitFrame([&](bool inHeader, std::size_t begin, std::size_t end) {
+    (inHeader ? frame.headerLines : frame.footerLines).push_back(text.substr(begin, end - begin));
+  });
   // The writer adds its script line again on every save.
   if (!frame.footerLines.empty() && isMenuScriptLine(frame.footerLines.front())) {
     frame.footerLines.erase(frame.footerLines.begin());

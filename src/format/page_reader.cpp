@@ -1,16 +1,16 @@
 #include "format/page_reader.hpp"
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <optional>
-#include <sstream>
 
 #include "format/html_escape.hpp"
 #include "format/image_resolution.hpp"
 #include "format/node_entries.hpp"
 #include "format/page_frame.hpp"
+#include "format/site_layout.hpp"
+#include "format/site_paths.hpp"
 #include "format/tag_attributes.hpp"
 #include "format/text_helpers.hpp"
 
@@ -24,15 +24,6 @@ struct Param {
   std::string name;   // as written
   std::string value;  // character references decoded
 };
-
-bool readWholeFile(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  text = bytes.str();
-  return !in.bad();
-}
 
 bool startsWithNoCase(const std::string& text, const std::string& prefix) {
   return text.size() >= prefix.size() && equalsNoCase(text.substr(0, prefix.size()), prefix);
@@ -103,10 +94,15 @@ class PageReader {
 
     resetSettings();
     readAppletTag(applet.tag);
+    const std::size_t appletStart = spans[applet.index].begin;
     const std::size_t appletEnd = readParams(text, spans, applet.index);
+    // The tag list and the parameters can take many times the page: gone before the frame's lines come.
+    std::vector<TagSpan>().swap(spans);
     readTabs();
+    std::vector<Param>().swap(params_);
+    tellRefusedFiles();
 
-    PageFrame frame = capturePageFrame(text, spans[applet.index].begin, appletEnd);
+    PageFrame frame = capturePageFrame(text, appletStart, appletEnd);
     menu_.Document.HeaderLines = std::move(frame.headerLines);
     menu_.Document.FooterLines = std::move(frame.footerLines);
     settings_.ImageDir = settings_.Codebase;
@@ -124,6 +120,7 @@ class PageReader {
     look.bodyTag = applet.bodyTag;
     const std::size_t appletEnd = readParams(text, spans, applet.index);
     if (hasTrees(settings_.Kind)) readDefaultImages();
+    tellRefusedFiles();
     look.frame = capturePageFrame(text, spans[applet.index].begin, appletEnd);
     return true;
   }
@@ -140,8 +137,9 @@ class PageReader {
   bool findApplet(const std::string& path, std::string& text, std::vector<TagSpan>& spans, FoundApplet& found) {
     pagePath_ = path;
     pageFolder_ = extractFilePath(path);
-    if (!readWholeFile(path, text)) {
-      ui_.message(MessageKind::Error, "An error occured while trying to open " + path);
+    const PageFileStatus status = readPageFile(path, context_.maxPageBytes, text);
+    if (status != PageFileStatus::Read) {
+      ui_.message(MessageKind::Error, pageFileMessage(status, "page", path, context_.maxPageBytes));
       return false;
     }
     spans = tagSpans(text);
@@ -207,8 +205,13 @@ class PageReader {
     if (auto kind = kindFromCode(applet.attribute("code").value_or(""))) settings_.Kind = *kind;
     if (auto height = applet.attribute("height")) settings_.Height = *height;
     if (auto width = applet.attribute("width")) settings_.Width = *width;
-    settings_.Codebase = folderValue(applet.attribute("codebase").value_or(""));
-    if (!settings_.Codebase.empty() && !folderExists(absolutePath(pagePath_, settings_.Codebase))) {
+    const std::string codebase = applet.attribute("codebase").value_or("");
+    settings_.Codebase = folderValue(codebase);
+    if (!settings_.Codebase.empty() && !isSiteFolder(settings_.Codebase)) {
+      ui_.message(MessageKind::Warning, "The class file directory \"" + codebase +
+                                            "\" lies outside the page's folder\nso it was reset to the default.");
+      settings_.Codebase.clear();
+    } else if (!settings_.Codebase.empty() && !folderExists(absolutePath(pagePath_, settings_.Codebase))) {
       ui_.message(MessageKind::Warning, "The class file directory could not be found\nso it was reset to the default.");
       settings_.Codebase.clear();
     }
@@ -217,6 +220,37 @@ class PageReader {
   // Sounds and background images: the value below the class folder.
   std::string joinedPath(const std::string& value) const {
     return fs::path(pageFolder_ + settings_.Codebase + trim(value)).lexically_normal().string();
+  }
+
+  // A folder the page names that keeps inside the page's folder, links followed.
+  bool isSiteFolder(const std::string& folder) const {
+    if (isPageFolderSetting(folder)) return true;
+    return isSiteRelativeFolder(folder) && isInsideSite(pageFolder_, absolutePath(pagePath_, folder));
+  }
+
+  // The file a page names below the class folder, or nothing when it lies
+  // outside the page's folder; such a value is told once, at the end.
+  std::optional<std::string> siteFile(const std::string& value) {
+    std::string path = joinedPath(value);
+    auto [checked, added] = insideSite_.try_emplace(path, false);
+    if (added) {
+      checked->second = isInsideSite(pageFolder_, path);
+      if (!checked->second) refusedFiles_.push_back(trim(value));
+    }
+    if (!checked->second) return std::nullopt;
+    return path;
+  }
+
+  void tellRefusedFiles() {
+    if (refusedFiles_.empty()) return;
+    constexpr std::size_t kNamedAtMost = 10;
+    std::string text = "These files lie outside the page's folder, so they were left out:";
+    for (std::size_t i = 0; i < refusedFiles_.size() && i < kNamedAtMost; ++i) text += "\n" + refusedFiles_[i];
+    if (refusedFiles_.size() > kNamedAtMost) {
+      text += "\nand " + std::to_string(refusedFiles_.size() - kNamedAtMost) + " more";
+    }
+    ui_.message(MessageKind::Warning, text);
+    refusedFiles_.clear();
   }
 
   static bool readColor(const std::string& value, Color& color) {
@@ -248,16 +282,20 @@ class PageReader {
   void readImageDir(const std::string& raw) {
     std::string value = folderValue(raw);
     settings_.ImageDir = value.empty() ? settings_.Codebase : value;
-    if (!value.empty() && !folderExists(absolutePath(pagePath_, value))) {
+    if (!value.empty() && !isSiteFolder(value)) {
+      ui_.message(MessageKind::Warning,
+                  "The image directory \"" + raw + "\" lies outside the page's folder\nso it was reset to the default.");
+      settings_.ImageDir = settings_.Codebase;
+    } else if (!value.empty() && !folderExists(absolutePath(pagePath_, value))) {
       ui_.message(MessageKind::Warning, "The image directory could not be found\nso it was reset to the default.");
       settings_.ImageDir = settings_.Codebase;
     }
   }
 
   void readSound(const std::string& value, std::string& sound, std::string& name) {
-    sound = joinedPath(value);
-    name = extractFileName(sound);
-    sound = files_.sound(sound);
+    const std::optional<std::string> path = siteFile(value);
+    sound = path ? files_.sound(*path) : std::string();
+    name = path ? extractFileName(*path) : std::string();
   }
 
   // Settings are recognised by their parameter's whole name, without regard to case.
@@ -280,7 +318,8 @@ class PageReader {
            long long tab = 0;
            if (parseInteger(v, tab)) r.settings_.DefaultTab = static_cast<std::int32_t>(tab);
          }},
-        {"TAB_BG_IMAGE", [](PageReader& r, const std::string& v) { r.settings_.TabBackImage = r.joinedPath(v); }},
+        {"TAB_BG_IMAGE",
+         [](PageReader& r, const std::string& v) { r.settings_.TabBackImage = r.siteFile(v).value_or(""); }},
         {"TAB_BG", color(&TAppletSettings::TabBackColor)},
         {"TAB_FG", color(&TAppletSettings::TabTextColor)},
         {"TAB_MOUSEOVER", color(&TAppletSettings::TabMouseOverColor)},
@@ -304,7 +343,8 @@ class PageReader {
          [](PageReader& r, const std::string& v) { readFont(v, r.settings_.TreeFontName, r.settings_.TreeFontSize); }},
         {"TREE_BG_IMAGE", "BACKGROUNDIMAGE",
          [](PageReader& r, const std::string& v) {
-           r.settings_.TreeBackImage = r.files_.backgroundImage(r.joinedPath(v));
+           const std::optional<std::string> path = r.siteFile(v);
+           r.settings_.TreeBackImage = path ? r.files_.backgroundImage(*path) : std::string();
          }},
         {"TREE_BG", "BACKGROUND", color(&TAppletSettings::TreeBackColor)},
         {"TREE_FG", "FOREGROUND", color(&TAppletSettings::TreeTextColor)},
@@ -357,8 +397,9 @@ class PageReader {
       if (equalsNoCase(param.name, "FOLDER_OPEN")) target = &settings_.DefFolderOpen;
       if (equalsNoCase(param.name, "LEAF")) target = &settings_.DefLeaf;
       if (target == nullptr) continue;
-      *target = files_.addImage(joinedPath(param.value));
-      menu_.Document.ImagesFromPage = true;
+      const std::optional<std::string> path = siteFile(param.value);
+      *target = path ? files_.addImage(*path) : -1;
+      if (path) menu_.Document.ImagesFromPage = true;
     }
   }
 
@@ -419,7 +460,9 @@ class PageReader {
     if (contentName.empty()) return true;
 
     const std::string folder = pageFolder_ + settings_.Codebase;
-    std::string contentPath = fs::path(folder + trim(contentName)).lexically_normal().string();
+    const std::optional<std::string> named = siteFile(contentName);
+    if (!named) return true;  // the page's own entries stand
+    std::string contentPath = *named;
     std::error_code error;
     if (!fs::is_regular_file(contentPath, error)) {
       FileDialogRequest request;
@@ -432,7 +475,11 @@ class PageReader {
       contentPath = *picked;
     }
     std::string text;
-    if (!readWholeFile(contentPath, text)) return false;
+    const PageFileStatus status = readPageFile(contentPath, context_.maxPageBytes, text);
+    if (status != PageFileStatus::Read) {
+      ui_.message(MessageKind::Error, pageFileMessage(status, "content file", contentPath, context_.maxPageBytes));
+      return false;
+    }
     entries = splitTextLines(text);
     settings_.ContentInFile = true;
     return true;
@@ -447,8 +494,10 @@ class PageReader {
         [this](bool expanded) { return expanded ? settings_.DefFolderOpen : settings_.DefFolderClosed; },
         [this] { return settings_.DefLeaf; },
         [this](const std::string& file) {
+          const std::optional<std::string> path = siteFile(file);
+          if (!path) return -1;
           menu_.Document.ImagesFromPage = true;
-          return files_.addImage(fs::path(pageFolder_ + settings_.Codebase + file).lexically_normal().string());
+          return files_.addImage(*path);
         }};
     readNodeEntries(entries, tab.Nodes, images);
   }
@@ -461,6 +510,8 @@ class PageReader {
   std::string pagePath_;
   std::string pageFolder_;
   std::vector<Param> params_;
+  std::map<std::string, bool> insideSite_;  // by joined path: each checked once
+  std::vector<std::string> refusedFiles_;   // as the page names them
   struct TabParams {
     std::vector<std::string> entries;  // parameter values, in page order
     std::string contentName;           // the last one named

@@ -2,9 +2,11 @@
 // Opens an applet page back into the menu: the applet tag, every parameter,
 // the tabs and their trees (from the page or its content files), the images
 // and sounds it names, and the page frame around the applet.
+#include <cstdint>
 #include <optional>
 #include <string>
 
+#include "format/page_file.hpp"
 #include "format/page_frame.hpp"
 #include "model/menu_model.hpp"
 #include "ports/user_interface.hpp"
@@ -17,6 +19,8 @@ struct ReaderContext {
   bool importingTheme = false;
   // The first face the font lists offer; used where the page names no font.
   std::string defaultFontFace = "Arial";
+  // The largest page, or content file, that is read.
+  std::uint64_t maxPageBytes = kDefaultMaxPageBytes;
 };
 
 // Replaces the menu by the page's. Returns false, with the menu cleared and

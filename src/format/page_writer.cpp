@@ -10,6 +10,7 @@
 #include "format/page_composer.hpp"
 #include "format/save_transaction.hpp"
 #include "format/site_files.hpp"
+#include "format/site_paths.hpp"
 #include "format/text_helpers.hpp"
 #include "format/upload_report.hpp"
 
@@ -75,6 +76,13 @@ WriteResult WritePage(MenuModel& menu, WriterContext& context) {
   // An empty image folder means the class folder: settle it so the folder,
   // the copies, the image prefix and the report all agree.
   if (settings.ImageDir.empty()) settings.ImageDir = settings.Codebase;
+  if (auto refused = siteWriteRefusal(document.PagePath, settings)) {
+    ui.message(MessageKind::Error, *refused);
+    ui.showStatus("Ready.");
+    WriteResult refusedResult;
+    refusedResult.pageFailed = true;
+    return refusedResult;
+  }
   const SiteLayout layout = siteLayoutFor(document.PagePath, settings);
   document.ReportPath = layout.reportPath;
 

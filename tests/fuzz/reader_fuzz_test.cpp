@@ -1,6 +1,8 @@
 // Feeds the page reader and the tag helpers tens of thousands of damaged pages
-// made from real ones; built with AddressSanitizer and UBSan, so a read past an
-// end, a signed overflow or a leak fails the run as surely as a broken check.
+// made from real ones, and the whole read-and-save path thousands of damaged
+// pages with their companion files; built with AddressSanitizer and UBSan, so a
+// read past an end, a signed overflow or a leak fails the run as surely as a
+// broken check.
 // The inputs follow from a fixed seed, so a failure names the run that repeats
 // it, and the input is kept under fuzz-failures/ in the build folder.
 // QUILLON_FUZZ_SEED and QUILLON_FUZZ_RUNS (a factor on the run counts) give a
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -19,6 +22,7 @@
 
 #include "page_mutator.hpp"
 #include "reader_checks.hpp"
+#include "scratch_site.hpp"
 #include "seed_pages.hpp"
 #include "temp_dir.hpp"
 
@@ -64,10 +68,12 @@ class ReaderFuzzTest : public ::testing::Test {
   static void SetUpTestSuite() { site_ = std::make_unique<SeedSite>(QUILLON_FUZZ_CORPUS_DIR); }
   static void TearDownTestSuite() { site_.reset(); }
 
-  // Runs check over count mutated pages; reports and keeps the first few failing inputs.
+  // Runs check over count mutations of the corpus (the seed pages by default);
+  // reports and keeps the first few failing inputs.
   static void fuzz(const std::string& name, std::size_t count,
-                   const std::function<std::string(const std::string&)>& check) {
-    PageMutator mutator(seed(), site_->pages());
+                   const std::function<std::string(const std::string&)>& check,
+                   const std::vector<std::string>& corpus = site_->pages()) {
+    PageMutator mutator(seed(), corpus);
     std::filesystem::create_directories(QUILLON_FUZZ_FAILURE_DIR);
     std::signal(SIGABRT, keepInputOfDeath);
     int failures = 0;
@@ -135,6 +141,54 @@ TEST_F(ReaderFuzzTest, MutatedPagesReadIntoUsableMenus) {
 
 TEST_F(ReaderFuzzTest, MutatedPagesPassTheTagHelperChecks) {
   fuzz("tag-helpers", runs(15000), tagHelperProblems);
+}
+
+// Every page of the test set, hostile or not, with the files it names: read,
+// saved and previewed in a scratch site, nothing outside it is written,
+// changed or copied in.
+std::vector<std::pair<std::string, SaveInput>> saveTestSet(const SeedSite& seeds) {
+  std::vector<std::pair<std::string, SaveInput>> inputs;
+  for (const char* folder : {QUILLON_HOSTILE_PAGES_DIR, QUILLON_FUZZ_CORPUS_DIR}) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      if (!entry.is_regular_file()) continue;
+      inputs.push_back({entry.path().filename().string(), {testing::readFile(entry.path().string()), {}}});
+    }
+  }
+  // In name order, so that a seed number repeats a run on any machine.
+  std::sort(inputs.begin(), inputs.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  // The seed pages with their content files and a few icons, all read from the seed site.
+  const std::filesystem::path seedSite = std::filesystem::path(seeds.inputPath()).parent_path();
+  for (std::size_t i = 0; i < seeds.pages().size() && i < 9; ++i) {
+    SaveInput input{seeds.pages()[i], {}};
+    const std::string stem = "seed" + std::to_string(i);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(seedSite)) {
+      const std::string name = std::filesystem::relative(entry.path(), seedSite).generic_string();
+      const std::string file = entry.path().filename().string();
+      const bool companion = (file.rfind(stem + "_", 0) == 0 || file.rfind(stem + "TAB", 0) == 0) &&
+                             file.find("content") != std::string::npos;
+      if (entry.is_regular_file() && (companion || file == "Leaf.gif" || file == "BookC.gif")) {
+        input.companions.emplace_back(name, testing::readFile(entry.path().string()));
+      }
+    }
+    std::sort(input.companions.begin(), input.companions.end());
+    inputs.push_back({stem, std::move(input)});
+  }
+  return inputs;
+}
+
+TEST_F(ReaderFuzzTest, SavingTheTestSetTouchesNothingOutsideTheSite) {
+  ScratchSite scratch;
+  const auto inputs = saveTestSet(*site_);
+  ASSERT_GE(inputs.size(), 30u);
+  for (const auto& [name, input] : inputs) EXPECT_EQ(scratch.readAndSave(input), "") << name;
+}
+
+TEST_F(ReaderFuzzTest, MutatedPagesAndFilesSaveNothingOutsideTheSite) {
+  ScratchSite scratch;
+  std::vector<std::string> corpus;
+  for (const auto& [name, input] : saveTestSet(*site_)) corpus.push_back(joinSaveInput(input));
+  fuzz("read-and-save", runs(500),
+       [&scratch](const std::string& input) { return scratch.readAndSave(splitSaveInput(input)); }, corpus);
 }
 
 }  // namespace
