@@ -1,5 +1,10 @@
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+
 #include "cli/cli_run.hpp"
 #include "cli/cli_session.hpp"
 #include "cli/deploy_command.hpp"
@@ -34,6 +39,15 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& error) {
     const int code = app.exit(error);
     return code == 0 ? kSuccess : kBadInput;
+  }
+  // Output that could not be written (a full disk, a closed pipe) fails the command.
+  errno = 0;
+  std::cout.flush();
+  if (!std::cout || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    const int cause = errno;
+    std::cerr << "error: the output could not be written" << (cause ? std::string(": ") + std::strerror(cause) : "")
+              << '\n';
+    return run.exitCode == kSuccess ? kFailed : run.exitCode;
   }
   return run.exitCode;
 }

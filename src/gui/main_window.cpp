@@ -80,8 +80,9 @@ void MainWindow::centreOnScreen() {
   move(frame.topLeft());
 }
 
-void MainWindow::run(const std::function<void()>& command, Reads reads) {
+void MainWindow::run(const std::function<void()>& command) {
   if (running_ > 0) return;
+  const int menusShown = commander_->state().menusShown;
   ++running_;
   try {
     command();
@@ -89,14 +90,14 @@ void MainWindow::run(const std::function<void()>& command, Reads reads) {
     commander_->ui().message(MessageKind::Error, error.what());
   }
   --running_;
-  showState(reads == Reads::Menu);
+  showState(commander_->state().menusShown != menusShown);
   constructionArea_->refreshFromModel();
   settingsPages_->refreshFromModel();
 }
 
 bool MainWindow::openPage(const std::string& path) {
   bool found = false;
-  run([&] { found = commander_->openPage(path); }, Reads::Menu);
+  run([&] { found = commander_->openPage(path); });
   return found;
 }
 

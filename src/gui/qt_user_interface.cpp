@@ -110,6 +110,11 @@ Answer QtUserInterface::ask(MessageKind kind, const std::string& text, Buttons b
       box.setDefaultButton(QMessageBox::Ok);
       box.setEscapeButton(QMessageBox::Cancel);
       break;
+    case Buttons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Yes);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
   }
   box.exec();
   switch (box.standardButton(box.clickedButton())) {
