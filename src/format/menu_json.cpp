@@ -295,7 +295,7 @@ ordered_json nodeData(const TAppletNode& d) {
 // its size.
 class JsonWriter {
  public:
-  static constexpr std::size_t kDeepestIndent = 32;
+  static constexpr std::size_t kDeepestIndent = 24;
 
   void beginObject() { open('{'); }
   void endObject() { close('}'); }
