@@ -71,13 +71,14 @@ WriterContext Commander::writerContext() {
   return context;
 }
 
-void Commander::savePageNow(bool ask) {
+bool Commander::savePageNow(bool ask) {
   WriterContext context = writerContext();
   WriteResult written;
   const bool ran = SavePage(menu_, context, ask, &written);
   if (ran && written.ok() && !written.writtenPath.empty() && written.writtenPath == menu_.Document.PagePath) {
     saved_.emplace(menu_);
   }
+  return ran && written.ok();
 }
 
 bool Commander::changedSinceSaved() const { return !saved_ || !(*saved_ == MenuSnapshot(menu_)); }
@@ -253,9 +254,10 @@ void Commander::clipboard() {
   DocumentState& document = menu_.Document;
   document.ClipboardMode = true;
   document.PreviewMode = true;
-  savePageNow(document.AskSaveLocation);
+  const bool copied = savePageNow(document.AskSaveLocation);
   document.PreviewMode = false;
   document.ClipboardMode = false;
+  if (copied) ports_.ui.showStatus("The HTML code is on the clipboard.");
 }
 
 void Commander::uploadReport() {

@@ -114,7 +114,8 @@ class Commander {
   bool mayReplaceMenu();
   // The toolbar or menu Save inside another command.
   void saveWithCheck(SaveTrigger trigger);
-  void savePageNow(bool ask);
+  // True when the writer ran and wrote everything it set out to.
+  bool savePageNow(bool ask);
   // The body colours of the page just read, for the font and colour settings.
   void takeBodyColors();
 

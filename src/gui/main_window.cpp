@@ -24,10 +24,20 @@ namespace {
 
 enum CentrePage { kNoMenuPage = 0, kMenuPage = 1 };
 
+CommanderPorts withUserInterface(CommanderPorts ports, UserInterface& ui) {
+  return {ui, ports.clipboard, ports.browser, ports.windows, ports.programSettings, ports.userSettings,
+          std::move(ports.programFolder)};
+}
+
 }  // namespace
 
 MainWindow::MainWindow(CommanderPorts ports, QWidget* parent)
-    : QMainWindow(parent), commander_(std::make_unique<Commander>(std::move(ports))) {
+    : QMainWindow(parent),
+      ui_(ports.ui,
+          [this] {
+            if (settingsPages_) refreshFromModel();
+          }),
+      commander_(std::make_unique<Commander>(withUserInterface(std::move(ports), ui_))) {
   setWindowTitle(kMainWindowTitle);
   setObjectName("frmMain");
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/commander.hpp"
+#include "gui/refreshing_user_interface.hpp"
 
 class QAction;
 class QLabel;
@@ -68,6 +69,8 @@ class MainWindow : public QMainWindow {
   void applyAppletSize(int width, int height);
   void centreOnScreen();
 
+  // The commands' user interface: the window shows the model before each message box.
+  RefreshingUserInterface ui_;
   std::unique_ptr<Commander> commander_;
   CommandBar* commandBar_ = nullptr;
   QStackedWidget* centre_ = nullptr;

@@ -374,6 +374,13 @@ TEST_F(CommanderTest, ASavedOrReadMenuHasNoChangesUntilItIsEdited) {
   EXPECT_FALSE(commander.changedSinceSaved()) << "as read";
 }
 
+TEST_F(CommanderTest, ClipboardSaysWhatItDidInTheStatusLine) {
+  newMenu(akTab);
+  commander.clipboard();
+  EXPECT_NE(clipboardPort.text.find("<APPLET"), std::string::npos);
+  EXPECT_EQ(ui.statusTexts.back(), "The HTML code is on the clipboard.");
+}
+
 TEST_F(CommanderTest, OpenReadsThePageChosenFromTheLastSaveFolder) {
   programSettings.write("History", "LastSaveDir", site(""));
   writeFile(site("other.htm"), "<p>no menu here</p>");
