@@ -81,7 +81,7 @@ bool Commander::savePageNow(bool ask) {
   return ran && written.ok();
 }
 
-bool Commander::changedSinceSaved() const { return !saved_ || !(*saved_ == MenuSnapshot(menu_)); }
+bool Commander::changedSinceSaved() const { return !saved_ || *saved_ != MenuSnapshot(menu_); }
 
 bool Commander::mayReplaceMenu() {
   if (!state_.menuOpen || !changedSinceSaved()) return true;

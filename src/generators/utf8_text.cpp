@@ -3,6 +3,8 @@
 #include <locale>
 #include <stdexcept>
 
+#include "format/html_escape.hpp"
+
 namespace quillon {
 
 namespace {
@@ -38,24 +40,6 @@ Character characterAt(const std::string& text, std::size_t at) {
   }
   if (code < lowest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return {1, 0, false};
   return {length, code, true};
-}
-
-void appendUtf8(std::string& text, char32_t code) {
-  if (code < 0x80) {
-    text += static_cast<char>(code);
-  } else if (code < 0x800) {
-    text += static_cast<char>(0xC0 | (code >> 6));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    text += static_cast<char>(0xE0 | (code >> 12));
-    text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    text += static_cast<char>(0xF0 | (code >> 18));
-    text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  }
 }
 
 // The case mapping of the C library's Unicode locale, which every system

@@ -329,6 +329,25 @@ TEST_F(MainWindowTest, TheWindowShowsItsNewStateBeforeTheMessageAboutIt) {
   EXPECT_EQ(seen, std::vector<std::string>{"menu"});
 }
 
+TEST_F(MainWindowTest, TheSettingsTabsOfATreeMenuStandSideBySide) {
+  newMenuFromToolbar();
+  window->show();
+  windows.wizardAnswer = NewMenuChoice{akTree, ""};
+  ui.pickedFiles.push_back(site("tree.htm"));
+  window->commandBar().button("New")->click();
+  QApplication::processEvents();
+  QTabBar* bar = window->settingsPages().tabBar();
+  std::vector<QRect> shown;
+  for (int i = 0; i < bar->count(); ++i) {
+    if (bar->isTabVisible(i)) shown.push_back(bar->tabRect(i));
+  }
+  ASSERT_EQ(shown.size(), 3u) << "Applet, Tree and Tree Style";
+  for (std::size_t i = 1; i < shown.size(); ++i) {
+    EXPECT_LE(shown[i].left() - shown[i - 1].right(), 1) << "a gap before tab " << i;
+  }
+  window->hide();
+}
+
 TEST_F(MainWindowTest, ApplyingTheAppletSizeSizesTheConstructionArea) {
   newMenuFromToolbar();
   Q_EMIT window->settingsPages().appletSizeApplied(180, 240);
