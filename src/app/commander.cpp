@@ -73,7 +73,27 @@ WriterContext Commander::writerContext() {
 
 bool Commander::savePageNow(bool ask, WriteResult* result) {
   WriterContext context = writerContext();
-  return SavePage(menu_, context, ask, result);
+  WriteResult written;
+  const bool ran = SavePage(menu_, context, ask, &written);
+  if (ran && written.ok() && !written.writtenPath.empty() && written.writtenPath == menu_.Document.PagePath) {
+    saved_.emplace(menu_);
+  }
+  if (result) *result = written;
+  return ran;
+}
+
+bool Commander::changedSinceSaved() const { return !saved_ || *saved_ != MenuSnapshot(menu_); }
+
+bool Commander::mayReplaceMenu() {
+  if (!state_.menuOpen || !changedSinceSaved()) return true;
+  switch (ports_.ui.ask(MessageKind::Information, "Do you want to save your work", Buttons::YesNoCancel)) {
+    case Answer::No: return true;
+    case Answer::Yes:
+      // A save that failed or was cancelled leaves the changes to keep.
+      saveWithCheck(SaveTrigger::Toolbar);
+      return !changedSinceSaved();
+    default: return false;
+  }
 }
 
 void Commander::takeBodyColors() {
@@ -119,7 +139,7 @@ void Commander::newMenu() {
   CommandScope scope(*this);
   if (!scope) return;
   const std::optional<NewMenuChoice> choice = ports_.windows.chooseNewMenu();
-  if (!choice) return;
+  if (!choice || !mayReplaceMenu()) return;
   const TAppletKind kind = choice->kind <= akTabTree ? static_cast<TAppletKind>(choice->kind) : akTabTree;
 
   resetToNewMenu(menu_, kind);
@@ -165,6 +185,7 @@ bool Commander::openPage(const std::string& path) {
   reader.maxPageBytes = maxPageBytesSetting(ports_.programSettings);
   const bool found = ReadPage(menu_, path, reader);
   if (found) {
+    saved_.emplace(menu_);
     takeBodyColors();
     showPagesForKind(state_, menu_.Settings.Kind);
     showMenuOpen();
@@ -182,7 +203,7 @@ void Commander::open() {
   request.filter = "Html Files|*.html;*.htm";
   request.initialDir = ports_.programSettings.readOr("History", "LastSaveDir", "");
   request.fileMustExist = true;
-  if (auto chosen = ports_.ui.openFile(request)) openPage(*chosen);
+  if (auto chosen = ports_.ui.openFile(request); chosen && mayReplaceMenu()) openPage(*chosen);
 }
 
 void Commander::save(SaveTrigger trigger) {
@@ -245,9 +266,11 @@ void Commander::clipboard() {
   DocumentState& document = menu_.Document;
   document.ClipboardMode = true;
   document.PreviewMode = true;
-  savePageNow(document.AskSaveLocation);
+  WriteResult result;
+  const bool copied = savePageNow(document.AskSaveLocation, &result) && result.ok();
   document.PreviewMode = false;
   document.ClipboardMode = false;
+  if (copied) ports_.ui.showStatus("The HTML code is on the clipboard.");
 }
 
 void Commander::uploadReport() {
@@ -272,7 +295,7 @@ void Commander::demo() {
       MessageKind::Information,
       "The Commander will now import a demonstration file of the Quillon(Tab&Tree) applet style.\n\n" + path,
       Buttons::OkCancel);
-  if (answer != Answer::Ok) return;
+  if (answer != Answer::Ok || !mayReplaceMenu()) return;
   if (!openPage(path)) return;
   menu_.Document.DeployPagesWritten = false;
   menu_.Document.DemoLoaded = true;
@@ -303,10 +326,12 @@ void Commander::openRecent(int entry) {
   if (!scope || entry < 1 || entry > RecentFiles::kSlots) return;
   BusyGuard busy(ports_.ui);
   const std::string path = recentFiles_.entries()[static_cast<std::size_t>(entry - 1)];
-  if (!path.empty() && fileExists(path)) {
+  if (path.empty() || !fileExists(path)) {
+    ports_.ui.message(MessageKind::Error, "Could not loacte file.");
+  } else if (mayReplaceMenu()) {
     openPage(path);
   } else {
-    ports_.ui.message(MessageKind::Error, "Could not loacte file.");
+    return;
   }
   menu_.Document.DemoLoaded = false;
 }
@@ -327,6 +352,8 @@ void Commander::deploy(std::optional<int> mode) {
   CommandScope scope(*this);
   if (!scope) return;
   askToSaveFirst("You have to save your work before you can deploy it.\n\nDo you want to save now?");
+  // The start pages take the applet size by the rules its page is written with.
+  applySizeRules(menu_.Settings);
   ports_.windows.showDeploy(mode);
 }
 

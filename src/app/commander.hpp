@@ -11,6 +11,7 @@
 #include "format/page_writer.hpp"
 #include "generators/page_style.hpp"
 #include "model/menu_model.hpp"
+#include "model/menu_snapshot.hpp"
 #include "ports/browser.hpp"
 #include "ports/clipboard.hpp"
 #include "ports/settings_store.hpp"
@@ -86,6 +87,10 @@ class Commander {
   // Closing the window, whichever way: offers to save, removes the preview page.
   void close();
 
+  // Whether the menu holds anything that the page it was opened from or last
+  // saved to does not; a menu never saved has changed.
+  bool changedSinceSaved() const;
+
   // False, with the message and the "Tree" page shown, when the menu uses
   // icons but lacks a default image.
   bool checkDefaultImages(const std::string& action);
@@ -104,9 +109,13 @@ class Commander {
   void openInBrowser(const std::string& url);
   void loadStockImages();
   bool askToSaveFirst(const std::string& question);
+  // Before a command replaces the open menu: the question Exit asks, when the
+  // menu has changed; Yes saves first. False keeps the menu as it is.
+  bool mayReplaceMenu();
   // The toolbar or menu Save inside another command.
   void saveWithCheck(SaveTrigger trigger);
-  // Whether the writer ran (the location was not cancelled).
+  // Whether the writer ran (the location was not cancelled); a complete save of
+  // the page itself becomes the state later changes are measured against.
   bool savePageNow(bool ask, WriteResult* result = nullptr);
   // The body colours of the page just read, for the font and colour settings.
   void takeBodyColors();
@@ -116,6 +125,8 @@ class Commander {
   WindowState state_;
   RecentFiles recentFiles_;
   PageStyle pageStyle_;
+  // The menu as its page holds it, taken when it was read or saved.
+  std::optional<MenuSnapshot> saved_;
   bool running_ = false;
 };
 

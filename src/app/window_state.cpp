@@ -6,6 +6,7 @@ void showPagesForKind(WindowState& state, TAppletKind kind) {
   state.tabPagesShown = hasTabs(kind);
   state.treePagesShown = hasTrees(kind);
   state.activePage = SettingsPage::Applet;
+  ++state.menusShown;
 }
 
 }  // namespace quillon

@@ -15,6 +15,9 @@ struct WindowState {
   bool tabPagesShown = true;
   bool treePagesShown = false;
   SettingsPage activePage = SettingsPage::Applet;
+  // Counts the menus put in the window (read or made anew); a view shows
+  // each such menu from the active page, and otherwise keeps the user's page.
+  int menusShown = 0;
 
   // The commands that need a menu: Save, Save As, Preview, Clipboard, Upload,
   // Indexer, Deploy, Generate and Themes.

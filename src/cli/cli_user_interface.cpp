@@ -35,6 +35,7 @@ Answer CliUserInterface::ask(MessageKind kind, const std::string& text, Buttons 
   switch (buttons) {
     case Buttons::Ok: return Answer::Ok;
     case Buttons::YesNo: return answerYes_ ? Answer::Yes : Answer::No;
+    case Buttons::YesNoCancel: return answerYes_ ? Answer::Yes : Answer::Cancel;
     case Buttons::OkCancel: break;
   }
   return answerYes_ ? Answer::Ok : Answer::Cancel;

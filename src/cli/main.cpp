@@ -1,5 +1,8 @@
 #include <CLI/CLI.hpp>
 
+#include <iostream>
+
+#include "cli/checked_stdout.hpp"
 #include "cli/cli_run.hpp"
 #include "cli/cli_session.hpp"
 #include "cli/deploy_command.hpp"
@@ -16,6 +19,7 @@ int main(int argc, char** argv) {
   app.set_version_flag("--version", "Quillon 5.3");
   app.require_subcommand(1);
 
+  CheckedStdout output;
   CliRun run;
   DialogAnswers answers;
   addDialogOptions(app, answers);
@@ -34,6 +38,11 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& error) {
     const int code = app.exit(error);
     return code == 0 ? kSuccess : kBadInput;
+  }
+  // Output that could not be written (a full disk, a closed pipe) fails the command.
+  if (const std::string cause = output.finish(); !cause.empty()) {
+    std::cerr << "error: the output could not be written: " << cause << '\n';
+    return run.exitCode == kSuccess ? kFailed : run.exitCode;
   }
   return run.exitCode;
 }

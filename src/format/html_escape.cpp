@@ -22,8 +22,6 @@ std::string escapeHtmlAttribute(const std::string& text) {
   return escaped;
 }
 
-namespace {
-
 void appendUtf8(std::string& out, unsigned long code) {
   if (code < 0x80) {
     out += static_cast<char>(code);
@@ -41,6 +39,8 @@ void appendUtf8(std::string& out, unsigned long code) {
     out += static_cast<char>(0x80 | (code & 0x3F));
   }
 }
+
+namespace {
 
 // The code point of "#38" or "#x26", or nothing when it is no valid character.
 std::optional<unsigned long> numericReference(const std::string& body) {

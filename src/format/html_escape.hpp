@@ -12,4 +12,7 @@ std::string escapeHtmlAttribute(const std::string& text);
 // as UTF-8); anything else is left as it stands.
 std::string decodeCharacterReferences(const std::string& text);
 
+// Appends a code point (at most U+10FFFF) in UTF-8.
+void appendUtf8(std::string& out, unsigned long code);
+
 }  // namespace quillon

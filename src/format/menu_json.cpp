@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <sstream>
@@ -15,9 +16,14 @@ using nlohmann::ordered_json;
 
 namespace {
 
-[[noreturn]] void fail(const std::string& where, const std::string& what) {
-  throw MenuJsonError("\"" + where + "\": " + what);
-}
+// A refused value, named by its key relative to the part being read; the
+// reader of an enclosing part puts its own place in front.
+struct KeyError {
+  std::string key;
+  std::string what;
+};
+
+[[noreturn]] void fail(const std::string& where, const std::string& what) { throw KeyError{where, what}; }
 
 // Reads the keys of one JSON object into fields; unknown keys are errors.
 class ObjectReader {
@@ -181,26 +187,63 @@ void readLinkFields(ObjectReader& r, std::string& status, std::string& url1, std
   r.text("Target2", target2);
 }
 
-void readNodes(const json& list, const std::string& at, TreeNode& parent, int imageCount) {
+// Reads the node at a list position: its fields, and the list of its
+// children (null when it has none) for the caller to read next.
+const json* readNode(const json& item, TreeNode& node, int imageCount) {
+  ObjectReader r(item, "");
+  r.text("Text", node.Text);
+  r.any("Data", [&](const json& value, const std::string& dataAt) {
+    ObjectReader d(value, dataAt);
+    TAppletNode& data = node.Data;
+    readLinkFields(d, data.StatusText, data.URL1, data.Target1, data.URL2, data.Target2);
+    d.integer("CollapsedImage", data.CollapsedImage, -1, imageCount - 1);
+    d.integer("ExpandedImage", data.ExpandedImage, -1, imageCount - 1);
+    d.flag("OpenExpanded", data.OpenExpanded);
+    d.rejectUnknownKeys();
+  });
+  const json* children = nullptr;
+  r.any("Children", [&](const json& value, const std::string& childrenAt) {
+    if (!value.is_array()) fail(childrenAt, "must be a list of nodes");
+    children = &value;
+  });
+  r.rejectUnknownKeys();
+  return children;
+}
+
+// Reads a tree of any depth: the lists being read are kept on a stack of our
+// own instead of the call stack.
+void readNodes(const json& list, const std::string& at, TreeNode& root, int imageCount) {
   if (!list.is_array()) fail(at, "must be a list of nodes");
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    const std::string where = at + "[" + std::to_string(i) + "]";
-    ObjectReader r(list[i], where);
-    TreeNode& node = parent.appendChild("");
-    r.text("Text", node.Text);
-    r.any("Data", [&](const json& value, const std::string& dataAt) {
-      ObjectReader d(value, dataAt);
-      TAppletNode& data = node.Data;
-      readLinkFields(d, data.StatusText, data.URL1, data.Target1, data.URL2, data.Target2);
-      d.integer("CollapsedImage", data.CollapsedImage, -1, imageCount - 1);
-      d.integer("ExpandedImage", data.ExpandedImage, -1, imageCount - 1);
-      d.flag("OpenExpanded", data.OpenExpanded);
-      d.rejectUnknownKeys();
-    });
-    r.any("Children", [&](const json& value, const std::string& childrenAt) {
-      readNodes(value, childrenAt, node, imageCount);
-    });
-    r.rejectUnknownKeys();
+  struct Level {
+    const json* list;
+    std::size_t next;
+    TreeNode* parent;
+  };
+  std::vector<Level> levels{{&list, 0, &root}};
+  // "Tabs[0].Nodes[2].Children[0]": where the node last taken from each list sits.
+  const auto whereNode = [&levels, &at] {
+    std::string where = at;
+    for (std::size_t k = 0; k < levels.size(); ++k) {
+      if (k > 0) where += ".Children";
+      where += "[" + std::to_string(levels[k].next - 1) + "]";
+    }
+    return where;
+  };
+  while (!levels.empty()) {
+    Level& level = levels.back();
+    if (level.next == level.list->size()) {
+      levels.pop_back();
+      continue;
+    }
+    const json& item = (*level.list)[level.next++];
+    TreeNode& node = level.parent->appendChild("");
+    const json* children = nullptr;
+    try {
+      children = readNode(item, node, imageCount);
+    } catch (const KeyError& error) {
+      fail(whereNode() + (error.key.empty() ? "" : "." + error.key), error.what);
+    }
+    if (children && !children->empty()) levels.push_back({children, 0, &node});
   }
 }
 
@@ -253,17 +296,142 @@ ordered_json linkFields(const std::string& status, const std::string& url1, cons
   return {{"StatusText", status}, {"URL1", url1}, {"Target1", target1}, {"URL2", url2}, {"Target2", target2}};
 }
 
-ordered_json nodesToJson(const TreeNode& parent) {
-  ordered_json list = ordered_json::array();
-  for (const auto& child : parent.children()) {
-    const TAppletNode& d = child->Data;
-    ordered_json data = linkFields(d.StatusText, d.URL1, d.Target1, d.URL2, d.Target2);
-    data["CollapsedImage"] = d.CollapsedImage;
-    data["ExpandedImage"] = d.ExpandedImage;
-    data["OpenExpanded"] = d.OpenExpanded;
-    list.push_back({{"Text", child->Text}, {"Data", data}, {"Children", nodesToJson(*child)}});
+ordered_json nodeData(const TAppletNode& d) {
+  ordered_json data = linkFields(d.StatusText, d.URL1, d.Target1, d.URL2, d.Target2);
+  data["CollapsedImage"] = d.CollapsedImage;
+  data["ExpandedImage"] = d.ExpandedImage;
+  data["OpenExpanded"] = d.OpenExpanded;
+  return data;
+}
+
+// Writes JSON laid out as an indented dump, one piece at a time, so that a
+// tree of any depth is written without recursion. The indent stops growing
+// after kDeepestIndent levels, which keeps the text of a deep tree linear in
+// its size.
+class JsonWriter {
+ public:
+  static constexpr std::size_t kDeepestIndent = 24;
+
+  explicit JsonWriter(std::ostream& out) : out_(out) {}
+
+  void beginObject() { open('{'); }
+  void endObject() { close('}'); }
+  void beginArray() { open('['); }
+  void endArray() { close(']'); }
+
+  void key(const std::string& name) {
+    newItem();
+    text_ += scalarText(name) + ": ";
+    afterKey_ = true;
   }
-  return list;
+
+  // A scalar, or an object or list of the few levels the menu's own parts have.
+  void value(const ordered_json& value) {
+    if (value.is_object()) {
+      beginObject();
+      for (const auto& item : value.items()) {
+        key(item.key());
+        this->value(item.value());
+      }
+      endObject();
+    } else if (value.is_array()) {
+      beginArray();
+      for (const auto& item : value) this->value(item);
+      endArray();
+    } else {
+      newItem();
+      text_ += scalarText(value);
+    }
+  }
+
+  void finish() {
+    text_ += '\n';
+    flush();
+  }
+
+ private:
+  struct Level {
+    bool empty = true;
+  };
+
+  // Pages may hold bytes that are not UTF-8; they are shown as U+FFFD rather than failing.
+  static std::string scalarText(const ordered_json& value) {
+    return value.dump(-1, ' ', false, ordered_json::error_handler_t::replace);
+  }
+
+  void indent(std::size_t depth) {
+    // Each line goes out once it is complete: the JSON of a large menu is many times its page's size.
+    if (text_.size() >= kFlushSize) flush();
+    text_ += '\n';
+    text_.append(2 * std::min(depth, kDeepestIndent), ' ');
+  }
+
+  void flush() {
+    out_ << text_;
+    text_.clear();
+  }
+
+  // A value or key inside an object or list starts a line of its own.
+  void newItem() {
+    if (afterKey_) {
+      afterKey_ = false;
+      return;
+    }
+    if (levels_.empty()) return;
+    if (!levels_.back().empty) text_ += ',';
+    levels_.back().empty = false;
+    indent(levels_.size());
+  }
+
+  void open(char bracket) {
+    newItem();
+    text_ += bracket;
+    levels_.push_back({});
+  }
+
+  void close(char bracket) {
+    const bool empty = levels_.back().empty;
+    levels_.pop_back();
+    if (!empty) indent(levels_.size());
+    text_ += bracket;
+  }
+
+  static constexpr std::size_t kFlushSize = 1 << 16;
+
+  std::ostream& out_;
+  std::string text_;
+  std::vector<Level> levels_;
+  bool afterKey_ = false;
+};
+
+// The nodes below parent as a list; the lists being written are kept on a
+// stack of our own instead of the call stack.
+void writeNodes(JsonWriter& out, const TreeNode& parent) {
+  struct Level {
+    const TreeNode* node;
+    std::size_t next;
+  };
+  std::vector<Level> levels{{&parent, 0}};
+  out.beginArray();
+  while (!levels.empty()) {
+    Level& level = levels.back();
+    const auto& children = level.node->children();
+    if (level.next == children.size()) {
+      levels.pop_back();
+      out.endArray();
+      if (!levels.empty()) out.endObject();  // the node whose children these were
+      continue;
+    }
+    const TreeNode& child = *children[level.next++];
+    out.beginObject();
+    out.key("Text");
+    out.value(child.Text);
+    out.key("Data");
+    out.value(nodeData(child.Data));
+    out.key("Children");
+    out.beginArray();
+    levels.push_back({&child, 0});
+  }
 }
 
 const char* frameName(TMouseOverFrame frame) {
@@ -324,70 +492,6 @@ ordered_json settingsToJson(const TAppletSettings& s) {
           {"DefLeaf", s.DefLeaf}};
 }
 
-ordered_json tabToJson(const TAppletPage& tab) {
-  const TTabPage& t = tab.TabPage;
-  ordered_json page = linkFields(t.StatusText, t.URL1, t.Target1, t.URL2, t.Target2);
-  page["OnDemand"] = t.OnDemand;
-  return {{"Caption", tab.Caption}, {"TabPage", page}, {"Nodes", nodesToJson(tab.Nodes.root())}};
-}
-
-// Writes the menu's JSON piece by piece, laid out as a two-blank indented dump
-// of the whole, so that only one tab, or one line of the page frame, is held
-// as JSON at a time: the JSON of a large menu is many times its page's size.
-class MenuJsonWriter {
- public:
-  // Pages may hold bytes that are not UTF-8; they are shown as U+FFFD rather than failing.
-  explicit MenuJsonWriter(std::ostream& out)
-      : out_(out), serializer_(nlohmann::detail::output_adapter<char>(out), ' ', ordered_json::error_handler_t::replace) {}
-
-  // "key": value at depth levels of indentation.
-  void member(int depth, const char* key, const ordered_json& value, bool last = false) {
-    writeKey(depth, key);
-    writeValue(value, depth);
-    endItem(last);
-  }
-  // "key": [...], each item made only when it is written.
-  void array(int depth, const char* key, std::size_t count, const std::function<ordered_json(std::size_t)>& item) {
-    writeKey(depth, key);
-    if (count == 0) {
-      out_ << "[]";
-    } else {
-      out_ << "[\n";
-      for (std::size_t i = 0; i < count; ++i) {
-        indent(depth + 1);
-        writeValue(item(i), depth + 1);
-        endItem(i + 1 == count);
-      }
-      indent(depth);
-      out_ << ']';
-    }
-    endItem(false);
-  }
-  void openObject(int depth, const char* key) {
-    writeKey(depth, key);
-    out_ << "{\n";
-  }
-  void closeObject(int depth, bool last) {
-    indent(depth);
-    out_ << '}';
-    endItem(last);
-  }
-
- private:
-  void indent(int depth) { out_ << std::string(static_cast<std::size_t>(2 * depth), ' '); }
-  void writeKey(int depth, const char* key) {
-    indent(depth);
-    out_ << '"' << key << "\": ";
-  }
-  void writeValue(const ordered_json& value, int depth) {
-    serializer_.dump(value, true, false, 2, static_cast<unsigned>(2 * depth));
-  }
-  void endItem(bool last) { out_ << (last ? "\n" : ",\n"); }
-
-  std::ostream& out_;
-  nlohmann::detail::serializer<ordered_json> serializer_;
-};
-
 const char* kindName(TAppletKind kind) {
   switch (kind) {
     case akTab: return "akTab";
@@ -397,9 +501,7 @@ const char* kindName(TAppletKind kind) {
   return "akTabTree";
 }
 
-}  // namespace
-
-void menuFromJson(const std::string& text, MenuModel& menu) {
+void readMenu(const std::string& text, MenuModel& menu) {
   json root;
   try {
     root = json::parse(text);
@@ -432,24 +534,49 @@ void menuFromJson(const std::string& text, MenuModel& menu) {
   menu.Settings.Kind = kind;
 }
 
-void writeMenuJson(const MenuModel& menu, std::ostream& out) {
-  MenuJsonWriter json(out);
-  out << "{\n";
-  json.member(1, "Kind", kindName(menu.Settings.Kind));
-  json.member(1, "Settings", settingsToJson(menu.Settings));
-  json.member(1, "ImageFiles", menu.Images.ImageFiles());
-  json.array(1, "Tabs", static_cast<std::size_t>(menu.tabCount()),
-             [&menu](std::size_t i) { return tabToJson(menu.tab(static_cast<int>(i))); });
-  const DocumentState& document = menu.Document;
-  json.openObject(1, "Document");
-  json.member(2, "PagePath", document.PagePath);
-  json.array(2, "HeaderLines", document.HeaderLines.size(),
-             [&document](std::size_t i) { return ordered_json(document.HeaderLines[i]); });
-  json.array(2, "FooterLines", document.FooterLines.size(),
-             [&document](std::size_t i) { return ordered_json(document.FooterLines[i]); });
-  json.member(2, "BodyTag", document.BodyTag, true);
-  json.closeObject(1, true);
-  out << "}\n";
+}  // namespace
+
+void menuFromJson(const std::string& text, MenuModel& menu) {
+  try {
+    readMenu(text, menu);
+  } catch (const KeyError& error) {
+    throw MenuJsonError("\"" + error.key + "\": " + error.what);
+  }
+}
+
+void writeMenuJson(const MenuModel& menu, std::ostream& stream) {
+  JsonWriter out(stream);
+  out.beginObject();
+  out.key("Kind");
+  out.value(kindName(menu.Settings.Kind));
+  out.key("Settings");
+  out.value(settingsToJson(menu.Settings));
+  out.key("ImageFiles");
+  out.value(menu.Images.ImageFiles());
+  out.key("Tabs");
+  out.beginArray();
+  for (int i = 0; i < menu.tabCount(); ++i) {
+    const TAppletPage& tab = menu.tab(i);
+    const TTabPage& t = tab.TabPage;
+    ordered_json page = linkFields(t.StatusText, t.URL1, t.Target1, t.URL2, t.Target2);
+    page["OnDemand"] = t.OnDemand;
+    out.beginObject();
+    out.key("Caption");
+    out.value(tab.Caption);
+    out.key("TabPage");
+    out.value(page);
+    out.key("Nodes");
+    writeNodes(out, tab.Nodes.root());
+    out.endObject();
+  }
+  out.endArray();
+  out.key("Document");
+  out.value({{"PagePath", menu.Document.PagePath},
+             {"HeaderLines", menu.Document.HeaderLines},
+             {"FooterLines", menu.Document.FooterLines},
+             {"BodyTag", menu.Document.BodyTag}});
+  out.endObject();
+  out.finish();
 }
 
 std::string menuToJson(const MenuModel& menu) {

@@ -196,9 +196,9 @@ class Composer {
       }
       noteSemicolons("TAB" + std::to_string(index) + " \"" + tab.Caption + "\"",
                      {&tab.Caption, &link.URL1, &link.Target1, &link.StatusText, &link.URL2, &link.Target2});
-      param("TAB" + std::to_string(index), tab.Caption + "; " + link.URL1 + "; " + link.Target1 + "; " +
-                                              link.StatusText + "; " + link.URL2 + "; " + link.Target2 + "; " +
-                                              link.OnDemand);
+      param("TAB" + std::to_string(index), onOneLine(tab.Caption + "; " + link.URL1 + "; " + link.Target1 + "; " +
+                                                        link.StatusText + "; " + link.URL2 + "; " + link.Target2 +
+                                                        "; " + link.OnDemand));
     }
     if (!hasTrees(settings_.Kind)) return;
     const bool tabTree = settings_.Kind == akTabTree;
@@ -207,7 +207,7 @@ class Composer {
     int nodeIndex = 0;
     tab.Nodes.forEachInPageOrder([&](const TreeNode& node, int level) {
       step();
-      std::string entry = nodeEntry(node, level);
+      std::string entry = onOneLine(nodeEntry(node, level));
       noteSemicolons(prefix + std::to_string(nodeIndex) + " \"" + node.Text + "\"",
                      {&node.Text, &node.Data.URL1, &node.Data.Target1, &node.Data.StatusText, &node.Data.URL2,
                       &node.Data.Target2});
@@ -280,7 +280,12 @@ class Composer {
 }  // namespace
 
 ComposedPage composePage(MenuModel& menu, const SiteLayout& layout, const std::function<void()>& onStep) {
-  return Composer(menu, layout, onStep).run();
+  applySizeRules(menu.Settings);
+  // Writing visits every tab; the user stays on the one they were on.
+  const int current = menu.currentTabIndex();
+  ComposedPage page = Composer(menu, layout, onStep).run();
+  menu.setCurrentTab(current);
+  return page;
 }
 
 std::string joinLines(const std::vector<std::string>& lines) {

@@ -26,7 +26,8 @@ struct ComposedPage {
 };
 
 // Composes the page for the model's PagePath. Empty tab link fields become
-// "None" in the model itself, and the last tab ends as the current tab.
+// "None" and the applet size follows the size rules in the model itself; the
+// current tab stays current.
 // onStep runs once per tab and per node, so a window can keep painting.
 ComposedPage composePage(MenuModel& menu, const SiteLayout& layout, const std::function<void()>& onStep = {});
 

@@ -201,10 +201,22 @@ class PageReader {
     return value;
   }
 
+  // Only digits are a size; anything else keeps the default, which the page
+  // would otherwise carry into the next save as a broken tag.
+  void readSize(const std::optional<std::string>& value, const std::string& name, std::string& size) {
+    if (!value) return;
+    if (!value->empty() && value->find_first_not_of("0123456789") == std::string::npos) {
+      size = *value;
+      return;
+    }
+    ui_.message(MessageKind::Warning, "The applet " + name + " is not a number\nso it was reset to the default.");
+  }
+
   void readAppletTag(const ParsedTag& applet) {
     if (auto kind = kindFromCode(applet.attribute("code").value_or(""))) settings_.Kind = *kind;
-    if (auto height = applet.attribute("height")) settings_.Height = *height;
-    if (auto width = applet.attribute("width")) settings_.Width = *width;
+    readSize(applet.attribute("height"), "height", settings_.Height);
+    readSize(applet.attribute("width"), "width", settings_.Width);
+    applySizeRules(settings_);
     const std::string codebase = applet.attribute("codebase").value_or("");
     settings_.Codebase = folderValue(codebase);
     if (!settings_.Codebase.empty() && !isSiteFolder(settings_.Codebase)) {

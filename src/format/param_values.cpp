@@ -18,6 +18,16 @@ std::string styleLetters(const TAppletSettings& settings) {
   return letters;
 }
 
+std::string onOneLine(const std::string& text) {
+  std::string line;
+  line.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    line += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
+  }
+  return line;
+}
+
 std::string treeContentFileName(const std::string& baseName) { return baseName + "_content.txt"; }
 
 std::string tabTreeContentFileName(const std::string& baseName, int tabIndex) {

@@ -1,5 +1,5 @@
 #pragma once
-// How settings are spelled as PARAM values.
+// How settings and menu entries are spelled as PARAM values.
 #include <string>
 
 #include "model/applet_settings.hpp"
@@ -12,6 +12,11 @@ std::string yesNo(bool value);
 std::string fontValue(const std::string& face, const std::string& size);
 // Toggle symbol, leaf symbol, line style, icons: four letters such as "AXBA".
 std::string styleLetters(const TAppletSettings& settings);
+
+// A menu text as a piece of an entry: every line break (CR LF, CR or LF)
+// becomes a blank, so that an entry stays one line of its content file and
+// no text can start an entry of its own.
+std::string onOneLine(const std::string& text);
 
 std::string treeContentFileName(const std::string& baseName);
 std::string tabTreeContentFileName(const std::string& baseName, int tabIndex);

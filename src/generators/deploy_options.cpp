@@ -32,9 +32,15 @@ bool smallerThan(const std::string& size, const std::string& appletSize) {
 
 }  // namespace
 
+DeployTab deployTab(int tag) { return tag == 1 ? DeployTab::Floating : DeployTab::Frames; }
+
 DeployOptions deployOptionsFor(const MenuModel& menu, DeployTab tab) {
   DeployOptions options;
   options.tab = tab;
+  return deployOptionsAgain(std::move(options), menu);
+}
+
+DeployOptions deployOptionsAgain(DeployOptions options, const MenuModel& menu) {
   const std::string page = extractFileName(menu.Document.PagePath);
   options.frames.appletPage = page;
   options.floating.appletPage = page;

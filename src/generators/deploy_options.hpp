@@ -42,8 +42,14 @@ struct DeployOptions {
 inline constexpr const char* kSizeTooSmallMessage = "The choosen size is smaller as the applet size!\nDefault value assigned.";
 inline constexpr const char* kBlankNameMessage = "Name cannot be blank!\nDefault value assigned.";
 
+// The tab of a window tag: 1 Floating Window, any other Frames.
+DeployTab deployTab(int tag);
+
 // The window as it opens for the menu: page names, defaults and computed sizes.
 DeployOptions deployOptionsFor(const MenuModel& menu, DeployTab tab);
+// The options of an earlier showing, shown again for the menu: the page names
+// and the sizes follow the menu, everything else stays as the user left it.
+DeployOptions deployOptionsAgain(DeployOptions options, const MenuModel& menu);
 
 // The applet frame's size: applet width + 30 beside, height + 20 above or below.
 std::string appletFrameSize(FramePosition position, const TAppletSettings& settings);

@@ -9,6 +9,7 @@
 #include "format/text_helpers.hpp"
 #include "generators/menu_entries.hpp"
 #include "generators/text_escape.hpp"
+#include "generators/utf8_text.hpp"
 
 namespace quillon {
 
@@ -148,14 +149,14 @@ std::string dropDownDisplayText(const std::string& text, int level, const DropDo
   const std::string& symbol = options.indentSymbol;
   if (count && !symbol.empty() && !equalsNoCase(symbol, "none")) {
     const long wanted = static_cast<long>(level) * *count;
-    const long available = static_cast<long>(symbol.size()) * kIndentRepeats;
+    const long available = static_cast<long>(characterCount(symbol)) * kIndentRepeats;
     const long length = std::min(wanted, available);
-    for (long k = 0; k < length; ++k) indent += symbol[static_cast<std::size_t>(k) % symbol.size()];
+    if (length > 0) indent = repeatedCharacters(symbol, static_cast<std::size_t>(length));
   }
   std::string display = indent;
   if (!indent.empty() && !equalsNoCase(options.endSymbol, "none")) display += options.endSymbol;
   display += text;
-  if (options.upperCaseRoots && level == 0) display = upperAscii(display);
+  if (options.upperCaseRoots && level == 0) display = upperCase(display);
   return display;
 }
 

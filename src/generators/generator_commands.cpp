@@ -29,7 +29,8 @@ GenerationResult runCommand(UserInterface& ui, Browser* browser, const std::func
     ui.showStatus("Generating HTML file.");
     ui.processEvents();
     result = generate();
-    ui.showStatus("Ready.");
+    // A page saved says where it went; a preview opens it instead.
+    ui.showStatus(!browser && result.written() && result.failure.empty() ? "Saved " + result.pagePath : "Ready.");
     ui.processEvents();
   }
   if (!result.failure.empty()) ui.message(MessageKind::Error, failureMessage(result));

@@ -21,7 +21,8 @@ GenerationResult previewGenerated(const GeneratorOptions& options, GeneratorCont
 std::string failureMessage(const GenerationResult& result);
 
 // Runs a generator as the windows' commands do: busy, status texts, a
-// failure reported; with a browser, the page written is opened in it.
+// failure reported; with a browser, the page written is opened in it, without
+// one the status line names the page saved.
 GenerationResult runCommand(UserInterface& ui, Browser* browser, const std::function<GenerationResult()>& generate);
 
 }  // namespace quillon

@@ -17,6 +17,8 @@ void setSiteMapDefaults(SiteMapOptions& options) {
   options.noLineWrap = true;
 }
 
+GeneratorTab generatorTab(int tag) { return tag >= 0 && tag <= 2 ? static_cast<GeneratorTab>(tag) : GeneratorTab::TreeView; }
+
 GeneratorOptions generatorOptionsFor(TAppletKind kind, GeneratorTab tab) {
   GeneratorOptions options;
   options.tab = tab;

@@ -61,6 +61,10 @@ struct GeneratorOptions {
   SiteMapOptions siteMap;
 };
 
+// The tab of a window tag: 0 tree view, 1 drop-down menu, 2 site map; any
+// other tag is the tree view.
+GeneratorTab generatorTab(int tag);
+
 // "Set Defaults" of the drop-down tab: upper-case roots, "-", ">", "2".
 void setDropDownDefaults(DropDownOptions& options);
 // "Set Defaults" of the site map tab: the five check boxes.

@@ -1,5 +1,6 @@
 #include "generators/menu_entries.hpp"
 
+#include "format/param_values.hpp"
 #include "format/site_layout.hpp"
 #include "format/text_helpers.hpp"
 
@@ -82,14 +83,14 @@ std::vector<MenuEntry> readMenuEntries(const MenuModel& menu, const EntryReading
     if (reading.onEntry) reading.onEntry();
   };
   auto addTab = [&](const TAppletPage& tab, int index) {
-    add({tab.Caption, entryUrl(tab.TabPage.URL1, settings), entryTarget(tab.TabPage.Target1),
-         entryStatusText(tab.TabPage.StatusText),
+    add({onOneLine(tab.Caption), entryUrl(tab.TabPage.URL1, settings), entryTarget(tab.TabPage.Target1),
+         onOneLine(entryStatusText(tab.TabPage.StatusText)),
          index, 0, true});
   };
   auto addNodes = [&](const TAppletPage& tab, int index, int levelOffset) {
     tab.Nodes.forEachInPageOrder([&](const TreeNode& node, int level) {
-      add({node.Text, entryUrl(node.Data.URL1, settings), entryTarget(node.Data.Target1),
-           entryStatusText(node.Data.StatusText), index,
+      add({onOneLine(node.Text), entryUrl(node.Data.URL1, settings), entryTarget(node.Data.Target1),
+           onOneLine(entryStatusText(node.Data.StatusText)), index,
            level + levelOffset, false});
     });
   };

@@ -5,6 +5,7 @@
 #include "format/html_escape.hpp"
 #include "generators/menu_entries.hpp"
 #include "generators/text_escape.hpp"
+#include "generators/utf8_text.hpp"
 
 namespace quillon {
 
@@ -42,7 +43,7 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
 
   auto tabHeading = [&](int tab) {
     std::string caption = menu.tab(tab).Caption;
-    if (options.upperCaseTabs) caption = upperAscii(caption);
+    if (options.upperCaseTabs) caption = upperCase(caption);
     caption = escapeHtmlText(caption);
     return plain ? caption : fontWrap(caption, form.fontLevel1);
   };
@@ -73,7 +74,7 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
 
     std::string caption = entry.caption;
     const bool upper = kind == akTab ? options.upperCaseTabs : options.upperCaseRoots && entry.level == 0;
-    if (upper) caption = upperAscii(caption);
+    if (upper) caption = upperCase(caption);
     caption = escapeHtmlText(caption);
 
     std::string opening;

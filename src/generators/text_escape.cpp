@@ -64,11 +64,4 @@ std::string escapeHtmlText(const std::string& text) {
   return result;
 }
 
-std::string upperAscii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
-}
-
 }  // namespace quillon

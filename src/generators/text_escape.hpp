@@ -17,7 +17,4 @@ std::string escapeScriptString(const std::string& text, char quote);
 // ends nothing in content, so the end symbols of the drop-down stay as typed).
 std::string escapeHtmlText(const std::string& text);
 
-// ASCII letters in upper case; other bytes (UTF-8 included) unchanged.
-std::string upperAscii(std::string text);
-
 }  // namespace quillon

@@ -22,8 +22,6 @@ namespace quillon::gui {
 
 namespace {
 
-DeployTab tabOf(std::optional<int> mode) { return mode.value_or(0) == 1 ? DeployTab::Floating : DeployTab::Frames; }
-
 struct PositionInfo {
   FramePosition position;
   const char* caption;
@@ -79,7 +77,10 @@ QPixmap framePicture(FramePosition position) {
 }  // namespace
 
 DeployDialog::DeployDialog(PageWindowPorts ports, std::optional<int> mode, QWidget* parent)
-    : QDialog(parent), ports_(std::move(ports)), options_(deployOptionsFor(ports_.menu, tabOf(mode))) {
+    : DeployDialog(ports, deployOptionsFor(ports.menu, deployTab(mode.value_or(0))), parent) {}
+
+DeployDialog::DeployDialog(PageWindowPorts ports, DeployOptions options, QWidget* parent)
+    : QDialog(parent), ports_(std::move(ports)), options_(std::move(options)) {
   setObjectName("frmDeploy");
   setWindowTitle(kDeployWindowTitle);
   resize(520, 460);

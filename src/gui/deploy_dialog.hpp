@@ -22,6 +22,8 @@ class DeployDialog : public QDialog {
  public:
   // mode: the tab shown first (0 Frames, 1 Floating Window); none shows the first.
   DeployDialog(PageWindowPorts ports, std::optional<int> mode, QWidget* parent = nullptr);
+  // Shows the options given, on their tab.
+  DeployDialog(PageWindowPorts ports, DeployOptions options, QWidget* parent = nullptr);
 
   const DeployOptions& options() const { return options_; }
   QTabWidget& tabs() const { return *tabs_; }

@@ -55,11 +55,6 @@ QWidget* inRow(std::initializer_list<QWidget*> controls) {
   return row;
 }
 
-GeneratorTab tabOf(std::optional<int> mode) {
-  const int tab = mode.value_or(0);
-  return tab >= 0 && tab <= 2 ? static_cast<GeneratorTab>(tab) : GeneratorTab::TreeView;
-}
-
 const char* const kSiteMapDiagram =
     "<b>HOME</b><br>&nbsp;&nbsp;&nbsp;&nbsp;<u>News</u> | <u>Events</u> | <u>Links</u><br>"
     "<b>PRODUCTS</b><br>&nbsp;&nbsp;&nbsp;&nbsp;<u>Prices</u> | <u>Orders</u>";
@@ -70,10 +65,11 @@ const char* const kOutlineDiagram =
 }  // namespace
 
 GeneratorDialog::GeneratorDialog(PageWindowPorts ports, PageStyle& style, std::optional<int> mode, QWidget* parent)
-    : QDialog(parent),
-      ports_(std::move(ports)),
-      style_(style),
-      options_(generatorOptionsFor(ports_.menu.Settings.Kind, tabOf(mode))) {
+    : GeneratorDialog(ports, style, generatorOptionsFor(ports.menu.Settings.Kind, generatorTab(mode.value_or(0))),
+                      parent) {}
+
+GeneratorDialog::GeneratorDialog(PageWindowPorts ports, PageStyle& style, GeneratorOptions options, QWidget* parent)
+    : QDialog(parent), ports_(std::move(ports)), style_(style), options_(std::move(options)) {
   setObjectName("frmJScriptWiz");
   setWindowTitle(kGeneratorWindowTitle);
   resize(560, 480);

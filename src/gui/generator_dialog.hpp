@@ -25,6 +25,8 @@ class GeneratorDialog : public QDialog {
  public:
   // mode: the tab shown first (0 tree view, 1 drop-down menu, 2 site map); none shows the first.
   GeneratorDialog(PageWindowPorts ports, PageStyle& style, std::optional<int> mode, QWidget* parent = nullptr);
+  // Shows the options given, on their tab.
+  GeneratorDialog(PageWindowPorts ports, PageStyle& style, GeneratorOptions options, QWidget* parent = nullptr);
 
   const GeneratorOptions& options() const { return options_; }
   QTabWidget& tabs() const { return *tabs_; }

@@ -24,10 +24,20 @@ namespace {
 
 enum CentrePage { kNoMenuPage = 0, kMenuPage = 1 };
 
+CommanderPorts withUserInterface(CommanderPorts ports, UserInterface& ui) {
+  return {ui, ports.clipboard, ports.browser, ports.windows, ports.programSettings, ports.userSettings,
+          std::move(ports.programFolder)};
+}
+
 }  // namespace
 
 MainWindow::MainWindow(CommanderPorts ports, QWidget* parent)
-    : QMainWindow(parent), commander_(std::make_unique<Commander>(std::move(ports))) {
+    : QMainWindow(parent),
+      ui_(ports.ui,
+          [this] {
+            if (settingsPages_) refreshFromModel();
+          }),
+      commander_(std::make_unique<Commander>(withUserInterface(std::move(ports), ui_))) {
   setWindowTitle(kMainWindowTitle);
   setObjectName("frmMain");
 
@@ -80,8 +90,9 @@ void MainWindow::centreOnScreen() {
   move(frame.topLeft());
 }
 
-void MainWindow::run(const std::function<void()>& command, Reads reads) {
+void MainWindow::run(const std::function<void()>& command) {
   if (running_ > 0) return;
+  const int menusShown = commander_->state().menusShown;
   ++running_;
   try {
     command();
@@ -89,14 +100,14 @@ void MainWindow::run(const std::function<void()>& command, Reads reads) {
     commander_->ui().message(MessageKind::Error, error.what());
   }
   --running_;
-  showState(reads == Reads::Menu);
+  showState(commander_->state().menusShown != menusShown);
   constructionArea_->refreshFromModel();
   settingsPages_->refreshFromModel();
 }
 
 bool MainWindow::openPage(const std::string& path) {
   bool found = false;
-  run([&] { found = commander_->openPage(path); }, Reads::Menu);
+  run([&] { found = commander_->openPage(path); });
   return found;
 }
 

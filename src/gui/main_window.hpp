@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/commander.hpp"
+#include "gui/refreshing_user_interface.hpp"
 
 class QAction;
 class QLabel;
@@ -46,14 +47,10 @@ class MainWindow : public QMainWindow {
   // The main menu's entry with this caption ("&Preview"); null when there is none.
   QAction* menuEntry(const QString& caption) const;
 
-  // Whether a command reads a menu anew: the settings pages then start on the
-  // page the window state names.
-  enum class Reads { Nothing, Menu };
-
   // Runs a command, then shows the model and the window state again. A
   // command asked for while another runs (its long work lets events in) is
   // refused, as Commander refuses it too.
-  void run(const std::function<void()>& command, Reads reads = Reads::Nothing);
+  void run(const std::function<void()>& command);
   void refreshFromModel();
 
   // Reads a page as Open does once the file is chosen.
@@ -66,13 +63,14 @@ class MainWindow : public QMainWindow {
   void buildCommands();
   void buildCommandBar();
   void buildMainMenu();
-  QAction* addEntry(QMenu& menu, const QString& caption, const std::function<void()>& command,
-                    Reads reads = Reads::Nothing);
+  QAction* addEntry(QMenu& menu, const QString& caption, const std::function<void()>& command);
   void showRecentEntries();
   void showState(bool menuRead);
   void applyAppletSize(int width, int height);
   void centreOnScreen();
 
+  // The commands' user interface: the window shows the model before each message box.
+  RefreshingUserInterface ui_;
   std::unique_ptr<Commander> commander_;
   CommandBar* commandBar_ = nullptr;
   QStackedWidget* centre_ = nullptr;

@@ -25,18 +25,17 @@ void MainWindow::buildCommandBar() {
     const char* hint;
     std::function<void()> run;
     bool needsMenu;
-    Reads reads = Reads::Nothing;
   };
   Commander& c = *commander_;
   const Command commands[] = {
       {CommandIcon::New, "New", "Clear all current Commander information and choose a new applet style.",
-       [&c] { c.newMenu(); }, false, Reads::Menu},
+       [&c] { c.newMenu(); }, false},
       {CommandIcon::Open, "Open", "Opening an existing 'HTML' file that has one of the Quillon applets included.",
-       [&c] { c.open(); }, false, Reads::Menu},
+       [&c] { c.open(); }, false},
       {CommandIcon::Save, "Save", "Save the applet parameter code.", [&c] { c.save(SaveTrigger::Toolbar); }, true},
       {CommandIcon::Help, "Help", "Open Online Documentation Help and Sample Files.",
        [&c] { c.help(HelpPage::Commander); }, false},
-      {CommandIcon::Demo, "Demo", "Show me an example.", [&c] { c.demo(); }, false, Reads::Menu},
+      {CommandIcon::Demo, "Demo", "Show me an example.", [&c] { c.demo(); }, false},
       {CommandIcon::Preview, "Preview", "Preview the applet that you have just created in a browser window.",
        [&c] { c.preview(); }, true},
       {CommandIcon::Clipboard, "Clipboard", "Copy the HTML code to the clipboard.", [&c] { c.clipboard(); }, true},
@@ -56,7 +55,7 @@ void MainWindow::buildCommandBar() {
     action->setToolTip(command.hint);
     action->setStatusTip(command.hint);
     connect(action, &QAction::triggered, this,
-            [this, run = command.run, reads = command.reads] { this->run(run, reads); });
+            [this, run = command.run] { this->run(run); });
     commandBar_->addCommand(*action, command.caption);
     if (command.needsMenu) menuCommands_.push_back(action);
   }
@@ -76,10 +75,9 @@ void MainWindow::buildCommandBar() {
   bar->addWidget(commandBar_);
 }
 
-QAction* MainWindow::addEntry(QMenu& menu, const QString& caption, const std::function<void()>& command,
-                              Reads reads) {
+QAction* MainWindow::addEntry(QMenu& menu, const QString& caption, const std::function<void()>& command) {
   QAction* action = menu.addAction(caption);
-  connect(action, &QAction::triggered, this, [this, command, reads] { run(command, reads); });
+  connect(action, &QAction::triggered, this, [this, command] { run(command); });
   return action;
 }
 
@@ -88,10 +86,10 @@ void MainWindow::buildMainMenu() {
   QMenuBar* bar = menuBar();
 
   fileMenu_ = bar->addMenu("&File");
-  QAction* newEntry = addEntry(*fileMenu_, "&New", [&c] { c.newMenu(); }, Reads::Menu);
+  QAction* newEntry = addEntry(*fileMenu_, "&New", [&c] { c.newMenu(); });
   newEntry->setShortcut(QKeySequence::New);
   newEntry->setStatusTip("Clear all current Commander information and choose a new applet style.");
-  QAction* openEntry = addEntry(*fileMenu_, "&Open", [&c] { c.open(); }, Reads::Menu);
+  QAction* openEntry = addEntry(*fileMenu_, "&Open", [&c] { c.open(); });
   openEntry->setShortcut(QKeySequence::Open);
   openEntry->setStatusTip("Open an existing 'HTML' file that has one of the Quillon applets included.");
   fileMenu_->addSeparator();
@@ -112,7 +110,7 @@ void MainWindow::buildMainMenu() {
   connect(exit, &QAction::triggered, this, &QWidget::close);
   recentSeparator_ = fileMenu_->addSeparator();
   for (int n = 1; n <= RecentFiles::kSlots; ++n) {
-    QAction* entry = addEntry(*fileMenu_, QString(), [&c, n] { c.openRecent(n); }, Reads::Menu);
+    QAction* entry = addEntry(*fileMenu_, QString(), [&c, n] { c.openRecent(n); });
     entry->setStatusTip("Open this recently saved page.");
     entry->setVisible(false);
     recentEntries_[static_cast<std::size_t>(n - 1)] = entry;
@@ -146,7 +144,7 @@ void MainWindow::buildMainMenu() {
       ->setStatusTip("Generate a site map page of the menu.");
 
   QMenu* themes = bar->addMenu("&Themes");
-  addEntry(*themes, "&Change Theme", [&c] { c.changeTheme(); }, Reads::Menu)->setStatusTip("Give the menu the look of a theme.");
+  addEntry(*themes, "&Change Theme", [&c] { c.changeTheme(); })->setStatusTip("Give the menu the look of a theme.");
   menuMenus_ = {upload, deploy, index, generate, themes};
 
   QMenu* help = bar->addMenu("&Help");

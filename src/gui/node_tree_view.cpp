@@ -4,6 +4,7 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QSet>
+#include <QSignalBlocker>
 
 #include "gui/node_icons.hpp"
 #include "gui/qt_text.hpp"
@@ -40,6 +41,12 @@ NodeTreeView::NodeTreeView(QWidget* parent) : QTreeWidget(parent) {
   connect(this, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) { updateIcon(*item); });
 }
 
+NodeTreeView::~NodeTreeView() {
+  // The model may be gone already: nothing may follow the items going.
+  const QSignalBlocker quiet(this);
+  removeAllItems();
+}
+
 TreeNode* NodeTreeView::nodeOf(const QTreeWidgetItem* item) const {
   if (!item) return nullptr;
   return reinterpret_cast<TreeNode*>(item->data(0, kNodeRole).value<quintptr>());
@@ -50,7 +57,7 @@ QTreeWidgetItem* NodeTreeView::itemOf(const TreeNode* node) const { return items
 void NodeTreeView::showTree(NodeTree& tree, const NodeIcons* icons) {
   syncing_ = true;
   if (tree_ != &tree) {
-    clear();
+    removeAllItems();
     tree_ = &tree;
   }
   icons_ = icons;
@@ -70,62 +77,107 @@ void NodeTreeView::showTree(NodeTree& tree, const NodeIcons* icons) {
 }
 
 QTreeWidgetItem* NodeTreeView::buildItem(TreeNode& node) {
-  auto* item = new QTreeWidgetItem;
-  item->setData(0, kNodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(&node)));
-  updateItem(*item, node);
-  for (const auto& child : node.children()) item->addChild(buildItem(*child));
-  return item;
+  // Built from an explicit list, so a tree of any depth gets its items.
+  auto* top = new QTreeWidgetItem;
+  std::vector<std::pair<const TreeNode*, QTreeWidgetItem*>> pending{{&node, top}};
+  while (!pending.empty()) {
+    const auto [source, item] = pending.back();
+    pending.pop_back();
+    item->setData(0, kNodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(source)));
+    updateItem(*item, *source);
+    QList<QTreeWidgetItem*> children;
+    for (const auto& child : source->children()) {
+      auto* childItem = new QTreeWidgetItem;
+      children << childItem;
+      pending.emplace_back(child.get(), childItem);
+    }
+    item->addChildren(children);
+  }
+  return top;
 }
 
-void NodeTreeView::syncChildren(QTreeWidgetItem* parent, const TreeNode& node) {
-  const auto& children = node.children();
-  bool sameOrder = parent->childCount() == static_cast<int>(children.size());
-  for (int i = 0; sameOrder && i < parent->childCount(); ++i) {
-    sameOrder = nodeOf(parent->child(i)) == children[static_cast<std::size_t>(i)].get();
-  }
-  if (sameOrder) {
+void NodeTreeView::syncChildren(QTreeWidgetItem* top, const TreeNode& topNode) {
+  // Each item's children are brought in line with its node's, level by level
+  // from an explicit list, so a tree of any depth is synced.
+  std::vector<std::pair<QTreeWidgetItem*, const TreeNode*>> pending{{top, &topNode}};
+  while (!pending.empty()) {
+    const auto [parent, node] = pending.back();
+    pending.pop_back();
+    const auto& children = node->children();
+    bool sameOrder = parent->childCount() == static_cast<int>(children.size());
+    for (int i = 0; sameOrder && i < parent->childCount(); ++i) {
+      sameOrder = nodeOf(parent->child(i)) == children[static_cast<std::size_t>(i)].get();
+    }
+    if (sameOrder) {
+      for (int i = 0; i < parent->childCount(); ++i) {
+        QTreeWidgetItem* item = parent->child(i);
+        const TreeNode& child = *children[static_cast<std::size_t>(i)];
+        updateItem(*item, child);
+        pending.emplace_back(item, &child);
+      }
+      continue;
+    }
+
+    // Items of nodes that stay are reused in the new order; the rest go. Taking
+    // items out of the view forgets which were open, so that is noted first.
+    QHash<const TreeNode*, QTreeWidgetItem*> kept;
+    QSet<const QTreeWidgetItem*> expanded;
     for (int i = 0; i < parent->childCount(); ++i) {
-      QTreeWidgetItem* item = parent->child(i);
-      const TreeNode& child = *children[static_cast<std::size_t>(i)];
-      updateItem(*item, child);
-      syncChildren(item, child);
+      kept.insert(nodeOf(parent->child(i)), parent->child(i));
+      collectExpanded(*parent->child(i), expanded);
     }
-    return;
-  }
-
-  // Items of nodes that stay are reused in the new order; the rest go. Taking
-  // items out of the view forgets which were open, so that is noted first.
-  QHash<const TreeNode*, QTreeWidgetItem*> kept;
-  QSet<const QTreeWidgetItem*> expanded;
-  for (int i = 0; i < parent->childCount(); ++i) {
-    kept.insert(nodeOf(parent->child(i)), parent->child(i));
-    collectExpanded(*parent->child(i), expanded);
-  }
-  parent->takeChildren();
-  QList<QTreeWidgetItem*> order;
-  for (const auto& child : children) {
-    QTreeWidgetItem* item = kept.take(child.get());
-    if (item) {
-      updateItem(*item, *child);
-      syncChildren(item, *child);
-    } else {
-      item = buildItem(*child);
+    parent->takeChildren();
+    QList<QTreeWidgetItem*> order;
+    for (const auto& child : children) {
+      QTreeWidgetItem* item = kept.take(child.get());
+      if (item) {
+        updateItem(*item, *child);
+        pending.emplace_back(item, child.get());
+      } else {
+        item = buildItem(*child);
+      }
+      order << item;
     }
-    order << item;
+    for (QTreeWidgetItem* gone : kept) deleteItem(gone);
+    parent->addChildren(order);
+    for (QTreeWidgetItem* item : order) restoreExpanded(*item, expanded);
   }
-  qDeleteAll(kept);
-  parent->addChildren(order);
-  for (QTreeWidgetItem* item : order) restoreExpanded(*item, expanded);
 }
 
-void NodeTreeView::collectExpanded(const QTreeWidgetItem& item, QSet<const QTreeWidgetItem*>& expanded) {
-  if (item.isExpanded()) expanded.insert(&item);
-  for (int i = 0; i < item.childCount(); ++i) collectExpanded(*item.child(i), expanded);
+void NodeTreeView::collectExpanded(const QTreeWidgetItem& top, QSet<const QTreeWidgetItem*>& expanded) {
+  std::vector<const QTreeWidgetItem*> pending{&top};
+  while (!pending.empty()) {
+    const QTreeWidgetItem* item = pending.back();
+    pending.pop_back();
+    if (item->isExpanded()) expanded.insert(item);
+    for (int i = 0; i < item->childCount(); ++i) pending.push_back(item->child(i));
+  }
 }
 
-void NodeTreeView::restoreExpanded(QTreeWidgetItem& item, const QSet<const QTreeWidgetItem*>& expanded) {
-  if (expanded.contains(&item)) item.setExpanded(true);
-  for (int i = 0; i < item.childCount(); ++i) restoreExpanded(*item.child(i), expanded);
+void NodeTreeView::restoreExpanded(QTreeWidgetItem& top, const QSet<const QTreeWidgetItem*>& expanded) {
+  std::vector<QTreeWidgetItem*> pending{&top};
+  while (!pending.empty()) {
+    QTreeWidgetItem* item = pending.back();
+    pending.pop_back();
+    if (expanded.contains(item)) item->setExpanded(true);
+    for (int i = 0; i < item->childCount(); ++i) pending.push_back(item->child(i));
+  }
+}
+
+void NodeTreeView::deleteItem(QTreeWidgetItem* top) {
+  // An item deletes its children itself, one call deeper each; taking them
+  // off first lets a tree of any depth go.
+  std::vector<QTreeWidgetItem*> pending{top};
+  while (!pending.empty()) {
+    QTreeWidgetItem* item = pending.back();
+    pending.pop_back();
+    for (QTreeWidgetItem* child : item->takeChildren()) pending.push_back(child);
+    delete item;
+  }
+}
+
+void NodeTreeView::removeAllItems() {
+  while (topLevelItemCount() > 0) deleteItem(takeTopLevelItem(topLevelItemCount() - 1));
 }
 
 void NodeTreeView::updateItem(QTreeWidgetItem& item, const TreeNode& node) {

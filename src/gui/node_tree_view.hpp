@@ -16,6 +16,7 @@ class NodeTreeView : public QTreeWidget {
   Q_OBJECT
  public:
   explicit NodeTreeView(QWidget* parent = nullptr);
+  ~NodeTreeView() override;
 
   // Shows the tree's nodes and selection; icons only when `icons` is given.
   void showTree(NodeTree& tree, const NodeIcons* icons);
@@ -40,10 +41,12 @@ class NodeTreeView : public QTreeWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  void syncChildren(QTreeWidgetItem* parent, const TreeNode& node);
+  void syncChildren(QTreeWidgetItem* top, const TreeNode& topNode);
   QTreeWidgetItem* buildItem(TreeNode& node);
-  static void collectExpanded(const QTreeWidgetItem& item, QSet<const QTreeWidgetItem*>& expanded);
-  static void restoreExpanded(QTreeWidgetItem& item, const QSet<const QTreeWidgetItem*>& expanded);
+  static void deleteItem(QTreeWidgetItem* top);
+  void removeAllItems();
+  static void collectExpanded(const QTreeWidgetItem& top, QSet<const QTreeWidgetItem*>& expanded);
+  static void restoreExpanded(QTreeWidgetItem& top, const QSet<const QTreeWidgetItem*>& expanded);
   void updateItem(QTreeWidgetItem& item, const TreeNode& node);
   void updateIcon(QTreeWidgetItem& item);
   void followCurrentItem(QTreeWidgetItem* current);

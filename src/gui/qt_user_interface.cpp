@@ -16,20 +16,26 @@ namespace quillon::gui {
 
 namespace {
 
-// A dialog shown during long work gets the ordinary pointer back while it is up.
+// A dialog shown during long work gets the ordinary pointer back, and the
+// progress strip rests, while it is up: nothing works while the user is asked.
 class ArrowCursorWhileAsking {
  public:
-  explicit ArrowCursorWhileAsking(bool busy) : busy_(busy) {
-    if (busy_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  ArrowCursorWhileAsking(bool busy, StatusLine* status) : busy_(busy), status_(status) {
+    if (!busy_) return;
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    if (status_) status_->setBusy(false);
   }
   ~ArrowCursorWhileAsking() {
-    if (busy_) QApplication::restoreOverrideCursor();
+    if (!busy_) return;
+    QApplication::restoreOverrideCursor();
+    if (status_) status_->setBusy(true);
   }
   ArrowCursorWhileAsking(const ArrowCursorWhileAsking&) = delete;
   ArrowCursorWhileAsking& operator=(const ArrowCursorWhileAsking&) = delete;
 
  private:
   bool busy_;
+  QPointer<StatusLine> status_;
 };
 
 QMessageBox::Icon iconFor(MessageKind kind) {
@@ -91,7 +97,7 @@ void QtUserInterface::attach(QWidget* window, StatusLine* statusLine) {
 void QtUserInterface::message(MessageKind kind, const std::string& text) { ask(kind, text, Buttons::Ok); }
 
 Answer QtUserInterface::ask(MessageKind kind, const std::string& text, Buttons buttons) {
-  ArrowCursorWhileAsking arrow(busyDepth_ > 0);
+  ArrowCursorWhileAsking arrow(busyDepth_ > 0, status_);
   QMessageBox box(iconFor(kind), titleFor(kind), toQString(text), QMessageBox::NoButton, window_);
   box.setTextFormat(Qt::PlainText);
   switch (buttons) {
@@ -110,6 +116,11 @@ Answer QtUserInterface::ask(MessageKind kind, const std::string& text, Buttons b
       box.setDefaultButton(QMessageBox::Ok);
       box.setEscapeButton(QMessageBox::Cancel);
       break;
+    case Buttons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Yes);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
   }
   box.exec();
   switch (box.standardButton(box.clickedButton())) {
@@ -122,7 +133,7 @@ Answer QtUserInterface::ask(MessageKind kind, const std::string& text, Buttons b
 }
 
 std::optional<std::string> QtUserInterface::openFile(const FileDialogRequest& request) {
-  ArrowCursorWhileAsking arrow(busyDepth_ > 0);
+  ArrowCursorWhileAsking arrow(busyDepth_ > 0, status_);
   FileDialogRequest single = request;
   single.multiSelect = false;
   QFileDialog dialog(window_);
@@ -135,7 +146,7 @@ std::optional<std::string> QtUserInterface::openFile(const FileDialogRequest& re
 }
 
 std::optional<std::string> QtUserInterface::saveFile(const FileDialogRequest& request) {
-  ArrowCursorWhileAsking arrow(busyDepth_ > 0);
+  ArrowCursorWhileAsking arrow(busyDepth_ > 0, status_);
   QFileDialog dialog(window_);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -147,7 +158,7 @@ std::optional<std::string> QtUserInterface::saveFile(const FileDialogRequest& re
 }
 
 std::vector<std::string> QtUserInterface::openFiles(const FileDialogRequest& request) {
-  ArrowCursorWhileAsking arrow(busyDepth_ > 0);
+  ArrowCursorWhileAsking arrow(busyDepth_ > 0, status_);
   FileDialogRequest multiple = request;
   multiple.multiSelect = true;
   QFileDialog dialog(window_);
@@ -158,14 +169,14 @@ std::vector<std::string> QtUserInterface::openFiles(const FileDialogRequest& req
 }
 
 std::optional<std::string> QtUserInterface::chooseFolder(const std::string& title, const std::string& initialDir) {
-  ArrowCursorWhileAsking arrow(busyDepth_ > 0);
+  ArrowCursorWhileAsking arrow(busyDepth_ > 0, status_);
   const QString folder = QFileDialog::getExistingDirectory(window_, toQString(title), toQString(initialDir));
   if (folder.isEmpty()) return std::nullopt;
   return toBytes(folder);
 }
 
 std::optional<std::uint32_t> QtUserInterface::chooseColor(std::uint32_t initial) {
-  ArrowCursorWhileAsking arrow(busyDepth_ > 0);
+  ArrowCursorWhileAsking arrow(busyDepth_ > 0, status_);
   if (!colorDialog_) colorDialog_ = new QColorDialog(window_);
   colorDialog_->setCurrentColor(toQColor(initial));
   if (colorDialog_->exec() != QDialog::Accepted) return std::nullopt;
@@ -173,7 +184,7 @@ std::optional<std::uint32_t> QtUserInterface::chooseColor(std::uint32_t initial)
 }
 
 std::optional<FontChoice> QtUserInterface::chooseFont(const FontChoice& initial) {
-  ArrowCursorWhileAsking arrow(busyDepth_ > 0);
+  ArrowCursorWhileAsking arrow(busyDepth_ > 0, status_);
   QFont font(toQString(initial.face));
   bool sizeRead = false;
   const int size = toQString(initial.size).toInt(&sizeRead);
@@ -185,7 +196,7 @@ std::optional<FontChoice> QtUserInterface::chooseFont(const FontChoice& initial)
 }
 
 InsertPosition QtUserInterface::askInsertPosition() {
-  ArrowCursorWhileAsking arrow(busyDepth_ > 0);
+  ArrowCursorWhileAsking arrow(busyDepth_ > 0, status_);
   InsertNodeDialog dialog(window_);
   return dialog.ask();
 }

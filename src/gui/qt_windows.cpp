@@ -56,15 +56,27 @@ void QtWindows::showAbout() {
 void QtWindows::showGenerator(std::optional<int> mode) {
   if (!commander_) return notAvailable();
   Commander& c = *commander_;
-  GeneratorDialog dialog({c.menu(), c.ui(), c.browser(), c.programFolder()}, c.pageStyle(), mode, window_);
+  const TAppletKind kind = c.menu().Settings.Kind;
+  GeneratorOptions options = generatorOptionsFor(kind, GeneratorTab::TreeView);
+  if (generatorOptions_) {
+    if (generatorOptions_->kind == kind) options = generatorOptions_->options;
+    options.tab = generatorOptions_->options.tab;
+  }
+  if (mode) options.tab = generatorTab(*mode);
+  GeneratorDialog dialog({c.menu(), c.ui(), c.browser(), c.programFolder()}, c.pageStyle(), options, window_);
   dialog.exec();
+  generatorOptions_ = KeptGeneratorOptions{kind, dialog.options()};
 }
 
 void QtWindows::showDeploy(std::optional<int> mode) {
   if (!commander_) return notAvailable();
   Commander& c = *commander_;
-  DeployDialog dialog({c.menu(), c.ui(), c.browser(), c.programFolder()}, mode, window_);
+  DeployOptions options = deployOptions_ ? deployOptionsAgain(*deployOptions_, c.menu())
+                                         : deployOptionsFor(c.menu(), DeployTab::Frames);
+  if (mode) options.tab = deployTab(*mode);
+  DeployDialog dialog({c.menu(), c.ui(), c.browser(), c.programFolder()}, options, window_);
   dialog.exec();
+  deployOptions_ = dialog.options();
 }
 
 void QtWindows::showSiteIndexer(std::optional<int> mode) {

@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "app/new_applet_wizard.hpp"
+#include "generators/deploy_options.hpp"
+#include "generators/generator_options.hpp"
 
 #include "ports/user_interface.hpp"
 #include "ports/windows.hpp"
@@ -51,6 +53,15 @@ class QtWindows : public Windows {
   std::unique_ptr<NewAppletWizard> themeWizard_;
   // The indexer's logic lives for the whole run: it reads the kept inputs at the first showing only.
   std::unique_ptr<SiteIndexer> siteIndexer_;
+  // The generator and deploy windows keep their options and their tab from
+  // one showing to the next, as the indexer's logic does. A menu of another
+  // kind starts the generator's options afresh.
+  struct KeptGeneratorOptions {
+    TAppletKind kind;
+    GeneratorOptions options;
+  };
+  std::optional<KeptGeneratorOptions> generatorOptions_;
+  std::optional<DeployOptions> deployOptions_;
 };
 
 }  // namespace quillon::gui

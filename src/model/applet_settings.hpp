@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/applet_kind.hpp"
@@ -77,5 +78,17 @@ struct TAppletSettings {
   void ResetTreeStyle();
   void ResetLocations();
 };
+
+// The applet's width and height, as the size boxes hold them.
+enum class SizeBox { Width, Height };
+
+// The size rule of a box: empty becomes the box's fallback ("200" wide, "320"
+// high), a number above the box's limit (1000 wide, 800 high) becomes the
+// limit, any other number stays as it is. Nothing when the text is no number.
+std::optional<std::string> sizeOnLeave(SizeBox box, const std::string& text);
+
+// The size rule on both sizes, as every page written or shown needs them; a
+// text that is no number takes the fallback.
+void applySizeRules(TAppletSettings& settings);
 
 }  // namespace quillon

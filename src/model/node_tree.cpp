@@ -51,7 +51,15 @@ std::size_t TreeNode::indexOf(const TreeNode& child) const {
 
 std::unique_ptr<TreeNode> TreeNode::clone() const {
   auto copy = std::make_unique<TreeNode>(Text, Data);
-  for (const auto& child : children_) copy->insertChild(copy->children_.size(), child->clone());
+  // Copied from an explicit list of (original, copy) pairs, so any depth copies.
+  std::vector<std::pair<const TreeNode*, TreeNode*>> pending{{this, copy.get()}};
+  while (!pending.empty()) {
+    const auto [original, target] = pending.back();
+    pending.pop_back();
+    for (const auto& child : original->children_) {
+      pending.emplace_back(child.get(), &target->appendChild(child->Text, child->Data));
+    }
+  }
   return copy;
 }
 

@@ -11,7 +11,7 @@ namespace quillon {
 enum class MessageKind { Information, Confirmation, Error, Warning };
 
 // The fixed button sets of the message boxes.
-enum class Buttons { Ok, YesNo, OkCancel };
+enum class Buttons { Ok, YesNo, OkCancel, YesNoCancel };
 
 enum class Answer { Ok, Cancel, Yes, No };
 

@@ -1,6 +1,7 @@
 // The main window's commands, driven headless through scripted ports.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/commander.hpp"
@@ -296,12 +297,129 @@ TEST_F(CommanderTest, RecentEntriesOpenTheirPageOrSayItIsGone) {
   commander.menu().tab(0).Caption = "Changed";
   userSettings.write("", "File2", site("gone.htm"));
   commander.fileMenuOpened();
+  ui.answers.push_back(Answer::No);
   commander.openRecent(1);
   EXPECT_EQ(commander.menu().tab(0).Caption, "New Tab");
   commander.menu().tab(0).Caption = "Kept";
   commander.openRecent(2);
   EXPECT_EQ(ui.messageTexts().back(), "Could not loacte file.");
   EXPECT_EQ(commander.menu().tab(0).Caption, "Kept");
+}
+
+// Each command that puts another menu in the window, set up to reach the
+// point where it would replace the open one.
+class UnsavedChanges;
+
+struct ReplacingCommand {
+  const char* name;
+  void (*run)(UnsavedChanges&);
+};
+
+// What the user made and what they answer.
+enum class Edit { None, Changed, ChangedAndUnsavable };
+
+struct UnsavedCase {
+  ReplacingCommand command;
+  Edit edit;
+  std::optional<Answer> answer;  // none: no question is expected
+  bool replaced;
+  bool savedFirst;
+};
+
+class UnsavedChanges : public CommanderTest, public ::testing::WithParamInterface<UnsavedCase> {
+ public:
+  static void open(UnsavedChanges& t) {
+    t.ui.pickedFiles.push_back(t.site("other.htm"));
+    t.commander.open();
+  }
+  static void newMenuCommand(UnsavedChanges& t) {
+    t.windows.wizardAnswer = NewMenuChoice{akTab, ""};
+    t.ui.pickedFiles.push_back(t.site("new.htm"));
+    t.commander.newMenu();
+  }
+  static void demo(UnsavedChanges& t) {
+    t.ui.answers.push_front(Answer::Ok);  // the demonstration's own question comes first
+    t.commander.demo();
+  }
+  static void recent(UnsavedChanges& t) {
+    t.userSettings.write("", "File1", t.site("other.htm"));
+    t.commander.fileMenuOpened();
+    t.commander.openRecent(1);
+  }
+};
+
+TEST_P(UnsavedChanges, AreOfferedForSavingBeforeTheMenuIsReplaced) {
+  const UnsavedCase c = GetParam();
+  newMenu(akTree);
+  fs::copy_file(site("index.htm"), site("other.htm"));
+  fs::create_directories(program + "files");
+  fs::copy_file(site("index.htm"), program + "files/OrvelLeft.htm");
+  MenuModel& menu = commander.menu();
+  if (c.edit != Edit::None) menu.tab(0).Nodes.root().children()[0]->Text = "Edited";
+  if (c.edit == Edit::ChangedAndUnsavable) menu.Settings.DefLeaf = -1;  // the save refuses, naming the images
+  if (c.answer) ui.answers.push_back(*c.answer);
+
+  c.command.run(*this);
+
+  const std::vector<std::string> texts = ui.messageTexts();
+  const bool asked = std::find(texts.begin(), texts.end(), "Do you want to save your work") != texts.end();
+  EXPECT_EQ(asked, c.answer.has_value());
+  const bool kept = commander.state().menuOpen && !menu.tab(0).Nodes.empty() &&
+                    menu.tab(0).Nodes.root().children()[0]->Text == "Edited" && menu.Document.PagePath == site("index.htm");
+  EXPECT_EQ(kept, !c.replaced && c.edit != Edit::None);
+  EXPECT_EQ(readFile(site("index.htm")).find("Edited") != std::string::npos, c.savedFirst);
+}
+
+const ReplacingCommand kOpen{"Open", &UnsavedChanges::open};
+const ReplacingCommand kNew{"New", &UnsavedChanges::newMenuCommand};
+const ReplacingCommand kDemo{"Demo", &UnsavedChanges::demo};
+const ReplacingCommand kRecent{"Recent", &UnsavedChanges::recent};
+
+std::vector<UnsavedCase> unsavedCases() {
+  std::vector<UnsavedCase> cases;
+  for (const ReplacingCommand& command : {kOpen, kNew, kDemo, kRecent}) {
+    cases.push_back({command, Edit::None, std::nullopt, true, false});
+    cases.push_back({command, Edit::Changed, Answer::Cancel, false, false});
+    cases.push_back({command, Edit::Changed, Answer::No, true, false});
+    cases.push_back({command, Edit::Changed, Answer::Yes, true, true});
+    cases.push_back({command, Edit::ChangedAndUnsavable, Answer::Yes, false, false});
+  }
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UnsavedChanges, ::testing::ValuesIn(unsavedCases()),
+                         [](const ::testing::TestParamInfo<UnsavedCase>& info) {
+                           const UnsavedCase& c = info.param;
+                           const char* edit = c.edit == Edit::None ? "Unchanged"
+                                              : c.edit == Edit::Changed ? "Changed"
+                                                                          : "Unsavable";
+                           const char* answer = !c.answer                      ? ""
+                                                : *c.answer == Answer::Cancel ? "Cancel"
+                                                : *c.answer == Answer::No     ? "No"
+                                                                              : "Yes";
+                           return std::string(c.command.name) + edit + answer;
+                         });
+
+TEST_F(CommanderTest, ASavedOrReadMenuHasNoChangesUntilItIsEdited) {
+  newMenu(akTabTree);
+  EXPECT_FALSE(commander.changedSinceSaved()) << "saved by New";
+  commander.menu().tab(0).TabPage.StatusText = "edited";
+  EXPECT_TRUE(commander.changedSinceSaved());
+  commander.save(SaveTrigger::Toolbar);
+  EXPECT_FALSE(commander.changedSinceSaved());
+  commander.preview();
+  commander.clipboard();
+  commander.menu().Settings.Width = "300";
+  EXPECT_TRUE(commander.changedSinceSaved()) << "a preview or the clipboard saves nothing";
+  ASSERT_TRUE(commander.openPage(site("index.htm")));
+  EXPECT_FALSE(commander.changedSinceSaved()) << "as read";
+}
+
+TEST_F(CommanderTest, ClipboardSaysWhatItDidInTheStatusLine) {
+  newMenu(akTab);
+  commander.clipboard();
+  EXPECT_NE(clipboardPort.text.find("<APPLET"), std::string::npos);
+  EXPECT_EQ(ui.statusTexts.back(), "The HTML code is on the clipboard.");
 }
 
 TEST_F(CommanderTest, OpenReadsThePageChosenFromTheLastSaveFolder) {

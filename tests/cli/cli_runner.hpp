@@ -11,8 +11,9 @@ struct CliResult {
 };
 
 // Runs "quillon-cli ARGS" in the folder cwd; QUILLON_HOME and QUILLON_CONFIG_DIR
-// point below home. A launcher ("setpriv ...") runs it in turn.
+// point below home. A launcher ("setpriv ...") runs it in turn. The standard
+// output goes into out, or into the file named by stdoutFile.
 CliResult runCli(const std::string& args, const std::string& cwd, const std::string& home,
-                 const std::string& launcher = "");
+                 const std::string& launcher = "", const std::string& stdoutFile = "");
 
 }  // namespace quillon::testing

@@ -60,5 +60,32 @@ TEST_F(ReadCommand, APageWithoutTheAppletFails) {
   }
 }
 
+TEST_F(ReadCommand, ReadsAndWritesMenusOfAnyDepth) {
+  constexpr int kDepth = 50000;
+  std::string page = "<APPLET CODE=\"TrellTreeR.class\" WIDTH=200 HEIGHT=300>\r\n";
+  for (int level = 0; level < kDepth; ++level) {
+    page += "<PARAM NAME=\"I" + std::to_string(level) + "\" VALUE=\"n; None; None; " + std::to_string(level) +
+            "; ; ; ;None; None; NO\">\r\n";
+  }
+  writeFile(work + "/site/deep.htm", page + "</APPLET>\r\n");
+  const auto read = runCli("read site/deep.htm", work, home, "", work + "/deep.json");
+  ASSERT_EQ(read.exitCode, 0) << read.err;
+
+  const auto write = runCli("write deep.json site/again.htm", work, home);
+  ASSERT_EQ(write.exitCode, 0) << write.err;
+  const std::string again = readFile(work + "/site/again.htm");
+  EXPECT_NE(again.find("VALUE=\"n; None; None; " + std::to_string(kDepth - 1) + ";"), std::string::npos);
+}
+
+TEST_F(ReadCommand, OutputThatCannotBeWrittenFailsTheCommand) {
+  writeFile(work + "/menu.json", R"({"Kind": "akTab"})");
+  for (const char* command : {"read site/menu.htm", "resave site/menu.htm --clipboard", "write menu.json x.htm --clipboard",
+                              "preview site/menu.htm"}) {
+    const auto result = runCli(command, work, home, "", "/dev/full");
+    EXPECT_EQ(result.exitCode, 1) << command;
+    EXPECT_EQ(result.err, "error: the output could not be written: No space left on device\n") << command;
+  }
+}
+
 }  // namespace
 }  // namespace quillon

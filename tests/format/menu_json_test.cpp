@@ -1,6 +1,8 @@
 // The menu's JSON form: what it accepts, what it refuses, and that it round-trips.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "format/menu_json.hpp"
 #include "temp_dir.hpp"
 #include "test_images.hpp"
@@ -96,6 +98,47 @@ TEST(MenuJson, RoundTripsEveryField) {
   EXPECT_EQ(again.Images.ImageFiles(), menu.Images.ImageFiles());
   EXPECT_EQ(again.tab(0).TabPage, menu.tab(0).TabPage);
   EXPECT_EQ(again.Document.HeaderLines, menu.Document.HeaderLines);
+}
+
+// A chain of nodes, each the only child of the one before.
+std::string deepMenuJson(int depth) {
+  std::string json = R"({"Kind": "akTree", "Tabs": [{"Nodes": )";
+  for (int level = 0; level < depth; ++level) json += R"([{"Text": "n)" + std::to_string(level) + R"(", "Children": )";
+  json += "[]";
+  for (int level = 0; level < depth; ++level) json += "}]";
+  return json + "}]}";
+}
+
+TEST(MenuJson, ReadsAndWritesTreesOfAnyDepth) {
+  constexpr int kDepth = 20000;
+  MenuModel menu;
+  menuFromJson(deepMenuJson(kDepth), menu);
+  int depth = 0;
+  const TreeNode* deepest = nullptr;
+  menu.tab(0).Nodes.forEachInPageOrder([&](const TreeNode& node, int level) {
+    depth = std::max(depth, level + 1);
+    deepest = &node;
+  });
+  ASSERT_EQ(depth, kDepth);
+  EXPECT_EQ(deepest->Text, "n" + std::to_string(kDepth - 1));
+
+  const std::string json = menuToJson(menu);
+  EXPECT_LT(json.size(), std::size_t{kDepth} * 2000) << "the indent stops growing, so the text stays linear";
+  MenuModel again;
+  menuFromJson(json, again);
+  EXPECT_EQ(menuToJson(again), json);
+}
+
+TEST(MenuJson, NamesTheDeepNodeThatIsRefused) {
+  std::string json = deepMenuJson(3);
+  json.replace(json.find("\"n2\""), 4, "2");
+  MenuModel menu;
+  try {
+    menuFromJson(json, menu);
+    FAIL() << "accepted a number as text";
+  } catch (const MenuJsonError& error) {
+    EXPECT_STREQ(error.what(), "\"Tabs[0].Nodes[0].Children[0].Children[0].Text\": must be a string");
+  }
 }
 
 }  // namespace

@@ -133,6 +133,56 @@ TEST(PageComposer, EmptyTabLinksBecomeNoneInTheMenuToo) {
   EXPECT_EQ(f.menu.tab(0).TabPage.StatusText, "None");
 }
 
+TEST(PageComposer, TheSizeRulesHoldInThePageAndTheMenu) {
+  struct Case {
+    const char* width;
+    const char* height;
+    const char* tag;
+  };
+  for (const Case& c : {Case{"", "320", "WIDTH=200 HEIGHT=320>"}, Case{"2000", "", "WIDTH=1000 HEIGHT=320>"},
+                        Case{"640", "900", "WIDTH=640 HEIGHT=800>"}, Case{"2x", "120", "WIDTH=200 HEIGHT=120>"}}) {
+    WriterFixture f(akTab);
+    f.menu.Settings.Width = c.width;
+    f.menu.Settings.Height = c.height;
+    f.write();
+    const std::string page = f.pageText();
+    EXPECT_NE(page.find(c.tag), std::string::npos) << c.width << " x " << c.height;
+    EXPECT_EQ(" WIDTH=" + f.menu.Settings.Width + " HEIGHT=" + f.menu.Settings.Height + ">", std::string(" ") + c.tag)
+        << "the window shows what the page says";
+  }
+}
+
+TEST(PageComposer, WritingEveryTabLeavesTheCurrentTabCurrent) {
+  WriterFixture f(akTabTree);
+  f.menu.AddTab("Second");
+  f.menu.AddTab("Third");
+  f.menu.setCurrentTab(1);
+  f.write();
+  EXPECT_EQ(f.menu.currentTabIndex(), 1);
+}
+
+TEST(PageComposer, LineBreaksInTextsBecomeBlanksSoNoEntrySplits) {
+  for (const bool inFile : {false, true}) {
+    WriterFixture f(akTree);
+    f.menu.Settings.ContentInFile = inFile;
+    TreeNode& node = *f.menu.tab(0).Nodes.root().children()[0];
+    // A crawled title that tries to add an entry of its own.
+    node.Text = "Title\r\nEvil; http://evil.example/; _top; 0; ; ; ;None; None; NO\nmore";
+    node.Data.StatusText = "two\rlines";
+    f.write();
+    const std::string entry = "Title Evil; http://evil.example/; _top; 0; ; ; ;None; None; NO more; None; None; 0; ";
+    if (inFile) {
+      const std::vector<std::string> lines = testing::splitLines(testing::readFile(f.site("index_content.txt")));
+      ASSERT_EQ(lines.size(), 1u);
+      EXPECT_EQ(lines[0].rfind(entry, 0), 0u) << lines[0];
+      EXPECT_NE(lines[0].find("two lines;"), std::string::npos) << lines[0];
+    } else {
+      EXPECT_EQ(f.param("I0").rfind(entry, 0), 0u) << f.param("I0");
+      EXPECT_EQ(f.param("I1"), "<absent>");
+    }
+  }
+}
+
 TEST(PageComposer, NodeEntriesCarryLevelsInPageOrder) {
   WriterFixture f(akTree);
   NodeTree& nodes = f.menu.tab(0).Nodes;

@@ -225,6 +225,36 @@ INSTANTIATE_TEST_SUITE_P(
                     }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct SizeCase {
+  const char* sizes;  // the size attributes of the applet tag
+  const char* width;
+  const char* height;
+  bool warned;
+};
+
+class AppletSizes : public PageReaderTest, public ::testing::WithParamInterface<SizeCase> {};
+
+TEST_P(AppletSizes, AreDigitsWithinTheBoxLimits) {
+  const SizeCase c = GetParam();
+  ASSERT_TRUE(readLines({std::string("<APPLET CODE=\"TrellTabR.class\" ") + c.sizes + ">",
+                         R"(<PARAM NAME="TAB0" VALUE="x">)", "</APPLET>"}));
+  EXPECT_EQ(menu.Settings.Width, c.width) << c.sizes;
+  EXPECT_EQ(menu.Settings.Height, c.height) << c.sizes;
+  const std::vector<std::string> warnings = ui.messageTexts();
+  EXPECT_EQ(!warnings.empty(), c.warned) << c.sizes;
+  for (const auto& text : warnings) EXPECT_NE(text.find("is not a number\nso it was reset to the default."), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AppletSizes,
+    ::testing::Values(SizeCase{"WIDTH=300 HEIGHT=200", "300", "200", false},
+                      // What an emptied width box once wrote, and what reading and saving that made of it.
+                      SizeCase{"WIDTH= HEIGHT=320", "220", "320", true},
+                      SizeCase{"WIDTH=HEIGHT=320 HEIGHT=320", "220", "320", true},
+                      SizeCase{"WIDTH=\"50%\" HEIGHT=\"12px\"", "220", "320", true},
+                      SizeCase{"WIDTH=1200 HEIGHT=900", "1000", "800", false},
+                      SizeCase{"", "220", "320", false}));
+
 TEST_F(PageReaderTest, FindsTheAppletTagSplitOverLinesAndKeepsTheFrame) {
   ASSERT_TRUE(readLines({"<html>", "<body>", "<p>Menu</p>", "<applet", "  code=TrellTreeR.class", "  width=150 height=400>",
                          "<param name=I0 value=\"Only; None; None; 0; ; ; ;None; None; NO\">", "</applet>", "<p>after</p>",

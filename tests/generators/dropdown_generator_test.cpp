@@ -30,6 +30,9 @@ TEST(DropDownDisplayText, IndentsByLevel) {
       {"-", "2", "none", true, 1, "--News"},
       {"ab", "3", "]", true, 1, "aba]News"},
       {"=", "9", ">", true, 40, nullptr},  // 360 wanted: cut at 255 repeats
+      // Symbols are cut by characters, never inside one.
+      {"\xC3\xA9", "3", ">", true, 1, "\xC3\xA9\xC3\xA9\xC3\xA9>News"},
+      {"\xE2\x86\x92\xC2\xB7", "3", ">", true, 1, "\xE2\x86\x92\xC2\xB7\xE2\x86\x92>News"},
   };
   for (const Case& c : cases) {
     DropDownOptions options;
@@ -44,6 +47,18 @@ TEST(DropDownDisplayText, IndentsByLevel) {
       EXPECT_EQ(text, std::string(255, '=') + ">News");
     }
   }
+}
+
+TEST(DropDownDisplayText, UpperCasesEveryLetterOfARoot) {
+  DropDownOptions options;
+  EXPECT_EQ(dropDownDisplayText("caf\xC3\xA9 \xD0\xBC\xD0\xB8\xD1\x80", 0, options), "CAF\xC3\x89 \xD0\x9C\xD0\x98\xD0\xA0");
+  options.indentSymbol = "\xC3\xA9";
+  options.indentCount = "9";
+  EXPECT_EQ(dropDownDisplayText("x", 40, options), [] {
+    std::string cut;
+    for (int k = 0; k < 255; ++k) cut += "\xC3\xA9";
+    return cut + ">x";
+  }()) << "255 repeats of the symbol at most";
 }
 
 TEST(DropDownJumpLine, LoadsTheWindowOrTheNamedFrame) {

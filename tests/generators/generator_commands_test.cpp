@@ -36,6 +36,7 @@ TEST(GeneratorCommands, SaveWritesThePageUnderItsOwnName) {
   const GenerationResult result = saveGenerated(options, f.context);
   EXPECT_EQ(result.pagePath, f.site("MyMenu.htm"));
   EXPECT_FALSE(std::filesystem::exists(f.site("~MyMenu.htm")));
+  EXPECT_EQ(f.ui.statusTexts, (Lines{"Generating HTML file.", "Saved " + f.site("MyMenu.htm")}));
 }
 
 TEST(GeneratorCommands, ARunThatWritesNothingSaysSo) {

@@ -252,6 +252,102 @@ TEST_F(MainWindowTest, ClickingAnotherTabMakesItCurrentForTheEditors) {
   EXPECT_EQ(window->findChild<QLineEdit*>("nodeTextBox")->text().toStdString(), "Second's node");
 }
 
+TEST_F(MainWindowTest, WritingThePageLeavesTheUserOnTheirTabAndPage) {
+  newMenuFromToolbar();
+  menu().AddTab("Second");
+  menu().AddTab("Third");
+  window->refreshFromModel();
+  const std::pair<const char*, std::function<void()>> commands[] = {
+      {"Save", [this] { window->commandBar().button("Save")->click(); }},
+      {"Preview", [this] { window->commandBar().button("Preview")->click(); }},
+      {"Clipboard", [this] { window->commandBar().button("Clipboard")->click(); }},
+      {"Generate", [this] {
+         ui.answers.push_back(Answer::Yes);  // save first
+         window->commandBar().button("Generate")->click();
+       }},
+  };
+  for (const auto& [name, run] : commands) {
+    window->constructionArea().setCurrentIndex(1);
+    window->settingsPages().setCurrentIndex(static_cast<int>(SettingsPage::TabStyle));
+    run();
+    EXPECT_EQ(window->constructionArea().currentIndex(), 1) << name;
+    EXPECT_EQ(menu().currentTabIndex(), 1) << name;
+    EXPECT_EQ(window->settingsPages().currentIndex(), static_cast<int>(SettingsPage::TabStyle)) << name;
+  }
+}
+
+TEST_F(MainWindowTest, AnEmptiedWidthBoxIsSavedByTheSizeRules) {
+  newMenuFromToolbar();
+  auto* width = window->findChild<QLineEdit*>("widthBox");
+  ASSERT_NE(width, nullptr);
+  width->setFocus();
+  width->setText("");
+  window->commandBar().button("Save")->click();  // the box still has the focus
+  const std::string page = testing::readFile(site("index.htm"));
+  EXPECT_NE(page.find(" WIDTH=200 HEIGHT=320>"), std::string::npos);
+  EXPECT_EQ(width->text().toStdString(), "200");
+}
+
+TEST_F(MainWindowTest, OnlyAChangedMenuIsOfferedForSavingBeforeAnotherIsOpened) {
+  newMenuFromToolbar();
+  ui.pickedFiles.push_back(site("index.htm"));
+  window->commandBar().button("Open")->click();
+  EXPECT_TRUE(ui.messages.empty()) << "showing a menu read changes nothing in it";
+
+  window->findChild<QLineEdit*>("nodeTextBox")->setText("Edited");
+  window->settingsPages().setCurrentIndex(static_cast<int>(SettingsPage::TabStyle));
+  ui.pickedFiles.push_back(site("index.htm"));
+  ui.answers.push_back(Answer::Cancel);
+  window->commandBar().button("Open")->click();
+  EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Do you want to save your work"});
+  EXPECT_EQ(window->constructionArea().treeView(0)->topLevelItem(0)->text(0).toStdString(), "Edited");
+  EXPECT_EQ(window->settingsPages().currentIndex(), static_cast<int>(SettingsPage::TabStyle)) << "as it was";
+}
+
+TEST_F(MainWindowTest, TheWindowShowsItsNewStateBeforeTheMessageAboutIt) {
+  fs::create_directories(program + "files");
+  testing::writeFile(program + "files/OrvelLeft.htm",
+                     "<APPLET CODE=\"TrellTabR.class\" WIDTH=300 HEIGHT=50>\r\n<PARAM NAME=\"TAB0\" VALUE=\"Demo\">\r\n"
+                     "<PARAM NAME=\"TAB1\" VALUE=\"Second\">\r\n</APPLET>\r\n");
+  std::vector<std::string> seen;
+  ui.onMessage = [&](const std::string& text) {
+    seen.push_back(text.substr(0, 20) + (showsNoMenuHint() ? ": hint" : ": ") +
+                   std::to_string(window->constructionArea().count()));
+  };
+  ui.answers.push_back(Answer::Ok);
+  window->commandBar().button("Demo")->click();
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[1], "Demonstration succes: 2");
+
+  seen.clear();
+  ui.onMessage = [&](const std::string& text) {
+    if (text.rfind("File Saved as", 0) == 0) seen.push_back(showsNoMenuHint() ? "hint" : "menu");
+  };
+  windows.wizardAnswer = NewMenuChoice{akTab, ""};
+  ui.pickedFiles.push_back(site("new.htm"));
+  window->commandBar().button("New")->click();
+  EXPECT_EQ(seen, std::vector<std::string>{"menu"});
+}
+
+TEST_F(MainWindowTest, TheSettingsTabsOfATreeMenuStandSideBySide) {
+  newMenuFromToolbar();
+  window->show();
+  windows.wizardAnswer = NewMenuChoice{akTree, ""};
+  ui.pickedFiles.push_back(site("tree.htm"));
+  window->commandBar().button("New")->click();
+  QApplication::processEvents();
+  QTabBar* bar = window->settingsPages().tabBar();
+  std::vector<QRect> shown;
+  for (int i = 0; i < bar->count(); ++i) {
+    if (bar->isTabVisible(i)) shown.push_back(bar->tabRect(i));
+  }
+  ASSERT_EQ(shown.size(), 3u) << "Applet, Tree and Tree Style";
+  for (std::size_t i = 1; i < shown.size(); ++i) {
+    EXPECT_LE(shown[i].left() - shown[i - 1].right(), 1) << "a gap before tab " << i;
+  }
+  window->hide();
+}
+
 TEST_F(MainWindowTest, ApplyingTheAppletSizeSizesTheConstructionArea) {
   newMenuFromToolbar();
   Q_EMIT window->settingsPages().appletSizeApplied(180, 240);

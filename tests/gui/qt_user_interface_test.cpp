@@ -35,6 +35,10 @@ TEST(QtUserInterface, EachButtonSetAnswersWithTheButtonPressedAndEscapeDeclines)
       {Buttons::OkCancel, QMessageBox::Ok, Answer::Ok},
       {Buttons::OkCancel, QMessageBox::Cancel, Answer::Cancel},
       {Buttons::OkCancel, QMessageBox::NoButton, Answer::Cancel},
+      {Buttons::YesNoCancel, QMessageBox::Yes, Answer::Yes},
+      {Buttons::YesNoCancel, QMessageBox::No, Answer::No},
+      {Buttons::YesNoCancel, QMessageBox::Cancel, Answer::Cancel},
+      {Buttons::YesNoCancel, QMessageBox::NoButton, Answer::Cancel},
   };
   QtUserInterface ui;
   for (const Case& c : cases) {
@@ -95,6 +99,25 @@ TEST(QtUserInterface, StatusGoesToTheLineAndBusyNests) {
   ui.setBusy(false);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   EXPECT_FALSE(line.stripShown());
+}
+
+TEST(QtUserInterface, TheProgressStripRestsWhileTheUserIsAsked) {
+  StatusLine line;
+  QtUserInterface ui;
+  ui.attach(nullptr, &line);
+  ui.setBusy(true);
+  bool shownWhileAsked = true;
+  Qt::CursorShape cursorWhileAsked = Qt::WaitCursor;
+  answerNextBox([&](QMessageBox& box) {
+    shownWhileAsked = line.stripShown();
+    cursorWhileAsked = QApplication::overrideCursor()->shape();
+    box.accept();
+  });
+  ui.message(MessageKind::Information, "File Saved as x.htm");
+  EXPECT_FALSE(shownWhileAsked);
+  EXPECT_EQ(cursorWhileAsked, Qt::ArrowCursor);
+  EXPECT_TRUE(line.stripShown()) << "the work goes on";
+  ui.setBusy(false);
 }
 
 }  // namespace

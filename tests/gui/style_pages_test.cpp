@@ -1,8 +1,10 @@
 // The "Tab Style" and "Tree Style" pages: colours, toggles and resets.
+#include "gui/font_choices.hpp"
 #include "settings_pages_fixture.hpp"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -22,6 +24,22 @@ QAction* entry(QMenu* menu, const char* caption) {
 
 const char* const kTreeBackSamples[] = {"treeBranchSample", "mouseOverSample", "openColorSample", "closedColorSample",
                                         "leafColorSample",  "lineColorSample", "frameLineSample"};
+
+TEST(FontChoices, ListPlainFamilyNamesOnce) {
+  const std::pair<const char*, const char*> names[] = {
+      {"Nimbus Sans [urw]", "Nimbus Sans"}, {"DejaVu Sans", "DejaVu Sans"}, {"Odd [name] here", "Odd [name] here"},
+      {"[urw]", "[urw]"}};
+  for (const auto& [family, plain] : names) EXPECT_EQ(plainFamilyName(family).toStdString(), plain) << family;
+
+  QComboBox list;
+  fillFontFaces(&list);
+  QStringList faces;
+  for (int i = 0; i < list.count(); ++i) {
+    EXPECT_FALSE(list.itemText(i).endsWith(']')) << list.itemText(i).toStdString();
+    faces << list.itemText(i);
+  }
+  EXPECT_EQ(faces.removeDuplicates(), 0);
+}
 
 TEST_F(SettingsPagesTest, TreeBackgroundColourPaintsItsSevenSamples) {
   open(akTree);

@@ -2,10 +2,14 @@
 
 namespace quillon::testing {
 
-void ScriptedUi::message(MessageKind kind, const std::string& text) { messages.push_back({kind, text}); }
+void ScriptedUi::message(MessageKind kind, const std::string& text) {
+  messages.push_back({kind, text});
+  if (onMessage) onMessage(text);
+}
 
 Answer ScriptedUi::ask(MessageKind kind, const std::string& text, Buttons buttons) {
   messages.push_back({kind, text});
+  if (onMessage) onMessage(text);
   if (!answers.empty()) {
     Answer answer = answers.front();
     answers.pop_front();

@@ -2,6 +2,7 @@
 // A UserInterface for tests: records every message and dialog, and answers
 // from queues the test fills beforehand (Cancel/No/cancelled when a queue is empty).
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ class ScriptedUi : public UserInterface {
   // Answers of multi-selection dialogs; an empty list cancels.
   std::deque<std::vector<std::string>> pickedFileLists;
   std::deque<InsertPosition> insertPositions;  // Cancel when empty
+  // Called with the text of each message and question as it is shown.
+  std::function<void(const std::string&)> onMessage;
   int insertPositionQuestions = 0;
   int processEventsCalls = 0;
   int busyDepth = 0;
