@@ -80,7 +80,7 @@ WriteResult WritePage(MenuModel& menu, WriterContext& context) {
     ui.message(MessageKind::Error, *refused);
     ui.showStatus("Ready.");
     WriteResult refusedResult;
-    refusedResult.pageFailed = true;
+    refusedResult.failure = *refused;
     return refusedResult;
   }
   const SiteLayout layout = siteLayoutFor(document.PagePath, settings);

@@ -176,7 +176,7 @@ TEST(WriterPaths, AFolderOutsideTheSiteWritesNothing) {
   f.menu.Settings.Codebase = "../other/";
   f.menu.Settings.ContentInFile = true;
   const WriteResult result = f.write();
-  EXPECT_TRUE(result.pageFailed);
+  EXPECT_FALSE(result.ok());
   EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{"The class file directory \"../other/\" lies outside the "
                                                           "page's folder,\nso nothing was saved."});
   EXPECT_FALSE(fs::exists(f.temp.file("other")));
