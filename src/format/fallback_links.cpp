@@ -1,6 +1,7 @@
 #include "format/fallback_links.hpp"
 
 #include "format/html_escape.hpp"
+#include "format/param_values.hpp"
 #include "format/text_helpers.hpp"
 
 namespace quillon {
@@ -27,10 +28,13 @@ class ListWriter {
   }
 
   // Levels come in page order and deepen one at a time.
-  void item(int level, const std::string& caption, const std::string& url, const std::string& target) {
+  // Texts go on one line, as in the entries they stand beside.
+  void item(int level, const std::string& caption, const std::string& rawUrl, const std::string& rawTarget) {
+    const std::string url = onOneLine(rawUrl);
+    const std::string target = onOneLine(rawTarget);
     for (; depth_ < level; ++depth_) lines_.emplace_back("\t<UL>");
     for (; depth_ > level; --depth_) lines_.emplace_back("\t</UL>");
-    const std::string text = escapeHtmlAttribute(caption);
+    const std::string text = escapeHtmlAttribute(onOneLine(caption));
     if (isNone(url)) {
       lines_.push_back("\t<LI>" + text);
       return;
