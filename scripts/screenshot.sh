@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of the main window under a virtual display: without a menu, then
-# with a sample Tab&Tree page open, once on each settings page; and of the
+# with a sample Tab&Tree page open, once on each settings page, and of the
+# screen with the Target Frames hint beside the window; and of the
 # generator window on each tab, the page font and colour settings, and the
 # deploy and indexer windows on each tab, over that page.
 # Usage: scripts/screenshot.sh [BUILD_DIR] [OUTPUT_DIR]

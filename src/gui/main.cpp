@@ -1,7 +1,11 @@
 // The desktop program: the main window over Commander, with the Qt ports.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -59,6 +63,25 @@ void takeCommandWindowScreenshots(MainWindow& window, const QString& folder) {
   }
 }
 
+// The Target Frames hint is a window of its own beside the main window, so the
+// picture is of the screen, on the first page with target boxes.
+void takeTargetFrameHintScreenshot(MainWindow& window, const QString& folder) {
+  QTabWidget& pages = window.settingsPages();
+  for (int i = 0; i < pages.count(); ++i) {
+    const auto targets = pages.widget(i)->findChildren<QLineEdit*>(QRegularExpression("Target1Box$"));
+    if (!pages.isTabVisible(i) || targets.isEmpty()) continue;
+    pages.setCurrentIndex(i);
+    window.activateWindow();
+    targets.first()->setFocus(Qt::TabFocusReason);
+    // The window system hands the focus over in its own time.
+    QDeadlineTimer patience(2000);
+    while (!targets.first()->hasFocus() && !patience.hasExpired()) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    QApplication::processEvents();
+    window.screen()->grabWindow(0).save(folder + "/target-frame-hint.png");
+    return;
+  }
+}
+
 // Saves a picture of the window on each settings page, named after the page,
 // and of the windows the commands open.
 void takeScreenshots(MainWindow& window, const QString& folder) {
@@ -74,6 +97,7 @@ void takeScreenshots(MainWindow& window, const QString& folder) {
     QApplication::processEvents();
     window.grab().save(folder + "/settings-" + fileNameOf(pages.tabText(i)) + ".png");
   }
+  takeTargetFrameHintScreenshot(window, folder);
   takeCommandWindowScreenshots(window, folder);
 }
 

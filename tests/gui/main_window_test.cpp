@@ -21,8 +21,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTest>
 #include <QToolButton>
 #include <filesystem>
 
@@ -345,6 +347,55 @@ TEST_F(MainWindowTest, TheSettingsTabsOfATreeMenuStandSideBySide) {
   for (std::size_t i = 1; i < shown.size(); ++i) {
     EXPECT_LE(shown[i].left() - shown[i - 1].right(), 1) << "a gap before tab " << i;
   }
+  window->hide();
+}
+
+// At the design size, with room on the screen, the hint stands beside the window and covers none of its controls.
+TEST_F(MainWindowTest, TheTargetFrameHintStandsBesideTheWindowWhileATargetBoxHasTheFocus) {
+  newMenuFromToolbar();
+  window->move(window->screen()->availableGeometry().topLeft());
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  struct Case {
+    SettingsPage page;
+    const char* target;
+    const char* other;
+  };
+  for (const Case& c : {Case{SettingsPage::Tab, "tabTarget1Box", "tabCaptionBox"},
+                        Case{SettingsPage::Tab, "tabTarget2Box", "tabStatusBox"},
+                        Case{SettingsPage::Tree, "nodeTarget1Box", "nodeTextBox"},
+                        Case{SettingsPage::Tree, "nodeTarget2Box", "nodeLink2Box"}}) {
+    window->settingsPages().setCurrentIndex(static_cast<int>(c.page));
+    auto* target = window->findChild<QLineEdit*>(c.target);
+    ASSERT_NE(target, nullptr) << c.target;
+    auto* hint = window->settingsPages().currentWidget()->findChild<QWidget*>("targetFrameHint");
+    ASSERT_NE(hint, nullptr) << c.target;
+    target->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(hint->isVisible()) << c.target;
+    EXPECT_EQ(QApplication::focusWidget(), target) << "the hint took the focus from " << c.target;
+    EXPECT_EQ(hint->geometry().top(), target->mapToGlobal(QPoint(0, 0)).y()) << c.target;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+      if (control->window() != window.get() || !control->isVisible()) continue;
+      const QRect shown(control->mapToGlobal(QPoint(0, 0)), control->size());
+      EXPECT_FALSE(hint->geometry().intersects(shown)) << c.target << " hint covers " << control->objectName().toStdString()
+                                                       << " " << control->metaObject()->className();
+    }
+    const QPoint besideWindow = hint->pos();
+    window->move(window->pos() + QPoint(20, 10));
+    QApplication::processEvents();
+    EXPECT_EQ(hint->pos(), besideWindow + QPoint(20, 10)) << c.target << " follows the window";
+    window->findChild<QLineEdit*>(c.other)->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_FALSE(hint->isVisible()) << c.target;
+  }
+  auto* target = window->findChild<QLineEdit*>("nodeTarget1Box");
+  target->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  window->showMinimized();
+  QApplication::processEvents();
+  EXPECT_FALSE(window->settingsPages().currentWidget()->findChild<QWidget*>("targetFrameHint")->isVisible())
+      << "with the window minimised";
   window->hide();
 }
 
