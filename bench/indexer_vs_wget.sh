@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pages per second of the site indexer (quillon-cli index url) and of
 # wget --recursive --spider crawling the same generated site from the same
-# loopback server (python3 -m http.server), in the same run.
+# loopback server (python3's http.server, keep-alive on), over http and over
+# https, in the same run.
 #   bench/indexer_vs_wget.sh [BUILD_DIR] [PAGES]
 set -euo pipefail
 build=${1:-build}
@@ -24,14 +25,29 @@ trap cleanup EXIT
 "$bench" --write-site="$work/site" --pages="$pages"
 printf 'GIF89a' >"$work/site/logo.gif"
 
-port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-(cd "$work/site" && exec python3 -m http.server --bind 127.0.0.1 "$port" 2>"$work/server.log" >/dev/null) &
-server_pid=$!
-for _ in $(seq 100); do
-  python3 -c "import socket; socket.create_connection(('127.0.0.1', $port), 0.2)" 2>/dev/null && break
-  sleep 0.1
-done
-start_address=http://127.0.0.1:$port/index.htm
+# A test authority that signs the loopback server's certificate, trusted by
+# both crawlers for this run only.
+openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:P-256 -nodes -days 1 -subj /CN=bench-authority \
+  -keyout "$work/ca.key" -out "$work/ca.pem" 2>/dev/null
+openssl req -newkey ec -pkeyopt ec_paramgen_curve:P-256 -nodes -subj /CN=127.0.0.1 \
+  -keyout "$work/server.key" -out "$work/server.csr" 2>/dev/null
+printf 'subjectAltName=IP:127.0.0.1\n' >"$work/server.ext"
+openssl x509 -req -in "$work/server.csr" -CA "$work/ca.pem" -CAkey "$work/ca.key" -CAcreateserial -days 1 \
+  -extfile "$work/server.ext" -out "$work/server.pem" 2>/dev/null
+
+# HTTP/1.1 with keep-alive, as wget uses by default; TLS when a certificate is given.
+cat >"$work/serve.py" <<'PY'
+import http.server, ssl, sys
+class Handler(http.server.SimpleHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+if len(sys.argv) > 1:
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context.load_cert_chain(sys.argv[1], sys.argv[2])
+    server.socket = context.wrap_socket(server.socket, server_side=True)
+print(server.server_address[1], flush=True)
+server.serve_forever()
+PY
 
 # A menu page to index into, with a program folder of its own.
 export QUILLON_HOME=$work/home/program QUILLON_CONFIG_DIR=$work/home/config
@@ -42,28 +58,49 @@ echo '{"Kind": "akTree", "Settings": {"UseIcons": false}, "Tabs": [{"Nodes": []}
 
 requests() { grep -c '"GET \|"HEAD ' "$work/server.log" || true; }
 
-before=$(requests)
-start=$(date +%s.%N)
-"$cli" index url "$start_address" "$work/menu.htm" --urls "$work/urls.txt" 2>"$work/index.log"
-end=$(date +%s.%N)
-indexer_pages=$(wc -l <"$work/urls.txt")
-indexer_requests=$(($(requests) - before))
-indexer_rate=$(echo "$indexer_pages / ($end - $start)" | bc -l)
+# Crawls the site with both over one scheme and prints a line for each.
+compare() {
+  local scheme=$1
+  shift
+  : >"$work/server.log"
+  (cd "$work/site" && exec python3 "$work/serve.py" "$@" 2>"$work/server.log" >"$work/port") &
+  server_pid=$!
+  for _ in $(seq 100); do [ -s "$work/port" ] && break; sleep 0.1; done
+  local start_address=$scheme://127.0.0.1:$(cat "$work/port")/index.htm
+  local before start end
 
-# The server answers in HTTP/1.0 and closes every connection; wget waiting to
-# reuse them would be measured instead of its crawl, so it is told not to.
-before=$(requests)
-start=$(date +%s.%N)
-wget --recursive --spider --level=inf --no-parent --no-proxy --no-verbose --no-http-keep-alive -e robots=off \
-  -P "$work/wget" "$start_address" 2>"$work/wget.log" || true
-end=$(date +%s.%N)
-wget_pages=$(grep -o 'URL: *[^ ]*\.htm ' "$work/wget.log" | sort -u | wc -l)
-wget_requests=$(($(requests) - before))
-wget_rate=$(echo "$wget_pages / ($end - $start)" | bc -l)
+  before=$(requests)
+  start=$(date +%s.%N)
+  SSL_CERT_FILE=$work/ca.pem "$cli" index url "$start_address" "$work/menu.htm" --urls "$work/urls.txt" \
+    2>"$work/index.log"
+  end=$(date +%s.%N)
+  local indexer_pages indexer_requests indexer_rate
+  indexer_pages=$(wc -l <"$work/urls.txt")
+  indexer_requests=$(($(requests) - before))
+  indexer_rate=$(echo "$indexer_pages / ($end - $start)" | bc -l)
 
-# wget's spider asks for each page twice (HEAD, then GET to read its links), so requests per second are shown too.
-printf 'site indexer: %6d pages, %6d requests, %8.0f pages/s, %8.0f requests/s\n' "$indexer_pages" \
-  "$indexer_requests" "$indexer_rate" "$(echo "$indexer_requests * $indexer_rate / $indexer_pages" | bc -l)"
-printf 'wget spider:  %6d pages, %6d requests, %8.0f pages/s, %8.0f requests/s\n' "$wget_pages" "$wget_requests" \
-  "$wget_rate" "$(echo "$wget_requests * $wget_rate / $wget_pages" | bc -l)"
-printf 'ratio:        %8.2f (site indexer / wget)\n' "$(echo "$indexer_rate / $wget_rate" | bc -l)"
+  before=$(requests)
+  start=$(date +%s.%N)
+  wget --recursive --spider --level=inf --no-parent --no-proxy --no-verbose -e robots=off \
+    --ca-certificate="$work/ca.pem" -P "$work/wget" "$start_address" 2>"$work/wget.log" || true
+  end=$(date +%s.%N)
+  local wget_pages wget_requests wget_rate
+  wget_pages=$(grep -o 'URL: *[^ ]*\.htm ' "$work/wget.log" | sort -u | wc -l)
+  wget_requests=$(($(requests) - before))
+  wget_rate=$(echo "$wget_pages / ($end - $start)" | bc -l)
+  kill "$server_pid" 2>/dev/null
+  wait "$server_pid" 2>/dev/null || true
+  server_pid=
+  : >"$work/port"
+
+  # wget's spider asks for each page twice (HEAD, then GET to read its links), so requests per second are shown too.
+  printf '%-5s site indexer: %6d pages, %6d requests, %8.0f pages/s, %8.0f requests/s\n' "$scheme" \
+    "$indexer_pages" "$indexer_requests" "$indexer_rate" \
+    "$(echo "$indexer_requests * $indexer_rate / $indexer_pages" | bc -l)"
+  printf '%-5s wget spider:  %6d pages, %6d requests, %8.0f pages/s, %8.0f requests/s\n' "$scheme" "$wget_pages" \
+    "$wget_requests" "$wget_rate" "$(echo "$wget_requests * $wget_rate / $wget_pages" | bc -l)"
+  printf '%-5s ratio:        %8.2f (site indexer / wget)\n' "$scheme" "$(echo "$indexer_rate / $wget_rate" | bc -l)"
+}
+
+compare http
+compare https "$work/server.pem" "$work/server.key"

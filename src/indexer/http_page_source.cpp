@@ -33,6 +33,10 @@ bool isHtmlContentType(const std::string& contentType) {
 HttpPageSource::HttpPageSource(net::THttpCli& http, net::EventLoop& loop, const DownloadFolder& downloads,
                                IndexerState& state, ProxySettings proxy, FetchBounds bounds)
     : http_(http), downloads_(downloads), state_(state), proxy_(std::move(proxy)), bounds_(bounds), deadline_(loop) {
+  // One setting per bound: the page's deadline is the request's only time
+  // limit (its message names the field), and the page size the document's.
+  http_.RequestTimeout = std::chrono::milliseconds::zero();
+  http_.MaxBodySize = static_cast<std::int64_t>(bounds_.maxBytes);
   http_.OnCommand = nullptr;
   http_.OnDocBegin = [this](net::THttpCli&) { documentBegins(); };
   http_.OnDocData = [this](net::THttpCli&, const char*, std::size_t length) { documentData(length); };

@@ -7,6 +7,7 @@
 #include "scripted_http_server.hpp"
 #include "site_server.hpp"
 #include "temp_dir.hpp"
+#include "test_certificates.hpp"
 
 namespace quillon::testing {
 namespace {
@@ -16,6 +17,7 @@ using net::testing::refusingPort;
 using net::testing::ScriptedHttpServer;
 using net::testing::ServerScript;
 using net::testing::ServerStep;
+using Pages = std::map<std::string, SiteAnswer>;
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -75,6 +77,38 @@ TEST_F(IndexCommand, CrawlsAWebSiteAndListsThePagesRead) {
   EXPECT_TRUE(contains(json, "\"URL1\": \"http://" + site + "/index.htm#top\"")) << json;
   EXPECT_TRUE(contains(json, "\"URL1\": \"http://" + site + "/a.htm\"")) << json;
   EXPECT_TRUE(fs::is_empty(std::getenv("XDG_CACHE_HOME") + std::string("/quillon"))) << "the scratch folder goes";
+}
+
+TEST_F(IndexCommand, CrawlsAnHttpsSiteOnlyWhenItsCertificateIsTrusted) {
+  net::testing::trustTestAuthority();
+  const Pages pages = {{"/robots.txt", page("User-agent: *\nDisallow: /site/private/\n", "text/plain")},
+                       {"/site/", page("<a href=\"a.htm\"><a href=\"private/p.htm\">")},
+                       {"/site/a.htm", page("<title>A</title>")}};
+  const std::string before = readFile(work + "/menu.htm");
+  struct Row {
+    const char* name;
+    const net::testing::TlsIdentity& identity;
+    bool crawled;
+  };
+  const auto& certificates = net::testing::testCertificates();
+  for (const Row& row : {Row{"trusted", certificates.trusted, true}, Row{"self-signed", certificates.untrusted, false},
+                         Row{"other host", certificates.wrongHost, false}}) {
+    SiteServer server(byPath(pages), row.identity);
+    const std::string site = "https://127.0.0.1:" + std::to_string(server.port());
+    const CliResult result = run("index url " + site + "/site/ menu.htm --urls urls.txt");
+    if (row.crawled) {
+      ASSERT_EQ(result.exitCode, 0) << result.err;
+      EXPECT_EQ(readFile(work + "/urls.txt"), site + "/site/\n" + site + "/site/a.htm\n");
+      EXPECT_TRUE(contains(result.err, "  > FORBIDDEN BY ROBOTS.TXT: " + site + "/site/private/p.htm\n")) << result.err;
+      EXPECT_TRUE(contains(menuJson(), "\"URL1\": \"" + site + "/site/a.htm\"")) << menuJson();
+      ASSERT_EQ(run("write tree.json menu.htm").exitCode, 0);
+    } else {
+      EXPECT_EQ(result.exitCode, 1) << row.name;
+      EXPECT_TRUE(contains(result.err, "certificate")) << row.name << ": " << result.err;
+      EXPECT_FALSE(contains(result.err, "Site successfully indexed")) << row.name;
+      EXPECT_EQ(readFile(work + "/menu.htm"), before) << row.name;
+    }
+  }
 }
 
 TEST_F(IndexCommand, TheLimitsAndSwitchesOfOneRun) {

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <asio.hpp>
+#include <asio/ssl.hpp>
+#include <optional>
 #include <mutex>
 #include <thread>
 
@@ -29,12 +31,18 @@ SiteAnswer status(const std::string& statusLine, const std::string& headers) {
 }
 
 struct SiteServer::Impl {
-  explicit Impl(Answering answer)
-      : answering(std::move(answer)), acceptor(context, tcp::endpoint(asio::ip::make_address("127.0.0.1"), 0)) {}
+  Impl(Answering answer, const net::testing::TlsIdentity* tls)
+      : answering(std::move(answer)), acceptor(context, tcp::endpoint(asio::ip::make_address("127.0.0.1"), 0)) {
+    if (tls == nullptr) return;
+    tlsContext.emplace(asio::ssl::context::tls_server);
+    tlsContext->use_certificate_chain(asio::buffer(tls->certificatePem));
+    tlsContext->use_private_key(asio::buffer(tls->privateKeyPem), asio::ssl::context::pem);
+  }
 
   Answering answering;
   asio::io_context context;
   tcp::acceptor acceptor;
+  std::optional<asio::ssl::context> tlsContext;
   std::thread thread;
   mutable std::mutex mutex;
   std::vector<std::string> requests;
@@ -42,7 +50,15 @@ struct SiteServer::Impl {
   void acceptNext() {
     acceptor.async_accept([this](const std::error_code& error, tcp::socket socket) {
       if (error) return;
-      std::make_shared<Connection>(*this, std::move(socket))->readRequest();
+      auto connection = std::make_shared<Connection>(*this, std::move(socket));
+      if (!tlsContext) {
+        connection->readRequest();
+      } else {
+        connection->tls.emplace(connection->socket, *tlsContext);
+        connection->tls->async_handshake(asio::ssl::stream_base::server, [connection](const std::error_code& failed) {
+          if (!failed) connection->readRequest();
+        });
+      }
       acceptNext();
     });
   }
@@ -52,17 +68,30 @@ struct SiteServer::Impl {
 
     Impl& server;
     tcp::socket socket;
+    std::optional<asio::ssl::stream<tcp::socket&>> tls;
     asio::steady_timer timer;
     std::string data;
     SiteAnswer answer;
     std::size_t sent = 0;
     std::array<char, 512> block;
 
+    // The plain socket or the TLS stream over it.
+    template <typename Operation>
+    void onStream(Operation operation) {
+      if (tls) {
+        operation(*tls);
+      } else {
+        operation(socket);
+      }
+    }
+
     void readRequest() {
-      asio::async_read_until(socket, asio::dynamic_buffer(data), "\r\n\r\n",
-                             [self = shared_from_this()](const std::error_code& error, std::size_t) {
-                               if (!error) self->respond();
-                             });
+      onStream([this](auto& stream) {
+        asio::async_read_until(stream, asio::dynamic_buffer(data), "\r\n\r\n",
+                               [self = shared_from_this()](const std::error_code& error, std::size_t) {
+                                 if (!error) self->respond();
+                               });
+      });
     }
 
     void respond() {
@@ -80,20 +109,29 @@ struct SiteServer::Impl {
     void sendMore() {
       if (sent == answer.bytes.size()) return finish();
       const std::size_t count = answer.drip.count() > 0 ? 1 : answer.bytes.size() - sent;
-      asio::async_write(socket, asio::buffer(answer.bytes.data() + sent, count),
-                        [self = shared_from_this(), count](const std::error_code& error, std::size_t) {
-                          if (error) return;
-                          self->sent += count;
-                          if (self->answer.drip.count() == 0) return self->sendMore();
-                          self->timer.expires_after(self->answer.drip);
-                          self->timer.async_wait([self](const std::error_code& waitError) {
-                            if (!waitError) self->sendMore();
+      onStream([this, count](auto& stream) {
+        asio::async_write(stream, asio::buffer(answer.bytes.data() + sent, count),
+                          [self = shared_from_this(), count](const std::error_code& error, std::size_t) {
+                            if (error) return;
+                            self->sent += count;
+                            if (self->answer.drip.count() == 0) return self->sendMore();
+                            self->timer.expires_after(self->answer.drip);
+                            self->timer.async_wait([self](const std::error_code& waitError) {
+                              if (!waitError) self->sendMore();
+                            });
                           });
-                        });
+      });
     }
 
     void finish() {
       std::error_code ignored;
+      if (!answer.hold && tls) {
+        tls->async_shutdown([self = shared_from_this()](const std::error_code&) {
+          std::error_code ignored;
+          self->socket.close(ignored);
+        });
+        return;
+      }
       if (!answer.hold) {
         socket.shutdown(tcp::socket::shutdown_send, ignored);
         socket.close(ignored);
@@ -106,13 +144,22 @@ struct SiteServer::Impl {
   };
 };
 
-SiteServer::SiteServer(std::map<std::string, SiteAnswer> pages)
-    : SiteServer([pages = std::move(pages)](const std::string& target) {
-        const auto found = pages.find(target);
-        return found == pages.end() ? status("404 Not Found") : found->second;
-      }) {}
+SiteServer::Answering byPath(std::map<std::string, SiteAnswer> pages) {
+  return [pages = std::move(pages)](const std::string& target) {
+    const auto found = pages.find(target);
+    return found == pages.end() ? status("404 Not Found") : found->second;
+  };
+}
 
-SiteServer::SiteServer(Answering answering) : impl_(std::make_unique<Impl>(std::move(answering))) {
+SiteServer::SiteServer(std::map<std::string, SiteAnswer> pages) : SiteServer(byPath(std::move(pages))) {}
+
+SiteServer::SiteServer(Answering answering) : SiteServer(std::move(answering), nullptr) {}
+
+SiteServer::SiteServer(Answering answering, const net::testing::TlsIdentity& tls)
+    : SiteServer(std::move(answering), &tls) {}
+
+SiteServer::SiteServer(Answering answering, const net::testing::TlsIdentity* tls)
+    : impl_(std::make_unique<Impl>(std::move(answering), tls)) {
   impl_->acceptNext();
   impl_->thread = std::thread([impl = impl_.get()] { impl->context.run(); });
 }
@@ -121,6 +168,8 @@ SiteServer::~SiteServer() {
   impl_->context.stop();
   if (impl_->thread.joinable()) impl_->thread.join();
 }
+
+std::string SiteServer::scheme() const { return impl_->tlsContext ? "https" : "http"; }
 
 unsigned short SiteServer::port() const { return impl_->acceptor.local_endpoint().port(); }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "scripted_http_server.hpp"
+
 namespace quillon::testing {
 
 struct SiteAnswer {
@@ -29,18 +31,25 @@ class SiteServer {
   using Answering = std::function<SiteAnswer(const std::string& target)>;
   explicit SiteServer(std::map<std::string, SiteAnswer> pages);
   explicit SiteServer(Answering answering);
+  // Serves over TLS with this certificate from the first byte: an https site.
+  SiteServer(Answering answering, const net::testing::TlsIdentity& tls);
   ~SiteServer();
   SiteServer(const SiteServer&) = delete;
   SiteServer& operator=(const SiteServer&) = delete;
 
   unsigned short port() const;
-  std::string site() const { return "http://127.0.0.1:" + std::to_string(port()); }
+  std::string site() const { return scheme() + "://127.0.0.1:" + std::to_string(port()); }
+  std::string scheme() const;
   // The request lines so far ("GET /a.htm HTTP/1.0"), in the order they came.
   std::vector<std::string> requests() const;
 
  private:
+  SiteServer(Answering answering, const net::testing::TlsIdentity* tls);
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };
+
+// Answers by path from `pages`; 404 for a path not in them.
+SiteServer::Answering byPath(std::map<std::string, SiteAnswer> pages);
 
 }  // namespace quillon::testing

@@ -7,6 +7,7 @@
 
 #include "indexer_fixture.hpp"
 #include "site_server.hpp"
+#include "test_certificates.hpp"
 
 namespace quillon::testing {
 namespace {
@@ -99,6 +100,28 @@ TEST_F(WebCrawl, LinksResolveAgainstTheFinalAddressOrTheBaseTag) {
             "    b.htm |Other B ->http://site/site/deep/other/b.htm\n"
             "  based.htm |based.htm ->http://site/site/based.htm\n");
   EXPECT_TRUE(logHas("  > EXTERNAL LINK OR NO HTML FILE: http://site/site/based.htm\n")) << log();
+}
+
+TEST_F(WebCrawl, AnHttpSiteSentToHttpsIsCrawledThereWithItsRobotsTxt) {
+  net::testing::trustTestAuthority();
+  indexer->settings.ObeyRobots = true;
+  SiteServer secure(byPath({{"/robots.txt", page("User-agent: *\nDisallow: /en/private/\n", "text/plain")},
+                            {"/en/", page("<title>Home</title><a href=\"a.htm\"> <a href=\"private/p.htm\">"
+                                          "<a href=\"http://127.0.0.1/en/plain.htm\">")},
+                            {"/en/a.htm", page("<title>A</title>")}}),
+                    net::testing::testCertificates().trusted);
+  const std::string secureSite = secure.site();
+  serve({{"/", status("301 Moved", "Location: " + secureSite + "/en/\r\n")}});
+  abbreviations.emplace_back(secureSite, "https://site");
+  const CrawlResult result = crawl("/");
+  EXPECT_TRUE(result.succeeded) << log();
+  // The site folder moved with the start page: its folder over https is the site.
+  EXPECT_EQ(result.pagesRead, (Lines{server_->site() + "/", secureSite + "/en/a.htm"}));
+  Lines secureRequests;
+  for (const std::string& line : secure.requests()) secureRequests.push_back(line);
+  EXPECT_EQ(secureRequests, (Lines{"GET /en/ HTTP/1.0", "GET /robots.txt HTTP/1.0", "GET /en/a.htm HTTP/1.0"}));
+  EXPECT_TRUE(logHas("  > FORBIDDEN BY ROBOTS.TXT: https://site/en/private/p.htm\n")) << log();
+  EXPECT_TRUE(logHas("  > EXTERNAL LINK OR NO HTML FILE: http://127.0.0.1/en/plain.htm\n")) << log();
 }
 
 TEST_F(WebCrawl, RobotsTxtIsObeyedForOurGroupOrEveryone) {
