@@ -117,9 +117,7 @@ TEST_F(WebCrawl, AnHttpSiteSentToHttpsIsCrawledThereWithItsRobotsTxt) {
   EXPECT_TRUE(result.succeeded) << log();
   // The site folder moved with the start page: its folder over https is the site.
   EXPECT_EQ(result.pagesRead, (Lines{server_->site() + "/", secureSite + "/en/a.htm"}));
-  Lines secureRequests;
-  for (const std::string& line : secure.requests()) secureRequests.push_back(line);
-  EXPECT_EQ(secureRequests, (Lines{"GET /en/ HTTP/1.0", "GET /robots.txt HTTP/1.0", "GET /en/a.htm HTTP/1.0"}));
+  EXPECT_EQ(secure.requests(), (Lines{"GET /en/ HTTP/1.0", "GET /robots.txt HTTP/1.0", "GET /en/a.htm HTTP/1.0"}));
   EXPECT_TRUE(logHas("  > FORBIDDEN BY ROBOTS.TXT: https://site/en/private/p.htm\n")) << log();
   EXPECT_TRUE(logHas("  > EXTERNAL LINK OR NO HTML FILE: http://127.0.0.1/en/plain.htm\n")) << log();
 }
