@@ -68,6 +68,7 @@ std::string generatorHelpPage(GeneratorTab tab) {
   switch (tab) {
     case GeneratorTab::DropDown: return "files/OrvelGenDropDown.htm";
     case GeneratorTab::SiteMap: return "files/OrvelGenSiteMap.htm";
+    case GeneratorTab::XmlSitemap: return "files/OrvelGenXmlSitemap.htm";
     case GeneratorTab::TreeView: break;
   }
   return "files/OrvelGenTreeView.htm";
