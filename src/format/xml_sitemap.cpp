@@ -80,7 +80,7 @@ struct Tag {
 // The tag the walk stands on ("<" seen), the walk then past its ">".
 std::optional<Tag> readTag(XmlWalk& walk) {
   const std::optional<std::string_view> body = walk.takeUntil(">");
-  if (!body || body->size() < 2) return std::nullopt;
+  if (!body || body->size() < 2 || body->find('<', 1) != std::string_view::npos) return std::nullopt;
   std::string_view inside = body->substr(1);
   Tag tag;
   if (inside.starts_with('/')) {
