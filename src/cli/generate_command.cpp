@@ -10,6 +10,7 @@
 #include "format/text_helpers.hpp"
 #include "generators/generator_commands.hpp"
 #include "generators/page_style.hpp"
+#include "generators/xml_sitemap_generator.hpp"
 
 namespace quillon::cli {
 
@@ -24,7 +25,10 @@ struct GenerateOptions {
 
 const std::map<std::string, GeneratorTab>& generatorKinds() {
   static const std::map<std::string, GeneratorTab> kinds{
-      {"dropdown", GeneratorTab::DropDown}, {"treeview", GeneratorTab::TreeView}, {"sitemap", GeneratorTab::SiteMap}};
+      {"dropdown", GeneratorTab::DropDown},
+      {"treeview", GeneratorTab::TreeView},
+      {"sitemap", GeneratorTab::SiteMap},
+      {"xml-sitemap", GeneratorTab::XmlSitemap}};
   return kinds;
 }
 
@@ -72,6 +76,18 @@ NamedSettings siteMapSettings(SiteMapOptions& o) {
           text("token", o.token),
           flag("no-line-wrap", o.noLineWrap),
           text("output", o.outputPage)};
+}
+
+NamedSettings xmlSitemapSettings(XmlSitemapOptions& o) { return {text("base-url", o.baseUrl)}; }
+
+NamedSettings tabSettings(GeneratorTab tab, GeneratorOptions& options) {
+  switch (tab) {
+    case GeneratorTab::DropDown: return dropDownSettings(options.dropDown);
+    case GeneratorTab::SiteMap: return siteMapSettings(options.siteMap);
+    case GeneratorTab::XmlSitemap: return xmlSitemapSettings(options.xmlSitemap);
+    case GeneratorTab::TreeView: break;
+  }
+  return treeViewSettings(options.treeView);
 }
 
 Color readColor(const std::string& value) {
@@ -152,9 +168,7 @@ int runGenerate(const GenerateOptions& o, const DialogAnswers& answers) {
   showPageStyle(style, tab == GeneratorTab::DropDown);
   GeneratorOptions options = generatorOptionsFor(menu.Settings.Kind, tab);
   bool styleConfirmed = false;
-  NamedSettings settings = tab == GeneratorTab::DropDown   ? dropDownSettings(options.dropDown)
-                           : tab == GeneratorTab::SiteMap ? siteMapSettings(options.siteMap)
-                                                          : treeViewSettings(options.treeView);
+  NamedSettings settings = tabSettings(tab, options);
   for (NamedSetting& setting : styleSettings(style, styleConfirmed, projectFolder(menu))) {
     settings.push_back(std::move(setting));
   }
@@ -170,6 +184,9 @@ int runGenerate(const GenerateOptions& o, const DialogAnswers& answers) {
   PrintingBrowser browser(std::cout);
   const GenerationResult result =
       o.preview ? previewGenerated(options, context, browser) : saveGenerated(options, context);
+  if (result.written() && tab == GeneratorTab::XmlSitemap) {
+    std::cout << "Add this line to robots.txt: " << robotsSitemapLine(options.xmlSitemap.baseUrl) << '\n';
+  }
   return result.written() ? kSuccess : kFailed;
 }
 
@@ -213,10 +230,10 @@ bool openMenuPage(MenuModel& menu, const std::string& page, CliSession& session)
 void addGenerateCommand(CLI::App& app, CliRun& run, const DialogAnswers& answers) {
   auto options = std::make_shared<GenerateOptions>();
   CLI::App* command =
-      app.add_subcommand("generate", "Write an applet-free page of a menu page: drop-down box, tree view or site map");
-  command->add_option("KIND", options->kind, "dropdown, treeview or sitemap")
+      app.add_subcommand("generate", "Write an applet-free page of a menu page: drop-down box, tree view, site map or XML sitemap");
+  command->add_option("KIND", options->kind, "dropdown, treeview, sitemap or xml-sitemap")
       ->required()
-      ->check(CLI::IsMember({"dropdown", "treeview", "sitemap"}));
+      ->check(CLI::IsMember({"dropdown", "treeview", "sitemap", "xml-sitemap"}));
   command->add_option("PAGE", options->page, "The applet page (.htm); the page is written beside it")->required();
   command->add_option("--set", options->assignments, "Set an option of the generator (repeatable; see docs/cli.md)")
       ->type_name("OPTION=VALUE");

@@ -11,7 +11,7 @@
 
 namespace quillon::cli {
 
-// quillon-cli generate dropdown|treeview|sitemap PAGE.htm [--set OPTION=VALUE ...] [--preview]
+// quillon-cli generate dropdown|treeview|sitemap|xml-sitemap PAGE.htm [--set OPTION=VALUE ...] [--preview]
 void addGenerateCommand(CLI::App& app, CliRun& run, const DialogAnswers& answers);
 
 // One --set option: its name and what a value does; apply throws

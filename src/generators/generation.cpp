@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "format/atomic_file.hpp"
 #include "format/text_helpers.hpp"
 
 namespace quillon {
@@ -34,6 +35,14 @@ void GeneratedFiles::templateUnfit(const std::string& programFolder, const std::
 }
 
 bool GeneratedFiles::writePage(const std::string& name, const PageLines& lines) {
+  return write(name, [&lines](const std::string& path) { return writePageLines(path, lines); });
+}
+
+bool GeneratedFiles::writeFile(const std::string& name, const std::string& text) {
+  return write(name, [&text](const std::string& path) { return writeFileAtomically(path, text); });
+}
+
+bool GeneratedFiles::write(const std::string& name, const std::function<bool(const std::string& path)>& writeAt) {
   if (folder_.empty()) {
     // A menu never saved has no folder to write beside.
     if (result_.failure.empty()) result_.failure = "The menu page has not been saved yet.";
@@ -46,7 +55,7 @@ bool GeneratedFiles::writePage(const std::string& name, const PageLines& lines) 
     }
     return false;
   }
-  if (!writePageLines(path, lines)) {
+  if (!writeAt(path)) {
     if (result_.failure.empty()) result_.failure = "The page " + path + " could not be written.";
     return false;
   }

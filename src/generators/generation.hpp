@@ -1,6 +1,7 @@
 #pragma once
 // What every generator of the generator and deploy windows shares: the menu
 // and the ports it works with, and what it reports back.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,8 @@ class GeneratedFiles {
   // Writes a page into the folder; the first page written is the one to show.
   // The menu's own page is refused.
   bool writePage(const std::string& name, const PageLines& lines);
+  // Writes a file of other text into the folder, as writePage does.
+  bool writeFile(const std::string& name, const std::string& text);
   // Copies a resource file into the folder unless a file of that name is
   // there: it may be the user's own. A failed copy stops nothing.
   void copyResource(const std::string& programFolder, const std::string& name, const std::string& asName);
@@ -55,6 +58,7 @@ class GeneratedFiles {
 
  private:
   bool isMenuPage(const std::string& path) const;
+  bool write(const std::string& name, const std::function<bool(const std::string& path)>& writeAt);
 
   std::string folder_;
   std::string menuPage_;

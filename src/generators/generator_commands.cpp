@@ -6,6 +6,7 @@
 #include "generators/dropdown_generator.hpp"
 #include "generators/sitemap_generator.hpp"
 #include "generators/treeview_generator.hpp"
+#include "generators/xml_sitemap_generator.hpp"
 
 namespace quillon {
 
@@ -13,6 +14,7 @@ GenerationResult runGenerator(const GeneratorOptions& options, GeneratorContext&
   switch (options.tab) {
     case GeneratorTab::DropDown: return generateDDMenu(options.dropDown, context, preview);
     case GeneratorTab::SiteMap: return generateSiteMap(options.siteMap, context, preview);
+    case GeneratorTab::XmlSitemap: return generateXmlSitemap(options.xmlSitemap, context, preview);
     case GeneratorTab::TreeView: break;
   }
   return generateTreeView(options.treeView, context, preview);

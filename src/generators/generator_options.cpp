@@ -17,7 +17,7 @@ void setSiteMapDefaults(SiteMapOptions& options) {
   options.noLineWrap = true;
 }
 
-GeneratorTab generatorTab(int tag) { return tag >= 0 && tag <= 2 ? static_cast<GeneratorTab>(tag) : GeneratorTab::TreeView; }
+GeneratorTab generatorTab(int tag) { return tag >= 0 && tag <= 3 ? static_cast<GeneratorTab>(tag) : GeneratorTab::TreeView; }
 
 GeneratorOptions generatorOptionsFor(TAppletKind kind, GeneratorTab tab) {
   GeneratorOptions options;
@@ -70,6 +70,7 @@ std::string generatorHelpPage(GeneratorTab tab) {
   switch (tab) {
     case GeneratorTab::DropDown: return "files/OrvelGenDropDown.htm";
     case GeneratorTab::SiteMap: return "files/OrvelGenSiteMap.htm";
+    case GeneratorTab::XmlSitemap: return "files/OrvelGenXmlSitemap.htm";
     case GeneratorTab::TreeView: break;
   }
   return "files/OrvelGenTreeView.htm";

@@ -8,8 +8,8 @@
 
 namespace quillon {
 
-// The window's three tabs, in the order of the window's tag.
-enum class GeneratorTab : int { TreeView = 0, DropDown = 1, SiteMap = 2 };
+// The window's tabs, in the order of the window's tag.
+enum class GeneratorTab : int { TreeView = 0, DropDown = 1, SiteMap = 2, XmlSitemap = 3 };
 
 struct DropDownOptions {
   std::string indentSymbol = "-";                     // cmbIntentSymbol
@@ -54,11 +54,17 @@ struct SiteMapOptions {
   std::string outputPage = "MySiteMap.htm";  // txtStart
 };
 
+struct XmlSitemapOptions {
+  // The address of the menu page's folder on the web, such as https://www.example.com/.
+  std::string baseUrl;  // txtBaseUrl
+};
+
 struct GeneratorOptions {
   GeneratorTab tab = GeneratorTab::TreeView;
   DropDownOptions dropDown;
   TreeViewOptions treeView;
   SiteMapOptions siteMap;
+  XmlSitemapOptions xmlSitemap;
 };
 
 // The tab of a window tag: 0 tree view, 1 drop-down menu, 2 site map; any

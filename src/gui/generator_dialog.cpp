@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "generators/generator_commands.hpp"
+#include "generators/xml_sitemap_generator.hpp"
 #include "gui/page_controls.hpp"
 #include "gui/page_font_color_dialog.hpp"
 #include "gui/qt_text.hpp"
@@ -79,6 +80,7 @@ GeneratorDialog::GeneratorDialog(PageWindowPorts ports, PageStyle& style, Genera
   tabs_->addTab(buildTreeView(), "Tree View Menu");
   tabs_->addTab(buildDropDown(), "Drop Down Navigation Menu");
   tabs_->addTab(buildSiteMap(), "Site Map");
+  tabs_->addTab(buildXmlSitemap(), "XML Sitemap");
   tabs_->setCurrentIndex(static_cast<int>(options_.tab));
   connect(tabs_, &QTabWidget::currentChanged, this,
           [this](int index) { options_.tab = static_cast<GeneratorTab>(index); });
@@ -310,6 +312,26 @@ QWidget* GeneratorDialog::buildSiteMap() {
   return group;
 }
 
+QWidget* GeneratorDialog::buildXmlSitemap() {
+  auto* group = new QWidget;
+  group->setObjectName("grpXmlSitemap");
+  QLineEdit* base = makeBox("txtBaseUrl", "The web address of the menu page's folder, such as https://www.example.com/.");
+  binder_.text(base, options_.xmlSitemap.baseUrl);
+  robotsLine_ = makeReadOnlyBox("txtRobotsLine", "Add this line to the site's robots.txt so that search engines find the sitemap.");
+  QLineEdit* output = makeReadOnlyBox("txtXmlStart", "The sitemap, in the project folder; a large one adds sitemap-1.xml, sitemap-2.xml, ...");
+  output->setText(kXmlSitemapName);
+
+  auto* layout = new QVBoxLayout(group);
+  layout->addWidget(new QLabel("Lists every page of the site that the menu links to, for search engines."));
+  layout->addWidget(labelled("Base URL:", base));
+  layout->addWidget(labelled("File Name:", output));
+  layout->addWidget(folderBox("txtXmlDir"));
+  layout->addWidget(new QLabel("Add this line to robots.txt:"));
+  layout->addWidget(robotsLine_);
+  layout->addStretch(1);
+  return group;
+}
+
 void GeneratorDialog::showDependents() {
   dropDownTarget_->setVisible(options_.dropDown.useFrames);
   siteMapTarget_->setVisible(!options_.siteMap.useMainTarget);
@@ -319,6 +341,7 @@ void GeneratorDialog::showDependents() {
   indentSpaces_->setVisible(shown.indentSpaces);
   token_->setVisible(shown.token);
   noLineWrap_->setVisible(shown.noLineWrap);
+  robotsLine_->setText(toQString(robotsSitemapLine(options_.xmlSitemap.baseUrl)));
   diagram_->setText(options_.siteMap.construction == SiteMapConstruction::SiteMap ? kSiteMapDiagram : kOutlineDiagram);
 }
 

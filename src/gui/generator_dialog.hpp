@@ -1,6 +1,6 @@
 #pragma once
 // The generator window: the options of the drop-down box menu, the JavaScript
-// tree view and the site map on three tabs, and Save, Preview, Help and Exit
+// tree view, the site map and the XML sitemap on four tabs, and Save, Preview, Help and Exit
 // for the generator of the tab shown. A view on GeneratorOptions.
 #include <QDialog>
 #include <optional>
@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QRadioButton;
 class QTabWidget;
 
@@ -23,7 +24,7 @@ inline constexpr const char* kGeneratorWindowTitle = "Generate an alternative Na
 class GeneratorDialog : public QDialog {
   Q_OBJECT
  public:
-  // mode: the tab shown first (0 tree view, 1 drop-down menu, 2 site map); none shows the first.
+  // mode: the tab shown first (0 tree view, 1 drop-down menu, 2 site map, 3 XML sitemap); none shows the first.
   GeneratorDialog(PageWindowPorts ports, PageStyle& style, std::optional<int> mode, QWidget* parent = nullptr);
   // Shows the options given, on their tab.
   GeneratorDialog(PageWindowPorts ports, PageStyle& style, GeneratorOptions options, QWidget* parent = nullptr);
@@ -43,6 +44,7 @@ class GeneratorDialog : public QDialog {
   QWidget* buildTreeView();
   QWidget* buildDropDown();
   QWidget* buildSiteMap();
+  QWidget* buildXmlSitemap();
   QWidget* fontColorButton(const char* name);
   QWidget* folderBox(const char* name);
   // Shows and hides what depends on the options: targets, site map controls.
@@ -64,6 +66,7 @@ class GeneratorDialog : public QDialog {
   QWidget* token_ = nullptr;
   QWidget* noLineWrap_ = nullptr;
   QLabel* diagram_ = nullptr;
+  QLineEdit* robotsLine_ = nullptr;
 };
 
 }  // namespace quillon::gui

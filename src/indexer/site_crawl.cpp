@@ -10,7 +10,7 @@
 #include "indexer/page_text.hpp"
 #include "indexer/robots_rules.hpp"
 #include "indexer/tree_nodes.hpp"
-#include "indexer/web_address.hpp"
+#include "format/web_address.hpp"
 
 namespace quillon {
 

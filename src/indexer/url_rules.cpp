@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "format/text_helpers.hpp"
-#include "indexer/web_address.hpp"
+#include "format/web_address.hpp"
 
 namespace quillon {
 

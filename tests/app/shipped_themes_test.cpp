@@ -134,7 +134,7 @@ TEST(ShippedHelp, PagesExistAndTheirLocalLinksResolve) {
       "OrvelCommander.htm",   "start.htm",          "OrvelTreeView.htm",     "OrvelDropDown.htm",
       "OrvelSiteMap.htm",     "OrvelGenDropDown.htm", "OrvelGenSiteMap.htm", "OrvelGenTreeView.htm",
       "OrvelDeployFrames.htm", "OrvelDeployFloating.htm", "OrvelSiteXInternet.htm", "OrvelSiteXLocal.htm",
-      "OrvelSiteXFiles.htm",  "OrvelMain.htm",      "~demo.htm"};
+      "OrvelSiteXFiles.htm",  "OrvelMain.htm",      "~demo.htm",           "OrvelGenXmlSitemap.htm"};
   const std::regex reference(R"re((?:href|src)\s*=\s*"([^"]*)")re", std::regex::icase);
   for (const std::string& page : pages) {
     SCOPED_TRACE(page);

@@ -3,7 +3,10 @@
 // the font and colour settings reaching the generators.
 #include "gui/generator_dialog.hpp"
 
+#include <fstream>
+
 #include <QApplication>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -34,7 +37,7 @@ class GeneratorDialogTest : public PageWindowsTest {
 };
 
 TEST_F(GeneratorDialogTest, OpensOnTheTabItIsGivenAndFollowsTheTabShown) {
-  const std::pair<std::optional<int>, int> cases[] = {{std::nullopt, 0}, {0, 0}, {1, 1}, {2, 2}, {7, 0}};
+  const std::pair<std::optional<int>, int> cases[] = {{std::nullopt, 0}, {0, 0}, {1, 1}, {2, 2}, {3, 3}, {7, 0}};
   for (const auto& [mode, tab] : cases) {
     auto dialog = open(mode);
     EXPECT_EQ(dialog->tabs().currentIndex(), tab) << mode.value_or(-1);
@@ -173,15 +176,33 @@ TEST_F(GeneratorDialogTest, SaveOfAMenuNeverSavedSaysNothingWasWritten) {
   EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"The menu page has not been saved yet.\nNothing was generated."});
 }
 
+TEST_F(GeneratorDialogTest, XmlSitemapTabShowsTheRobotsLineAndWritesTheSitemap) {
+  auto dialog = open(3);
+  auto* robots = control<QLineEdit>(*dialog, "txtRobotsLine");
+  EXPECT_EQ(robots->text().toStdString(), "");
+  dialog->save();
+  ASSERT_EQ(ui.messageTexts().size(), 1u);
+  EXPECT_NE(ui.messageTexts().front().find("base URL"), std::string::npos);
+  EXPECT_FALSE(fs::exists(site("sitemap.xml")));
+
+  control<QLineEdit>(*dialog, "txtBaseUrl")->setText("https://www.example.com/shop/");
+  EXPECT_EQ(robots->text().toStdString(), "Sitemap: https://www.example.com/shop/sitemap.xml");
+  dialog->save();
+  EXPECT_EQ(ui.messageTexts().size(), 1u);
+  std::ifstream file(site("sitemap.xml"));
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("<loc>https://www.example.com/shop/prices.htm</loc>"), std::string::npos) << text;
+}
+
 TEST_F(GeneratorDialogTest, HelpOpensThePageOfTheTabShown) {
   auto dialog = open(0);
-  for (int tab : {0, 1, 2}) {
+  for (int tab : {0, 1, 2, 3}) {
     dialog->tabs().setCurrentIndex(tab);
     dialog->commands().button(RowCommand::Help)->click();
   }
   const std::string files = localPathToFileURL(std::string(QUILLON_SHIPPED_DIR) + "files/");
   EXPECT_EQ(browser.opened, (std::vector<std::string>{files + "OrvelGenTreeView.htm", files + "OrvelGenDropDown.htm",
-                                                      files + "OrvelGenSiteMap.htm"}));
+                                                      files + "OrvelGenSiteMap.htm", files + "OrvelGenXmlSitemap.htm"}));
   browser.fail = true;
   dialog->help();
   EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Couldn't launch default browser"});

@@ -1,4 +1,4 @@
-#include "indexer/web_address.hpp"
+#include "format/web_address.hpp"
 
 #include "format/text_helpers.hpp"
 

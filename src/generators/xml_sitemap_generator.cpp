@@ -1,0 +1,127 @@
+#include "generators/xml_sitemap_generator.hpp"
+
+#include <filesystem>
+#include <fstream>
+#include <unordered_set>
+
+#include "format/text_helpers.hpp"
+#include "generators/menu_entries.hpp"
+
+namespace quillon {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isWebScheme(const std::string& scheme) { return scheme == "http" || scheme == "https"; }
+
+// A file at the path that this generator may replace: none, or a sitemap.
+bool mayReplace(const std::string& path) {
+  std::error_code error;
+  const fs::file_status status = fs::symlink_status(path, error);
+  if (status.type() == fs::file_type::not_found) return true;
+  if (status.type() != fs::file_type::regular) return false;
+  std::ifstream file(path, std::ios::binary);
+  std::string head(4096, '\0');
+  file.read(head.data(), static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<std::size_t>(file.gcount()));
+  return head.find(xml_sitemap::kNamespace) != std::string::npos;
+}
+
+std::string numberedName(std::size_t number) { return "sitemap-" + std::to_string(number) + ".xml"; }
+
+}  // namespace
+
+std::optional<WebAddress> sitemapBase(const std::string& baseUrl, std::string& problem) {
+  const std::string text = trim(baseUrl);
+  if (text.empty()) {
+    problem = "Please enter the base URL: the web address of the menu page's folder, such as https://www.example.com/.";
+    return std::nullopt;
+  }
+  std::optional<WebAddress> base = parseAbsoluteAddress(text);
+  if (!base || !isWebScheme(base->scheme) || base->authority.empty()) {
+    problem = "The base URL " + text + " is not an http:// or https:// address, such as https://www.example.com/.";
+    return std::nullopt;
+  }
+  base = normalised(*base);
+  base->query.reset();
+  base->fragment.reset();
+  if (!base->path.ends_with('/')) base->path += '/';
+  return base;
+}
+
+std::string robotsSitemapLine(const std::string& baseUrl) {
+  std::string problem;
+  const std::optional<WebAddress> base = sitemapBase(baseUrl, problem);
+  return base ? "Sitemap: " + resolveReference(*base, kXmlSitemapName).text() : "";
+}
+
+SitemapAddresses sitemapAddresses(const MenuModel& menu, const WebAddress& base) {
+  EntryReading reading;
+  reading.tabRecords = true;
+  SitemapAddresses found;
+  std::unordered_set<std::string> seen;
+  const std::string origin = originOf(base);
+  for (const MenuEntry& entry : readMenuEntries(menu, reading)) {
+    if (entry.url.empty() || entry.url.front() == '#') continue;
+    const WebAddress address = normalised(resolveReference(base, entry.url));
+    if (!isWebScheme(address.scheme) || originOf(address) != origin) continue;
+    std::string text = address.text(false);
+    if (!seen.insert(text).second) continue;
+    if (text.size() > xml_sitemap::kMaxAddressLength) {
+      ++found.tooLong;
+      continue;
+    }
+    found.addresses.push_back(std::move(text));
+  }
+  return found;
+}
+
+GenerationResult generateXmlSitemap(const XmlSitemapOptions& options, GeneratorContext& context, bool preview,
+                                    const SitemapBounds& bounds) {
+  GenerationResult refused;
+  const std::optional<WebAddress> base = sitemapBase(options.baseUrl, refused.failure);
+  if (!base) return refused;
+  const SitemapAddresses found = sitemapAddresses(context.menu, *base);
+  if (found.addresses.empty()) {
+    refused.failure = "The menu links to no page of " + base->text() + ", so there is nothing to list.";
+    return refused;
+  }
+
+  // The files in writing order: numbered ones first, so the index never names a missing one.
+  std::vector<std::pair<std::string, std::string>> outputs;
+  std::vector<std::string> texts = urlsetTexts(found.addresses, bounds);
+  if (texts.size() > 1) {
+    std::vector<std::string> locations;
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+      const std::string name = outputName(numberedName(k + 1), preview);
+      locations.push_back(resolveReference(*base, name).text());
+      outputs.emplace_back(name, std::move(texts[k]));
+    }
+    texts = {sitemapIndexText(locations)};
+  }
+  const std::string indexName = outputName(kXmlSitemapName, preview);
+  outputs.emplace_back(indexName, std::move(texts.front()));
+
+  GeneratedFiles files(context.menu);
+  for (const auto& [name, text] : outputs) {
+    if (!files.folder().empty() && !mayReplace(files.folder() + name)) {
+      refused.failure = "The file " + files.folder() + name + " is not an XML sitemap and is not replaced.";
+      return refused;
+    }
+  }
+  for (const auto& [name, text] : outputs) {
+    context.ui.processEvents();
+    if (!files.writeFile(name, text)) break;
+  }
+  GenerationResult result = files.result();
+  if (result.files.size() != outputs.size()) return result;
+  result.pagePath = result.files.back();
+  if (found.tooLong > 0) {
+    result.failure = std::to_string(found.tooLong) + " addresses longer than " +
+                     std::to_string(xml_sitemap::kMaxAddressLength) + " characters were left out of the sitemap.";
+  }
+  return result;
+}
+
+}  // namespace quillon
