@@ -17,3 +17,24 @@ export function expectEqual(actual, expected, what) {
   const e = JSON.stringify(expected);
   if (a !== e) throw new Error(`${what}:\n    got      ${a}\n    expected ${e}`);
 }
+
+// Runs a test's main: a check that failed, an exception or running out of
+// time ends the process with a failure.
+export function runChecks(main, timeoutMs) {
+  const watchdog = setTimeout(() => {
+    console.log('not ok - the test ran out of time');
+    process.exit(1);
+  }, timeoutMs);
+  watchdog.unref();
+  main()
+    .then(() => {
+      if (results.failures) {
+        console.log(`${results.failures} check(s) failed`);
+        process.exit(1);
+      }
+    })
+    .catch((error) => {
+      console.log(`not ok - ${error.stack || error}`);
+      process.exit(1);
+    });
+}

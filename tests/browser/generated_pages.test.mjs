@@ -9,7 +9,7 @@ import { mkdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { Browser, findChromium, waitUntil } from './cdp.mjs';
-import { check, expectEqual, results } from './checks.mjs';
+import { check, expectEqual, runChecks } from './checks.mjs';
 
 const argument = (name) => {
   const at = process.argv.indexOf(name);
@@ -228,18 +228,6 @@ async function main() {
   } finally {
     await browser.close();
   }
-  if (results.failures) {
-    console.log(`${results.failures} check(s) failed`);
-    process.exit(1);
-  }
 }
 
-const watchdog = setTimeout(() => {
-  console.log('not ok - the test ran out of time');
-  process.exit(1);
-}, 150000);
-watchdog.unref();
-main().catch((error) => {
-  console.log(`not ok - ${error.stack || error}`);
-  process.exit(1);
-});
+runChecks(main, 150000);

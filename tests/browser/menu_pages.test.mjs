@@ -14,7 +14,7 @@ import { existsSync, mkdirSync, readFileSync, rmSync, writeFileSync } from 'node
 import { extname, join, normalize } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { Browser, findChromium, waitUntil } from './cdp.mjs';
-import { check, expectEqual, results } from './checks.mjs';
+import { check, expectEqual, results, runChecks } from './checks.mjs';
 import { readPng } from './png.mjs';
 
 const option = (name) => {
@@ -501,18 +501,6 @@ async function main() {
     await browser.close();
     server.close();
   }
-  if (results.failures) {
-    console.log(`${results.failures} check(s) failed`);
-    process.exit(1);
-  }
 }
 
-const watchdog = setTimeout(() => {
-  console.log('not ok - the test ran out of time');
-  process.exit(1);
-}, 170000);
-watchdog.unref();
-main().catch((error) => {
-  console.log(`not ok - ${error.stack || error}`);
-  process.exit(1);
-});
+runChecks(main, 170000);
