@@ -31,6 +31,13 @@ class PageSource {
  public:
   virtual ~PageSource() = default;
   virtual PageRead read(const std::string& address, ReadKind kind) = 0;
+  // Announces a read to come. Announced reads are then asked for in the order
+  // they were announced, so a source may start them early; one that cannot,
+  // ignores the announcement and reads when asked.
+  virtual void expect(const std::string& address, ReadKind kind) {
+    (void)address;
+    (void)kind;
+  }
 };
 
 // Reads the file the address names (without its bookmark).
