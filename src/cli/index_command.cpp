@@ -23,8 +23,11 @@ struct IndexOptions {
   std::vector<std::pair<std::string CrawlLimitFields::*, std::string>> limits;
   std::string robots;
   std::string pagesByType;
+  std::string crawlDelay;
   std::string urlsFile;
-  bool crawlOptionGiven() const { return !limits.empty() || !robots.empty() || !pagesByType.empty() || !urlsFile.empty(); }
+  bool crawlOptionGiven() const {
+    return !limits.empty() || !robots.empty() || !pagesByType.empty() || !crawlDelay.empty() || !urlsFile.empty();
+  }
 };
 
 // The crawl's options beside the window's limit fields.
@@ -32,6 +35,7 @@ struct LimitOption {
   const char* name;
   std::string CrawlLimitFields::*field;
   const char* help;
+  const char* typeName = "N";
 };
 const LimitOption kLimitOptions[] = {
     {"--max-pages", &CrawlLimitFields::MaxPages, "Read at most N pages (default 10000)"},
@@ -41,6 +45,9 @@ const LimitOption kLimitOptions[] = {
      "Read no address whose query repeats one part more than N times (default 3)"},
     {"--max-minutes", &CrawlLimitFields::MaxMinutes, "End the crawl after N minutes (default 30)"},
     {"--page-seconds", &CrawlLimitFields::PageSeconds, "Give up a page after N seconds (default 30)"},
+    {"--connections", &CrawlLimitFields::Connections,
+     "Fetch up to N pages at once, 1 to 32 (default 4); the nodes and the log are the same for any N"},
+    {"--delay", &CrawlLimitFields::DelayMs, "Wait MS milliseconds between two requests to one host (default 0)", "MS"},
 };
 
 const std::map<std::string, IndexerTab> kTabs = {
@@ -128,14 +135,16 @@ int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
     return kBadInput;
   }
   if (tab == IndexerTab::LocalFiles && options.crawlOptionGiven()) {
-    std::cerr << "error: the limits, --robots, --pages-by-type and --urls apply to url and site\n";
+    std::cerr << "error: the limits, --robots, --pages-by-type, --crawl-delay and --urls apply to url and site\n";
     return kBadInput;
   }
   const std::optional<bool> robots = options.robots.empty() ? std::optional<bool>() : yesNo(options.robots);
   const std::optional<bool> pagesByType =
       options.pagesByType.empty() ? std::optional<bool>() : yesNo(options.pagesByType);
-  if ((!options.robots.empty() && !robots) || (!options.pagesByType.empty() && !pagesByType)) {
-    std::cerr << "error: --robots and --pages-by-type are yes or no\n";
+  const std::optional<bool> crawlDelay = options.crawlDelay.empty() ? std::optional<bool>() : yesNo(options.crawlDelay);
+  if ((!options.robots.empty() && !robots) || (!options.pagesByType.empty() && !pagesByType) ||
+      (!options.crawlDelay.empty() && !crawlDelay)) {
+    std::cerr << "error: --robots, --pages-by-type and --crawl-delay are yes or no\n";
     return kBadInput;
   }
 
@@ -170,6 +179,7 @@ int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
   for (const auto& [field, value] : options.limits) indexer.settings.Limits.*field = value;
   if (robots) indexer.settings.ObeyRobots = *robots;
   if (pagesByType) indexer.settings.PagesByType = *pagesByType;
+  if (crawlDelay) indexer.settings.HonourCrawlDelay = *crawlDelay;
   indexer.state().log.onLine = [](std::string_view line) { std::cerr << line << '\n'; };
 
   bool indexed = false;
@@ -192,6 +202,7 @@ int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
   indexer.settings.Limits = kept.Limits;
   indexer.settings.ObeyRobots = kept.ObeyRobots;
   indexer.settings.PagesByType = kept.PagesByType;
+  indexer.settings.HonourCrawlDelay = kept.HonourCrawlDelay;
   indexer.formClose();
   // A crawl that failed leaves the page as it was.
   if (!indexed) return kFailed;
@@ -219,13 +230,18 @@ void addIndexCommand(CLI::App& app, CliRun& run, const DialogAnswers& answers) {
         ->add_option_function<std::string>(
             limit.name, [options, field = limit.field](const std::string& value) { options->limits.emplace_back(field, value); },
             limit.help)
-        ->type_name("N");
+        ->type_name(limit.typeName);
   }
   command->add_option("--robots", options->robots, "Read and obey robots.txt of a web site: yes (default) or no")
       ->type_name("yes|no");
   command
       ->add_option("--pages-by-type", options->pagesByType,
                    "A web page is what the server calls HTML, whatever its extension: yes (default) or no")
+      ->type_name("yes|no");
+  command
+      ->add_option("--crawl-delay", options->crawlDelay,
+                   "Wait between requests to a host as its robots.txt Crawl-delay asks, at most 60 s: yes or no "
+                   "(default no)")
       ->type_name("yes|no");
   command->add_option("--urls", options->urlsFile, "Write every address read, once, in crawl order")
       ->type_name("FILE");

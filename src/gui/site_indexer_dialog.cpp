@@ -230,9 +230,13 @@ QWidget* SiteIndexerDialog::buildInternet() {
                                 "Read every address the server answers with HTML (/about/, page.php, ?id=3); "
                                 "off: only addresses with .htm, .cgi, .asp or .idc.");
   binder_.check(byType, indexer_.settings.PagesByType);
+  QCheckBox* crawlDelay = makeCheck("Honour Crawl-delay", "chkCrawlDelay",
+                                    "Wait between requests to a host as its robots.txt Crawl-delay asks (at most 60 s).");
+  binder_.check(crawlDelay, indexer_.settings.HonourCrawlDelay);
   auto* switches = new QHBoxLayout;
   switches->addWidget(robots);
   switches->addWidget(byType);
+  switches->addWidget(crawlDelay);
   switches->addStretch(1);
 
   auto* form = new QFormLayout;
@@ -315,6 +319,9 @@ QWidget* SiteIndexerDialog::buildLimits() {
        "An address whose query repeats one part more often is not read."},
       {"Max Minutes:", "txtMaxMinutes", limits.MaxMinutes, "The crawl ends after this many minutes."},
       {"Page Seconds:", "txtPageSeconds", limits.PageSeconds, "A page that takes longer is given up."},
+      {"Connections:", "txtConnections", limits.Connections,
+       "Pages fetched at once, 1 to 32; the nodes and the log are the same for any number."},
+      {"Delay (ms):", "txtDelay", limits.DelayMs, "The pause between two requests to one host."},
   };
   auto* grid = new QGridLayout(limitsGroup_);
   int at = 0;

@@ -29,6 +29,7 @@ std::optional<CrawlLimits> crawlLimitsOf(const CrawlLimitFields& fields, std::st
   CrawlLimits limits;
   std::size_t minutes = 0;
   std::size_t seconds = 0;
+  std::size_t delay = 0;
   const bool valid = readField(fields.MaxPages, "Max Pages", 1, 10'000'000, limits.maxPages, problem) &&
                      readField(fields.MaxDepth, "Max Depth", 0, 10'000, limits.maxDepth, problem) &&
                      readField(fields.MaxAddressLength, "Max URL Length", 10, 100'000, limits.maxAddressLength,
@@ -36,10 +37,13 @@ std::optional<CrawlLimits> crawlLimitsOf(const CrawlLimitFields& fields, std::st
                      readField(fields.MaxQueryRepeats, "Max Query Repeats", 1, 1'000, limits.maxQueryRepeats,
                                problem) &&
                      readField(fields.MaxMinutes, "Max Minutes", 1, 10'000, minutes, problem) &&
-                     readField(fields.PageSeconds, "Page Seconds", 1, 3'600, seconds, problem);
+                     readField(fields.PageSeconds, "Page Seconds", 1, 3'600, seconds, problem) &&
+                     readField(fields.Connections, "Connections", 1, static_cast<long long>(kMaxConnections), limits.connections, problem) &&
+                     readField(fields.DelayMs, "Delay (ms)", 0, 60'000, delay, problem);
   if (!valid) return std::nullopt;
   limits.maxTime = std::chrono::minutes(minutes);
   limits.pageTime = std::chrono::seconds(seconds);
+  limits.hostDelay = std::chrono::milliseconds(delay);
   return limits;
 }
 

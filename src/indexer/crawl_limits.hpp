@@ -1,7 +1,8 @@
 #pragma once
 // The bounds that end every crawl, whatever a site does: pages read, depth,
 // the length of an address, a query part repeated, the time of the whole
-// walk and of one page. The defaults are safe for a user who sets nothing;
+// walk and of one page; and how hard the site is pressed: requests at once
+// and the pause between two to one host. The defaults are safe for a user who sets nothing;
 // each is changeable in the window, on the command line and in the
 // "SiteIndexer" settings.
 #include <chrono>
@@ -24,7 +25,13 @@ struct CrawlLimits {
   std::chrono::seconds maxTime{std::chrono::minutes(30)};
   // One page that takes longer is given up; the walk goes on.
   std::chrono::seconds pageTime{30};
+  // Requests under way at once. The walk's result is the same for any number.
+  std::size_t connections = 4;
+  // Between the starts of two requests to one host.
+  std::chrono::milliseconds hostDelay{0};
 };
+
+inline constexpr std::size_t kMaxConnections = 32;
 
 // The limits as the window's fields hold them: whole numbers as text.
 struct CrawlLimitFields {
@@ -34,6 +41,8 @@ struct CrawlLimitFields {
   std::string MaxQueryRepeats = "3";
   std::string MaxMinutes = "30";
   std::string PageSeconds = "30";
+  std::string Connections = "4";
+  std::string DelayMs = "0";
 };
 
 // The limits of the fields; a field that is no whole number in its range

@@ -93,8 +93,10 @@ DownloadFolder::~DownloadFolder() {
   fs::remove_all(path_, ignored);
 }
 
-std::unique_ptr<DownloadFile> DownloadFolder::create(const std::string& documentName, std::string& problem) const {
-  const std::string path = path_ + "/" + storedDocumentName(documentName);
+std::unique_ptr<DownloadFile> DownloadFolder::create(const std::string& documentName, std::string& problem,
+                                                     std::size_t number) const {
+  const std::string prefix = number > 0 ? std::to_string(number) + "-" : std::string();
+  const std::string path = path_ + "/" + prefix + storedDocumentName(documentName);
   std::error_code error;
   // An earlier download of that name goes; a folder of that name stays and fails the open.
   if (!fs::is_directory(fs::symlink_status(path, error))) fs::remove(path, error);

@@ -3,6 +3,7 @@
 // their document names: a new folder of its own under the per-user cache
 // folder, so that no other program or crawl shares it, removed with
 // everything in it when the crawl ends.
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -43,7 +44,10 @@ class DownloadFolder {
   // cannot leave the folder: one that holds a "/" or is "." or ".." is stored
   // as "document.htm". An earlier download of that name is removed first.
   // Nothing, with the reason in `problem`, when the file cannot be created.
-  std::unique_ptr<DownloadFile> create(const std::string& documentName, std::string& problem) const;
+  // A number above 0 goes in front of the name ("7-page.htm"), so that
+  // downloads under way at once never share a file.
+  std::unique_ptr<DownloadFile> create(const std::string& documentName, std::string& problem,
+                                       std::size_t number = 0) const;
 
  private:
   explicit DownloadFolder(std::string path) : path_(std::move(path)) {}

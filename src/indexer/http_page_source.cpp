@@ -1,13 +1,12 @@
 #include "indexer/http_page_source.hpp"
 
-#include "format/text_helpers.hpp"
-#include "net/net_exceptions.hpp"
+#include <algorithm>
 
 namespace quillon {
 
 namespace {
 
-// Idle again however the fetch ends.
+// Idle again however the read ends.
 class BusyWhileFetching {
  public:
   explicit BusyWhileFetching(IndexerState& state) : state_(state) { state_.setBusy(true); }
@@ -19,128 +18,144 @@ class BusyWhileFetching {
   IndexerState& state_;
 };
 
-std::string secondsText(std::chrono::milliseconds duration) {
-  return std::to_string(std::chrono::duration_cast<std::chrono::seconds>(duration).count()) + " s";
-}
+// Answers that have arrived, or are under way, ahead of the read: each holds a
+// download file, so their number is bounded too.
+constexpr std::size_t kWaitingPerConnection = 2;
 
 }  // namespace
 
-bool isHtmlContentType(const std::string& contentType) {
-  const std::string type = trim(lowerAscii(contentType.substr(0, contentType.find(';'))));
-  return type == "text/html" || type == "application/xhtml+xml";
-}
-
-HttpPageSource::HttpPageSource(net::THttpCli& http, net::EventLoop& loop, const DownloadFolder& downloads,
-                               IndexerState& state, ProxySettings proxy, FetchBounds bounds)
-    : http_(http), downloads_(downloads), state_(state), proxy_(std::move(proxy)), bounds_(bounds), deadline_(loop) {
-  // One setting per bound: the page's deadline is the request's only time
-  // limit (its message names the field), and the page size the document's.
-  http_.RequestTimeout = std::chrono::milliseconds::zero();
-  http_.MaxBodySize = static_cast<std::int64_t>(bounds_.maxBytes);
-  http_.OnCommand = nullptr;
-  http_.OnDocBegin = [this](net::THttpCli&) { documentBegins(); };
-  http_.OnDocData = [this](net::THttpCli&, const char*, std::size_t length) { documentData(length); };
-  http_.OnDocEnd = [this](net::THttpCli&) { documentEnds(); };
-  http_.OnRequestDone = [this](net::THttpCli&, net::THttpRequest, std::uint16_t) { state_.setBusy(false); };
+HttpPageSource::HttpPageSource(net::EventLoop& loop, net::MessagePump& pump, const DownloadFolder& downloads,
+                               IndexerState& state, ProxySettings proxy, FetchBounds bounds, FetchPace pace)
+    : loop_(loop),
+      pump_(pump),
+      state_(state),
+      context_{loop, downloads, std::move(proxy), bounds},
+      maxWaiting_(kWaitingPerConnection * std::max<std::size_t>(pace.connections, 1)),
+      pacing_(pace.hostDelay),
+      pacingTimer_(loop) {
+  connections_.resize(std::max<std::size_t>(pace.connections, 1));
+  for (std::size_t i = 0; i < connections_.size(); ++i) {
+    connections_[i].client = std::make_unique<net::THttpCli>(loop);
+    connections_[i].client->OnRequestDone = [this, i](net::THttpCli&, net::THttpRequest, std::uint16_t) {
+      requestDone(i);
+    };
+  }
 }
 
 HttpPageSource::~HttpPageSource() {
-  http_.OnDocBegin = nullptr;
-  http_.OnDocData = nullptr;
-  http_.OnDocEnd = nullptr;
-  http_.OnRequestDone = nullptr;
-  http_.ReceiveStream = nullptr;
+  pacingTimer_.cancel();
+  for (Connection& connection : connections_) {
+    if (connection.fetch != nullptr) connection.fetch->detach();
+    connection.fetch = nullptr;
+    connection.client->OnRequestDone = nullptr;
+  }
+}
+
+void HttpPageSource::expect(const std::string& address, ReadKind kind) {
+  expected_.push_back(std::make_unique<PageFetch>(address, kind, ++fetchNumber_));
+  startMore();
+  // Whatever is ready goes on now, not only while a read waits.
+  loop_.poll();
 }
 
 PageRead HttpPageSource::read(const std::string& address, ReadKind kind) {
   state_.log.add("  > FETCHING: ", address);
-  PageRead page = fetch(address, kind);
-  state_.log.add("  > DONE: ", address);
-  return page;
-}
-
-PageRead HttpPageSource::fetch(const std::string& address, ReadKind kind) {
-  BusyWhileFetching busy(state_);
-  http_.URL = address;
-  http_.Proxy = proxy_.host;
-  http_.ProxyPort = proxy_.port;
-  http_.ReceiveStream = nullptr;
-  // Only what this request writes is this page: a body that never comes
-  // leaves no file, not the one of an earlier page.
-  kind_ = kind;
-  download_.reset();
-  downloadPath_.clear();
-  received_ = 0;
-  storeProblem_.clear();
-  givenUpBecause_.clear();
-  notHtml_ = false;
-  deadline_.start(bounds_.pageTime,
-                  [this] { giveUp("No complete answer within " + secondsText(bounds_.pageTime) + " (Page Seconds)"); });
-  bool failed = false;
-  try {
-    http_.RequestGet();
-  } catch (const net::EHttpException&) {
-    failed = true;
+  const auto announced = std::find_if(expected_.begin(), expected_.end(), [&](const auto& fetch) {
+    return fetch->address() == address && fetch->kind() == kind;
+  });
+  if (announced == expected_.end()) {
+    current_ = std::make_unique<PageFetch>(address, kind, ++fetchNumber_);
+  } else {
+    // The reads announced before it will not be asked for.
+    while (expected_.begin() != announced) {
+      std::unique_ptr<PageFetch> skipped = std::move(expected_.front());
+      expected_.pop_front();
+      drop(std::move(skipped));
+    }
+    current_ = std::move(expected_.front());
+    expected_.pop_front();
   }
-  deadline_.cancel();
-  documentEnds();
-  if (!storeProblem_.empty()) throw StoreError(storeProblem_);
   PageRead page;
-  page.finalAddress = http_.Location().empty() ? address : http_.Location();
-  if (notHtml_) {
-    page.notHtml = true;
-    state_.log.add("  > Content-Type = ", http_.BodyType());
-    return page;
+  {
+    BusyWhileFetching busy(state_);
+    startMore();
+    while (!current_->done()) pump_.pump();
+    const std::unique_ptr<PageFetch> fetch = std::move(current_);
+    page = fetch->take(state_.log);
   }
-  if (failed || !givenUpBecause_.empty()) {
-    state_.log.add("*** Error ***");
-    state_.log.add("*** Code   = " + std::to_string(http_.ResponseCode()));
-    state_.log.add("*** Message = ", givenUpBecause_.empty() ? http_.ResponseText() : givenUpBecause_);
-    state_.log.add(" ");
-    page.fetchFailed = true;
-    return page;
-  }
-  state_.log.add(http_.ResponseCode() == 200 ? std::string("  > RETRIEVED")
-                                             : "  > Code = " + std::to_string(http_.ResponseCode()));
-  page.read = downloadPath_.empty() || readRegularFile(downloadPath_, page.bytes, bounds_.maxBytes);
+  state_.log.add("  > DONE: ", address);
+  startMore();
   return page;
 }
 
-void HttpPageSource::giveUp(std::string reason) {
-  givenUpBecause_ = std::move(reason);
-  http_.CancelRequest();
+void HttpPageSource::requestDone(std::size_t index) {
+  Connection& connection = connections_[index];
+  PageFetch* const fetch = connection.fetch;
+  connection.fetch = nullptr;
+  connection.busy = false;
+  if (fetch != nullptr) fetch->finish();
+  startMore();
 }
 
-void HttpPageSource::documentBegins() {
-  if (kind_ == ReadKind::PageIfHtml && !isHtmlContentType(http_.BodyType())) {
-    // Only the answer's head was needed to know it is no page.
-    notHtml_ = true;
-    http_.CancelRequest();
-    return;
+void HttpPageSource::startMore() {
+  // A fetch that starts may end at once and come back here.
+  if (starting_) return;
+  starting_ = true;
+  bool more = current_ == nullptr || current_->started() || tryStart(*current_);
+  std::size_t waiting = 0;
+  for (auto fetch = expected_.begin(); more && fetch != expected_.end(); ++fetch) {
+    if ((*fetch)->started()) {
+      ++waiting;
+      continue;
+    }
+    more = waiting < maxWaiting_ && tryStart(**fetch);
+    if (more) ++waiting;
   }
-  state_.log.add("  > GET ", http_.DocumentName());
-  download_ = downloads_.create(http_.DocumentName(), storeProblem_);
-  if (!download_) {
-    http_.CancelRequest();
-    return;
-  }
-  downloadPath_ = download_->path();
-  http_.ReceiveStream = &download_->stream();
+  starting_ = false;
 }
 
-void HttpPageSource::documentData(std::size_t length) {
-  received_ += length;
-  if (received_ > bounds_.maxBytes && givenUpBecause_.empty()) {
-    giveUp("The page is larger than " + std::to_string(bounds_.maxBytes / (1024 * 1024)) + " MB");
+bool HttpPageSource::tryStart(PageFetch& fetch) {
+  const auto free = std::find_if(connections_.begin(), connections_.end(),
+                                 [](const Connection& connection) { return !connection.busy; });
+  if (free == connections_.end()) return false;
+  const std::string host = hostOf(fetch.address());
+  const HostPacing::Clock::time_point now = HostPacing::Clock::now();
+  const HostPacing::Clock::duration wait = pacing_.wait(host, now);
+  if (wait > HostPacing::Clock::duration::zero()) {
+    pacingTimer_.start(std::chrono::ceil<std::chrono::milliseconds>(wait), [this] { startMore(); });
+    return false;
   }
+  pacing_.started(host, now);
+  free->busy = true;
+  free->fetch = &fetch;
+  fetch.start(*free->client, context_);
+  // Refused before it went out: the client has nothing to report.
+  if (fetch.done()) {
+    free->busy = false;
+    free->fetch = nullptr;
+  }
+  return true;
 }
 
-void HttpPageSource::documentEnds() {
-  http_.ReceiveStream = nullptr;
-  if (download_ && !download_->close() && storeProblem_.empty()) {
-    storeProblem_ = "The page cannot be stored in " + download_->path();
+void HttpPageSource::drop(std::unique_ptr<PageFetch> fetch) {
+  for (Connection& connection : connections_) {
+    if (connection.fetch == fetch.get()) connection.fetch = nullptr;
   }
-  download_.reset();
+  fetch->detach();
+}
+
+void HttpPageSource::cancelAll() {
+  pacingTimer_.cancel();
+  while (!expected_.empty()) {
+    std::unique_ptr<PageFetch> fetch = std::move(expected_.front());
+    expected_.pop_front();
+    drop(std::move(fetch));
+  }
+  cancelCurrent();
+}
+
+void HttpPageSource::cancelCurrent() {
+  if (current_) current_->cancel();
 }
 
 }  // namespace quillon

@@ -1,71 +1,87 @@
 #pragma once
-// Fetches a page with the HTTP client: the body goes into a download file of
-// this fetch alone in the crawl's scratch folder and is read back from there.
-// The buttons are busy while the page is fetched. A page that takes longer
-// than its time or grows beyond kMaxPageBytes is given up, and the walk goes on.
+// Fetches pages with HTTP clients on the one event loop: the read asked for
+// and, when reads are announced, the next ones in their order, up to a number
+// of requests at once. Each answer waits in a download file of its own in the
+// crawl's scratch folder; its log lines are written when it is read, so the
+// log is the same however many requests ran at once. The buttons are busy
+// while a read waits for its page.
 #include <chrono>
+#include <cstddef>
+#include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "indexer/download_folder.hpp"
+#include "indexer/host_pacing.hpp"
 #include "indexer/indexer_state.hpp"
+#include "indexer/page_fetch.hpp"
 #include "indexer/page_source.hpp"
 #include "net/event_loop.hpp"
 #include "net/http_client.hpp"
+#include "net/message_pump.hpp"
 #include "net/one_shot_timer.hpp"
 
 namespace quillon {
 
-struct ProxySettings {
-  std::string host;  // empty: a direct connection
-  std::string port = "80";
-};
-
-// What a page may cost.
-struct FetchBounds {
-  std::chrono::milliseconds pageTime{std::chrono::seconds(30)};
-  std::size_t maxBytes = kMaxPageBytes;
+// How hard a site is pressed.
+struct FetchPace {
+  std::size_t connections = 1;  // requests under way at once
+  // Between the starts of two requests to one host.
+  std::chrono::milliseconds hostDelay{0};
 };
 
 class HttpPageSource : public PageSource {
  public:
-  // Takes over the client's document and request-done events for its lifetime.
-  HttpPageSource(net::THttpCli& http, net::EventLoop& loop, const DownloadFolder& downloads, IndexerState& state,
-                 ProxySettings proxy, FetchBounds bounds);
+  // `pump` runs while a read waits: the network events, and the window's.
+  HttpPageSource(net::EventLoop& loop, net::MessagePump& pump, const DownloadFolder& downloads, IndexerState& state,
+                 ProxySettings proxy, FetchBounds bounds, FetchPace pace);
   ~HttpPageSource() override;
   HttpPageSource(const HttpPageSource&) = delete;
   HttpPageSource& operator=(const HttpPageSource&) = delete;
 
   // Logs "  > FETCHING: ", the fetch's own lines, then "  > DONE: ". Throws
-  // StoreError, saying what failed, when the page cannot be stored.
+  // StoreError, saying what failed, when the page cannot be stored. Reads
+  // announced before this one and not asked for are given up.
   PageRead read(const std::string& address, ReadKind kind) override;
+  void expect(const std::string& address, ReadKind kind) override;
+
+  // Abort: every request ends at once, and the announced reads are forgotten.
+  void cancelAll();
+  // Ends the request the read in progress waits for.
+  void cancelCurrent();
+  // A host's own gap between requests (robots.txt Crawl-delay), when longer than the common one.
+  void spaceRequests(const std::string& host, std::chrono::milliseconds gap) { pacing_.askedFor(host, gap); }
 
  private:
-  PageRead fetch(const std::string& address, ReadKind kind);
-  void documentBegins();
-  void documentData(std::size_t length);
-  void documentEnds();
-  // Ends the request in progress; the reason becomes its error message.
-  void giveUp(std::string reason);
+  struct Connection {
+    std::unique_ptr<net::THttpCli> client;
+    PageFetch* fetch = nullptr;
+    bool busy = false;  // until the client says its request is done
+  };
 
-  net::THttpCli& http_;
-  const DownloadFolder& downloads_;
+  void requestDone(std::size_t connection);
+  // Starts what may start now: the page a read waits for first, then the
+  // announced ones in order.
+  void startMore();
+  // False when it must wait: no free connection, or its host's gap.
+  bool tryStart(PageFetch& fetch);
+  void drop(std::unique_ptr<PageFetch> fetch);
+
+  net::EventLoop& loop_;
+  net::MessagePump& pump_;
   IndexerState& state_;
-  ProxySettings proxy_;
-  FetchBounds bounds_;
-  // The page's own deadline. The client's idle time-out only ends a silent
-  // server; this one also ends a server that drips its answer.
-  net::OneShotTimer deadline_;
-  ReadKind kind_ = ReadKind::Page;
-  std::unique_ptr<DownloadFile> download_;
-  std::string downloadPath_;
-  std::size_t received_ = 0;
-  std::string storeProblem_;
-  std::string givenUpBecause_;
-  bool notHtml_ = false;
+  FetchContext context_;
+  std::size_t maxWaiting_;
+  std::vector<Connection> connections_;
+  // Announced reads in their order, started or not.
+  std::deque<std::unique_ptr<PageFetch>> expected_;
+  // The fetch the read in progress waits for.
+  std::unique_ptr<PageFetch> current_;
+  HostPacing pacing_;
+  net::OneShotTimer pacingTimer_;
+  std::size_t fetchNumber_ = 0;
+  bool starting_ = false;
 };
-
-// True for a Content-Type that names an HTML page ("text/html; charset=utf-8").
-bool isHtmlContentType(const std::string& contentType);
 
 }  // namespace quillon

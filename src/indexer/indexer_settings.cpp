@@ -46,6 +46,7 @@ constexpr LimitKey kLimitKeys[] = {
     {"Max Pages", &CrawlLimitFields::MaxPages},       {"Max Depth", &CrawlLimitFields::MaxDepth},
     {"Max URL Length", &CrawlLimitFields::MaxAddressLength}, {"Max Query Repeats", &CrawlLimitFields::MaxQueryRepeats},
     {"Max Minutes", &CrawlLimitFields::MaxMinutes},   {"Page Seconds", &CrawlLimitFields::PageSeconds},
+    {"Connections", &CrawlLimitFields::Connections},  {"Delay", &CrawlLimitFields::DelayMs},
 };
 
 bool readSwitch(const SettingsStore& store, const char* key, bool fallback) {
@@ -62,6 +63,7 @@ void loadIndexerSettings(const SettingsStore& store, IndexerSettings& settings) 
   }
   settings.ObeyRobots = readSwitch(store, "Obey Robots", true);
   settings.PagesByType = readSwitch(store, "Pages By Type", true);
+  settings.HonourCrawlDelay = readSwitch(store, "Honour Crawl-delay", false);
   settings.Files.LocalDir = store.readOr(kIndexerSection, "Last Dir", "");
   settings.LocalFile = store.readOr(kIndexerSection, "Last File", "");
   settings.URL = store.readOr(kIndexerSection, "Last URL", "");
@@ -78,6 +80,7 @@ void saveIndexerSettings(SettingsStore& store, const IndexerSettings& settings) 
   for (const LimitKey& limit : kLimitKeys) store.write(kIndexerSection, limit.key, settings.Limits.*limit.field);
   store.write(kIndexerSection, "Obey Robots", settings.ObeyRobots ? "Yes" : "No");
   store.write(kIndexerSection, "Pages By Type", settings.PagesByType ? "Yes" : "No");
+  store.write(kIndexerSection, "Honour Crawl-delay", settings.HonourCrawlDelay ? "Yes" : "No");
 }
 
 bool checkAddressField(std::string& url, UserInterface& ui) {

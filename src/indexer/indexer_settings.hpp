@@ -41,6 +41,7 @@ struct IndexerSettings {
   std::string URL;                 // txtURL: start address of the Internet mode
   bool ObeyRobots = true;          // chkRobots: read and obey the site's robots.txt
   bool PagesByType = true;         // chkPagesByType: a page is what the server calls HTML
+  bool HonourCrawlDelay = false;   // chkCrawlDelay: wait as robots.txt's Crawl-delay asks
   std::string ProxyHost;           // txtProxyHost
   std::string ProxyPort = "80";    // txtProxyPort
   std::string LocalFile;           // txtLocalFile: start file of the local mode
@@ -59,8 +60,9 @@ const std::vector<std::string>& targetChoices();         // cmbTarget and cmbLHr
 
 // "Last Dir", "Last File", "Last URL", "Proxy Host" and "Proxy Port" (default
 // "80"); the limits ("Max Pages", "Max Depth", "Max URL Length", "Max Query
-// Repeats", "Max Minutes", "Page Seconds") and "Obey Robots" and "Pages By
-// Type" ("Yes" or "No"), each with its default when missing.
+// Repeats", "Max Minutes", "Page Seconds", "Connections", "Delay") and "Obey
+// Robots", "Pages By Type" and "Honour Crawl-delay" ("Yes" or "No"), each
+// with its default when missing.
 void loadIndexerSettings(const SettingsStore& store, IndexerSettings& settings);
 void saveIndexerSettings(SettingsStore& store, const IndexerSettings& settings);
 

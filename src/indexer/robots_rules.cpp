@@ -1,5 +1,7 @@
 #include "indexer/robots_rules.hpp"
 
+#include <algorithm>
+
 #include "format/text_helpers.hpp"
 
 namespace quillon {
@@ -43,6 +45,24 @@ bool matches(std::string_view pattern, std::string_view path) {
   return p == pattern.size();
 }
 
+// Seconds, whole or with a fraction ("2", "0.5"); none for anything else.
+std::optional<std::chrono::milliseconds> delayOf(std::string_view value) {
+  const std::size_t dot = value.find('.');
+  const std::string_view whole = value.substr(0, dot);
+  const std::string_view fraction = dot == npos ? std::string_view() : value.substr(dot + 1);
+  const auto digits = [](std::string_view text) { return text.find_first_not_of("0123456789") == npos; };
+  if ((whole.empty() && fraction.empty()) || !digits(whole) || !digits(fraction)) return std::nullopt;
+  // More digits than these would only overflow; the delay is cut to its bound anyway.
+  const long long limit = std::chrono::milliseconds(kMaxCrawlDelay).count();
+  if (whole.size() > 6) return std::chrono::milliseconds(limit);
+  long long milliseconds = 0;
+  for (const char c : whole) milliseconds = milliseconds * 10 + (c - '0');
+  milliseconds *= 1000;
+  long long scale = 100;
+  for (std::size_t i = 0; i < fraction.size() && i < 3; ++i, scale /= 10) milliseconds += (fraction[i] - '0') * scale;
+  return std::chrono::milliseconds(std::min(milliseconds, limit));
+}
+
 bool namesAgent(std::string_view value, std::string_view agent) {
   const std::string lower = lowerAscii(std::string(value));
   return lower.starts_with(lowerAscii(std::string(agent)));
@@ -54,6 +74,8 @@ RobotsRules::RobotsRules(std::string_view text, std::string_view agent) {
   text = text.substr(0, kMaxRobotsBytes);
   std::vector<Rule> ours;
   std::vector<Rule> anyone;
+  std::optional<std::chrono::milliseconds> ourDelay;
+  std::optional<std::chrono::milliseconds> anyoneDelay;
   bool groupIsOurs = false;
   bool groupIsAnyone = false;
   bool oursFound = false;
@@ -75,6 +97,13 @@ RobotsRules::RobotsRules(std::string_view text, std::string_view agent) {
       if (namesAgent(value, agent)) groupIsOurs = oursFound = true;
       continue;
     }
+    if (key == "crawl-delay") {
+      inAgentLines = false;
+      const std::optional<std::chrono::milliseconds> delay = delayOf(value);
+      if (groupIsOurs && delay) ourDelay = delay;
+      if (groupIsAnyone && delay) anyoneDelay = delay;
+      continue;
+    }
     if (key != "allow" && key != "disallow") continue;
     inAgentLines = false;
     // An empty Disallow forbids nothing.
@@ -84,6 +113,7 @@ RobotsRules::RobotsRules(std::string_view text, std::string_view agent) {
     if (groupIsAnyone) anyone.push_back(rule);
   }
   rules_ = oursFound ? std::move(ours) : std::move(anyone);
+  crawlDelay_ = oursFound ? ourDelay : anyoneDelay;
 }
 
 bool RobotsRules::allows(std::string_view pathAndQuery) const {

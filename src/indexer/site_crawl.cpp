@@ -1,5 +1,6 @@
 #include "indexer/site_crawl.hpp"
 
+#include <deque>
 #include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
@@ -7,6 +8,7 @@
 #include "format/text_helpers.hpp"
 #include "indexer/crawl_queue.hpp"
 #include "indexer/download_folder.hpp"
+#include "indexer/host_pacing.hpp"
 #include "indexer/page_text.hpp"
 #include "indexer/robots_rules.hpp"
 #include "indexer/tree_nodes.hpp"
@@ -19,6 +21,9 @@ namespace {
 // However many pages the walk may read, this many links for each of them is
 // as far as the queue (and the tree) grows.
 constexpr std::size_t kLinksPerPage = 50;
+
+// Reads announced to the pages' source and not yet made, at most.
+constexpr std::size_t kReadAhead = 64;
 
 // Files no server answers as a page: not even asked for when pages are known by their type.
 bool isKnownNonPage(const std::string& address) {
@@ -75,6 +80,13 @@ class SiteCrawl {
   std::optional<PageRead> readPage(std::size_t index, bool byExtension);
   std::optional<std::string> refusal(std::size_t index);
   bool robotsAllow(const std::string& address);
+  // Announces the reads the walk will make after entry `processed`, in its
+  // order, so that the source may fetch them meanwhile.
+  void announceReads(std::size_t processed);
+  // Whether the walk will read the entry when it comes to it; nothing while
+  // that cannot be told yet (robots.txt of its site unread, the page limit
+  // reached by reads announced).
+  std::optional<bool> willRead(std::size_t index) const;
   void extractLinks(std::size_t index, const std::string& pageText, const std::string& base);
   std::string nodeLink(const std::string& rawLink, const std::string& resolved) const;
   std::string statusText(const std::string& rawLink, const std::string& linkName, const std::string& title,
@@ -102,6 +114,10 @@ class SiteCrawl {
   // Every address read in this walk, by address (and by the address it was found at).
   std::unordered_map<std::string, ReadResult> read_;
   std::unordered_map<std::string, RobotsRules> robots_;
+  // The next entry to consider announcing, and those announced, in order, with their addresses.
+  std::size_t announceNext_ = 1;
+  std::deque<std::size_t> announced_;
+  std::unordered_set<std::string> announcedAddresses_;
 };
 
 NodeTree& SiteCrawl::tree() {
@@ -151,6 +167,7 @@ CrawlResult SiteCrawl::run(const std::string& startAddress) {
                "): the walk ends here");
       break;
     }
+    announceReads(i);
   }
 
   result_.succeeded = !state.abortRequested;
@@ -186,6 +203,8 @@ std::optional<std::string> SiteCrawl::refusal(std::size_t index) {
   return std::nullopt;
 }
 
+std::string robotsPath(const WebAddress& web) { return web.path + (web.query ? "?" + *web.query : ""); }
+
 bool SiteCrawl::robotsAllow(const std::string& address) {
   const std::optional<WebAddress> web = parseAbsoluteAddress(address);
   if (!web) return true;
@@ -198,9 +217,53 @@ bool SiteCrawl::robotsAllow(const std::string& address) {
     // A missing or failing file allows every page.
     RobotsRules rules = robots.read ? RobotsRules(robots.bytes, kRobotsAgent) : RobotsRules();
     log_.add("  > ROBOTS.TXT RULES FOR " + std::string(kRobotsAgent) + ": " + std::to_string(rules.size()));
+    if (rules_.honourCrawlDelay && rules.crawlDelay() && env_.spaceRequests) {
+      log_.add("  > CRAWL-DELAY (at most " + std::to_string(kMaxCrawlDelay.count()) +
+               " s): " + std::to_string(rules.crawlDelay()->count()) + " ms");
+      env_.spaceRequests(hostOf(file), *rules.crawlDelay());
+    }
     found = robots_.emplace(origin, std::move(rules)).first;
   }
-  return found->second.allows(web->path + (web->query ? "?" + *web->query : ""));
+  return found->second.allows(robotsPath(*web));
+}
+
+void SiteCrawl::announceReads(std::size_t processed) {
+  while (!announced_.empty() && announced_.front() <= processed) {
+    announcedAddresses_.erase(queue_[announced_.front()].address);
+    announced_.pop_front();
+  }
+  // Pages on disk are read when asked for.
+  if (mode_ == CrawlMode::Local) return;
+  announceNext_ = std::max(announceNext_, processed + 1);
+  while (announceNext_ < queue_.size() && announced_.size() < kReadAhead) {
+    const std::optional<bool> read = willRead(announceNext_);
+    if (!read) return;
+    if (*read) {
+      const std::string& address = queue_[announceNext_].address;
+      env_.pages.expect(address, isHTMLFile(address) ? ReadKind::Page : ReadKind::PageIfHtml);
+      announced_.push_back(announceNext_);
+      announcedAddresses_.insert(address);
+    }
+    ++announceNext_;
+  }
+}
+
+std::optional<bool> SiteCrawl::willRead(std::size_t index) const {
+  // The same tests as processEntry's and refusal()'s, in their order.
+  const QueueEntry& entry = queue_[index];
+  const std::string& address = entry.address;
+  if (queue_.repeatsEarlierEntry(index) || entry.expanded) return false;
+  if (read_.contains(address) || announcedAddresses_.contains(address)) return false;
+  const bool page = isHTMLFile(address) || (rules_.pagesByType && !isKnownNonPage(address));
+  if (isExternalLink(mode_, codebase_, address) || !page) return false;
+  if (pagesRequested_ + announced_.size() >= limits_.maxPages) return std::nullopt;
+  if (address.size() > limits_.maxAddressLength || queryRepeats(address) > limits_.maxQueryRepeats) return false;
+  if (!rules_.obeyRobots) return true;
+  const std::optional<WebAddress> web = parseAbsoluteAddress(address);
+  if (!web) return true;
+  const auto robots = robots_.find(originOf(*web));
+  if (robots == robots_.end()) return std::nullopt;
+  return robots->second.allows(robotsPath(*web));
 }
 
 std::optional<PageRead> SiteCrawl::readPage(std::size_t index, bool byExtension) {

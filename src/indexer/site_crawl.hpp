@@ -33,6 +33,8 @@ struct CrawlRules {
   // Internet mode: an address inside the site is a page when the server calls
   // its answer HTML, whatever its extension; otherwise the extension decides.
   bool pagesByType = true;
+  // Internet mode: a robots.txt Crawl-delay spaces the requests to its host.
+  bool honourCrawlDelay = false;
 };
 
 using SteadyNow = std::function<std::chrono::steady_clock::time_point()>;
@@ -45,6 +47,8 @@ struct CrawlSurroundings {
   LinkPathFor linkPath;
   // The clock of the time limit.
   SteadyNow now = [] { return std::chrono::steady_clock::now(); };
+  // Asks the pages' source to leave this gap between requests to the host.
+  std::function<void(const std::string& host, std::chrono::milliseconds gap)> spaceRequests = nullptr;
 };
 
 struct CrawlResult {

@@ -48,11 +48,8 @@ IndexerLayout indexerLayout(IndexerTab tab) {
   return layout;
 }
 
-SiteIndexer::SiteIndexer(IndexerPorts ports)
-    : ports_(std::move(ports)), pump_(loop_, ports_.ui), http_(loop_) {
-  // The window repaints and its Abort button works while a page is fetched.
-  http_.Pump = &pump_;
-}
+// The window repaints and its Abort button works while a page is fetched.
+SiteIndexer::SiteIndexer(IndexerPorts ports) : ports_(std::move(ports)), pump_(loop_, ports_.ui) {}
 
 void SiteIndexer::formShow(std::optional<int> mode) {
   if (!settingsLoaded_) {
@@ -91,7 +88,7 @@ CrawlResult SiteIndexer::crawl(const std::string& startAddress) {
     ports_.ui.message(MessageKind::Error, problem);
     return {};
   }
-  const CrawlRules rules{*limits, settings.ObeyRobots, settings.PagesByType};
+  const CrawlRules rules{*limits, settings.ObeyRobots, settings.PagesByType, settings.HonourCrawlDelay};
   if (localMode_) {
     LocalPageSource pages(state_.log);
     CrawlSurroundings local{ports_.ui, ports_.menu, state_, pages, ports_.linkPath};
@@ -102,9 +99,17 @@ CrawlResult SiteIndexer::crawl(const std::string& startAddress) {
     ports_.ui.message(MessageKind::Error, problem);
     return {};
   }
-  HttpPageSource pages(http_, loop_, *downloads, state_, {settings.ProxyHost, settings.ProxyPort},
-                       {limits->pageTime});
+  HttpPageSource pages(loop_, pump_, *downloads, state_, {settings.ProxyHost, settings.ProxyPort},
+                       {limits->pageTime}, {limits->connections, limits->hostDelay});
   CrawlSurroundings internet{ports_.ui, ports_.menu, state_, pages, ports_.linkPath};
+  internet.spaceRequests = [&pages](const std::string& host, std::chrono::milliseconds gap) {
+    pages.spaceRequests(host, gap);
+  };
+  webPages_ = &pages;
+  const struct Forget {
+    HttpPageSource*& pages;
+    ~Forget() { pages = nullptr; }
+  } forget{webPages_};
   return crawlSite(CrawlMode::Internet, startAddress, settings.Site, rules, internet);
 }
 
@@ -128,13 +133,13 @@ void SiteIndexer::browseDir() {
 
 void SiteIndexer::abortButtonClick() {
   if (ports_.ui.ask(MessageKind::Confirmation, "Stop Auto Indexer", Buttons::YesNo) != Answer::Yes) return;
-  http_.CancelRequest();
+  if (webPages_ != nullptr) webPages_->cancelAll();
   state_.abortRequested = true;
   if (localMode_) state_.setBusy(false);
 }
 
 void SiteIndexer::abortLabelClick() {
-  if (!localMode_) http_.CancelRequest();
+  if (!localMode_ && webPages_ != nullptr) webPages_->cancelCurrent();
 }
 
 bool SiteIndexer::formClose() {

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "indexer/download_folder.hpp"
+#include "indexer/http_page_source.hpp"
 #include "indexer/indexer_settings.hpp"
 #include "indexer/indexer_state.hpp"
 #include "indexer/site_crawl.hpp"
 #include "model/menu_model.hpp"
 #include "net/event_loop.hpp"
-#include "net/http_client.hpp"
 #include "net/message_pump.hpp"
 #include "ports/browser.hpp"
 #include "ports/settings_store.hpp"
@@ -72,10 +72,10 @@ class SiteIndexer {
   void tabChanged(IndexerTab tab);
   // Start ("Index", or "Browse" on the local files tab). Refused while a run is on.
   void start();
-  // The Abort button: asks "Stop Auto Indexer"; on Yes stops the request in
-  // progress and ends the walk after the entry in progress.
+  // The Abort button: asks "Stop Auto Indexer"; on Yes stops every request
+  // and ends the walk after the entry in progress.
   void abortButtonClick();
-  // The Abort label: stops the request in progress only, in the Internet mode.
+  // The Abort label: stops the request the walk waits for only, in the Internet mode.
   void abortLabelClick();
   // Closing: keeps the settings. Refused (false) while a run is on; the
   // window then stays open.
@@ -113,7 +113,8 @@ class SiteIndexer {
   IndexerState state_;
   net::EventLoop loop_;
   net::UserInterfacePump pump_;
-  net::THttpCli http_;
+  // The pages of the web crawl under way, for Abort.
+  HttpPageSource* webPages_ = nullptr;
   IndexerTab tab_ = IndexerTab::Internet;
   bool localMode_ = false;
   bool settingsLoaded_ = false;

@@ -43,6 +43,28 @@ TEST(RobotsRules, TheGroupForUsOrEveryoneAndTheLongestRule) {
   }
 }
 
+TEST(RobotsRules, TheCrawlDelayOfTheGroupWithinItsBound) {
+  using std::chrono::milliseconds;
+  const struct {
+    const char* text;
+    std::optional<milliseconds> delay;
+  } rows[] = {
+      {"User-agent: *\nDisallow: /x", std::nullopt},
+      {"User-agent: *\nCrawl-delay: 2", milliseconds(2000)},
+      {"User-agent: *\ncrawl-delay: 0.25\nDisallow: /x", milliseconds(250)},
+      {"User-agent: *\nCrawl-delay: .5", milliseconds(500)},
+      {"User-agent: *\nCrawl-delay: 1000", milliseconds(60'000)},
+      {"User-agent: *\nCrawl-delay: 99999999999999999999", milliseconds(60'000)},
+      {"User-agent: *\nCrawl-delay: soon", std::nullopt},
+      {"User-agent: *\nCrawl-delay: -1", std::nullopt},
+      {"User-agent: other\nCrawl-delay: 5", std::nullopt},
+      // Our group's, else none: the one for everyone no longer applies.
+      {"User-agent: *\nCrawl-delay: 5\n\nUser-agent: Quillon\nCrawl-delay: 1", milliseconds(1000)},
+      {"User-agent: *\nCrawl-delay: 5\n\nUser-agent: Quillon\nDisallow: /x", std::nullopt},
+  };
+  for (const auto& row : rows) EXPECT_EQ(RobotsRules(row.text, kRobotsAgent).crawlDelay(), row.delay) << row.text;
+}
+
 TEST(RobotsRules, OnlyTheFirstPartOfAHugeFileIsRead) {
   std::string text = "User-agent: *\n";
   text += std::string(kMaxRobotsBytes, '\n');

@@ -50,19 +50,24 @@ TEST_F(SiteIndexerTest, TheLimitsAndSwitchesAreKeptBetweenRuns) {
   iniFile.values = {{{"SiteIndexer", "Max Pages"}, "50"},       {{"SiteIndexer", "Max Depth"}, "3"},
                     {{"SiteIndexer", "Max URL Length"}, "300"}, {{"SiteIndexer", "Max Query Repeats"}, "2"},
                     {{"SiteIndexer", "Max Minutes"}, "5"},      {{"SiteIndexer", "Page Seconds"}, "7"},
+                    {{"SiteIndexer", "Connections"}, "8"},      {{"SiteIndexer", "Delay"}, "250"},
                     {{"SiteIndexer", "Obey Robots"}, "No"}};
   indexer->formShow(0);
   const IndexerSettings& settings = indexer->settings;
   EXPECT_EQ(std::tie(settings.Limits.MaxPages, settings.Limits.MaxDepth, settings.Limits.MaxAddressLength,
                      settings.Limits.MaxQueryRepeats, settings.Limits.MaxMinutes, settings.Limits.PageSeconds),
             std::make_tuple("50", "3", "300", "2", "5", "7"));
+  EXPECT_EQ(std::tie(settings.Limits.Connections, settings.Limits.DelayMs), std::make_tuple("8", "250"));
   EXPECT_FALSE(settings.ObeyRobots);
   EXPECT_TRUE(settings.PagesByType) << "the default of a missing key";
   indexer->settings.PagesByType = false;
+  indexer->settings.HonourCrawlDelay = true;
   indexer->settings.Limits.MaxPages = "60";
   EXPECT_TRUE(indexer->formClose());
   EXPECT_EQ((iniFile.values[{"SiteIndexer", "Max Pages"}]), "60");
   EXPECT_EQ((iniFile.values[{"SiteIndexer", "Pages By Type"}]), "No");
+  EXPECT_EQ((iniFile.values[{"SiteIndexer", "Honour Crawl-delay"}]), "Yes");
+  EXPECT_EQ((iniFile.values[{"SiteIndexer", "Connections"}]), "8");
   EXPECT_EQ((iniFile.values[{"SiteIndexer", "Obey Robots"}]), "No");
 }
 

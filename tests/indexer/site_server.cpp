@@ -2,6 +2,8 @@
 
 #include <array>
 #include <asio.hpp>
+#include <atomic>
+#include <random>
 #include <asio/ssl.hpp>
 #include <optional>
 #include <mutex>
@@ -46,6 +48,10 @@ struct SiteServer::Impl {
   std::thread thread;
   mutable std::mutex mutex;
   std::vector<std::string> requests;
+  std::vector<std::chrono::steady_clock::time_point> times;
+  std::chrono::milliseconds mostDelay{0};
+  std::mt19937 random;
+  std::atomic<int> open{0};
 
   void acceptNext() {
     acceptor.async_accept([this](const std::error_code& error, tcp::socket socket) {
@@ -64,7 +70,10 @@ struct SiteServer::Impl {
   }
 
   struct Connection : std::enable_shared_from_this<Connection> {
-    Connection(Impl& server, tcp::socket socket) : server(server), socket(std::move(socket)), timer(server.context) {}
+    Connection(Impl& server, tcp::socket socket) : server(server), socket(std::move(socket)), timer(server.context) {
+      ++server.open;
+    }
+    ~Connection() { --server.open; }
 
     Impl& server;
     tcp::socket socket;
@@ -96,14 +105,24 @@ struct SiteServer::Impl {
 
     void respond() {
       const std::string line = data.substr(0, data.find("\r\n"));
+      std::chrono::milliseconds delay{0};
       {
         const std::lock_guard lock(server.mutex);
         server.requests.push_back(line);
+        server.times.push_back(std::chrono::steady_clock::now());
+        if (server.mostDelay.count() > 0) {
+          delay = std::chrono::milliseconds(
+              std::uniform_int_distribution<long long>(0, server.mostDelay.count())(server.random));
+        }
       }
       const std::size_t from = line.find(' ') + 1;
       answer = server.answering(line.substr(from, line.rfind(' ') - from));
       answer.bytes = withPort(answer.bytes, server.acceptor.local_endpoint().port());
-      sendMore();
+      if (delay.count() == 0) return sendMore();
+      timer.expires_after(delay);
+      timer.async_wait([self = shared_from_this()](const std::error_code& error) {
+        if (!error) self->sendMore();
+      });
     }
 
     void sendMore() {
@@ -177,5 +196,18 @@ std::vector<std::string> SiteServer::requests() const {
   const std::lock_guard lock(impl_->mutex);
   return impl_->requests;
 }
+
+std::vector<std::chrono::steady_clock::time_point> SiteServer::requestTimes() const {
+  const std::lock_guard lock(impl_->mutex);
+  return impl_->times;
+}
+
+void SiteServer::delayAnswers(std::chrono::milliseconds most, unsigned seed) {
+  const std::lock_guard lock(impl_->mutex);
+  impl_->mostDelay = most;
+  impl_->random.seed(seed);
+}
+
+int SiteServer::openConnections() const { return impl_->open.load(); }
 
 }  // namespace quillon::testing

@@ -1,7 +1,8 @@
 #pragma once
 // A web site on 127.0.0.1 that answers by the request's path, as a real
 // server does: the walk may ask in any order, and robots.txt first. It runs
-// on its own thread and keeps the request line of every request.
+// on its own thread and keeps the request line and time of every request.
+// It may hold each answer back a random while, as a loaded server does.
 #include <chrono>
 #include <functional>
 #include <map>
@@ -42,6 +43,12 @@ class SiteServer {
   std::string scheme() const;
   // The request lines so far ("GET /a.htm HTTP/1.0"), in the order they came.
   std::vector<std::string> requests() const;
+  // When each of them came.
+  std::vector<std::chrono::steady_clock::time_point> requestTimes() const;
+  // Each answer from now on waits from 0 to `most`, drawn from a generator with the seed.
+  void delayAnswers(std::chrono::milliseconds most, unsigned seed);
+  // Connections accepted and not yet closed by either side.
+  int openConnections() const;
 
  private:
   SiteServer(Answering answering, const net::testing::TlsIdentity* tls);

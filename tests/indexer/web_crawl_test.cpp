@@ -318,10 +318,15 @@ TEST_F(WebCrawl, APageThatCannotBeStoredSaysWhereAndWhy) {
   };
   const CrawlResult result = crawl("/index.htm");
   EXPECT_FALSE(result.succeeded);
-  EXPECT_EQ(ui.messageTexts(), Lines{"The page cannot be stored in " + scratch + "/a.htm: Not a directory"});
+  // Each download has a number of its own: the start page had the first.
+  EXPECT_EQ(ui.messageTexts(), Lines{"The page cannot be stored in " + scratch + "/2-a.htm: Not a directory"});
   EXPECT_EQ(ui.messages.front().kind, MessageKind::Error);
   EXPECT_TRUE(logHas("*** The page cannot be stored in ")) << log();
-  EXPECT_EQ(requests(), (Lines{"/index.htm", "/a.htm"}));
+  // b.htm may have been asked for ahead of the walk; the walk ended at a.htm.
+  const Lines asked = requests();
+  ASSERT_GE(asked.size(), 2u);
+  EXPECT_EQ(Lines(asked.begin(), asked.begin() + 2), (Lines{"/index.htm", "/a.htm"}));
+  EXPECT_FALSE(logHas("  > FETCHING: http://site/b.htm")) << log();
   EXPECT_FALSE(fs::exists(scratch));
 }
 
