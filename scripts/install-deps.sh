@@ -15,6 +15,7 @@ packages=(
   default-jdk-headless
   xvfb xauth default-jre
   chromium nodejs
+  wget wget2 time bc  # the crawl benchmarks: their peers, peak memory and figures
 )
 
 missing=()
