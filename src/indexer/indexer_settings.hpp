@@ -47,6 +47,8 @@ struct IndexerSettings {
   SiteNodeSettings Site;
   LocalFilesSettings Files;
   CrawlLimitFields Limits;         // "Limits" of the crawling tabs
+  std::string Include;             // txtInclude: patterns, blank-separated; empty reads every address
+  std::string Exclude;             // txtExclude: patterns, blank-separated
 };
 
 // The items each combo box offers.
@@ -59,7 +61,7 @@ const std::vector<std::string>& targetChoices();         // cmbTarget and cmbLHr
 
 // "Last Dir", "Last File", "Last URL", "Proxy Host" and "Proxy Port" (default
 // "80"); the limits ("Max Pages", "Max Depth", "Max URL Length", "Max Query
-// Repeats", "Max Minutes", "Page Seconds") and "Obey Robots" and "Pages By
+// Repeats", "Max Minutes", "Page Seconds"), "Include" and "Exclude", and "Obey Robots" and "Pages By
 // Type" ("Yes" or "No"), each with its default when missing.
 void loadIndexerSettings(const SettingsStore& store, IndexerSettings& settings);
 void saveIndexerSettings(SettingsStore& store, const IndexerSettings& settings);

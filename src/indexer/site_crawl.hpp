@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "indexer/address_patterns.hpp"
 #include "indexer/crawl_limits.hpp"
 #include "indexer/indexer_settings.hpp"
 #include "indexer/indexer_state.hpp"
@@ -33,6 +34,8 @@ struct CrawlRules {
   // Internet mode: an address inside the site is a page when the server calls
   // its answer HTML, whatever its extension; otherwise the extension decides.
   bool pagesByType = true;
+  // Past the start page, only the addresses these let through are read.
+  AddressPatterns patterns;
 };
 
 using SteadyNow = std::function<std::chrono::steady_clock::time_point()>;
