@@ -140,7 +140,8 @@ int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
     return kBadInput;
   }
   if (tab == IndexerTab::LocalFiles && options.crawlOptionGiven()) {
-    std::cerr << "error: the limits, --robots, --pages-by-type, --include, --exclude and --urls apply to url and site\n";
+    std::cerr << "error: the limits, --robots, --pages-by-type, --include, --exclude and --urls apply to url and "
+                 "site\n";
     return kBadInput;
   }
   for (const std::vector<std::string>* patterns : {&options.include, &options.exclude}) {

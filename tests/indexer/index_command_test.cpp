@@ -177,8 +177,9 @@ TEST_F(IndexCommand, RefusesWhatItCannotDo) {
   } rows[] = {
       {"index site a.htm b.htm menu.htm", 2, "error: site takes one start file and the page"},
       {"index files a.htm menu.htm --urls u.txt", 2,
-       "error: the limits, --robots, --pages-by-type and --urls apply to url and site"},
+       "error: the limits, --robots, --pages-by-type, --include, --exclude and --urls apply to url and site"},
       {"index files a.htm menu.htm --max-pages 3", 2, "error: the limits"},
+      {"index files a.htm menu.htm --exclude *.pdf", 2, "error: the limits"},
       {"index site a.htm menu.htm --robots maybe", 2, "error: --robots and --pages-by-type are yes or no"},
       {"index site a.htm menu.htm --max-pages 0", 1, "error: Max Pages must be a whole number from 1 to 10000000"},
       {"index site a.htm menu.htm --max-depth -1", 1, "error: Max Depth must be a whole number from 0 to 10000"},

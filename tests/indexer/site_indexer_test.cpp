@@ -50,7 +50,7 @@ TEST_F(SiteIndexerTest, TheLimitsAndSwitchesAreKeptBetweenRuns) {
   iniFile.values = {{{"SiteIndexer", "Max Pages"}, "50"},       {{"SiteIndexer", "Max Depth"}, "3"},
                     {{"SiteIndexer", "Max URL Length"}, "300"}, {{"SiteIndexer", "Max Query Repeats"}, "2"},
                     {{"SiteIndexer", "Max Minutes"}, "5"},      {{"SiteIndexer", "Page Seconds"}, "7"},
-                    {{"SiteIndexer", "Obey Robots"}, "No"}};
+                    {{"SiteIndexer", "Obey Robots"}, "No"},     {{"SiteIndexer", "Include"}, "*/docs/* *.htm"}};
   indexer->formShow(0);
   const IndexerSettings& settings = indexer->settings;
   EXPECT_EQ(std::tie(settings.Limits.MaxPages, settings.Limits.MaxDepth, settings.Limits.MaxAddressLength,
@@ -58,12 +58,15 @@ TEST_F(SiteIndexerTest, TheLimitsAndSwitchesAreKeptBetweenRuns) {
             std::make_tuple("50", "3", "300", "2", "5", "7"));
   EXPECT_FALSE(settings.ObeyRobots);
   EXPECT_TRUE(settings.PagesByType) << "the default of a missing key";
+  EXPECT_EQ(std::tie(settings.Include, settings.Exclude), std::make_tuple("*/docs/* *.htm", ""));
   indexer->settings.PagesByType = false;
+  indexer->settings.Exclude = "*.pdf";
   indexer->settings.Limits.MaxPages = "60";
   EXPECT_TRUE(indexer->formClose());
   EXPECT_EQ((iniFile.values[{"SiteIndexer", "Max Pages"}]), "60");
   EXPECT_EQ((iniFile.values[{"SiteIndexer", "Pages By Type"}]), "No");
   EXPECT_EQ((iniFile.values[{"SiteIndexer", "Obey Robots"}]), "No");
+  EXPECT_EQ((iniFile.values[{"SiteIndexer", "Exclude"}]), "*.pdf");
 }
 
 TEST_F(SiteIndexerTest, EachTabShowsItsGroups) {
