@@ -25,8 +25,11 @@ struct IndexOptions {
   std::string pagesByType;
   std::string crawlDelay;
   std::string urlsFile;
+  std::vector<std::string> include;
+  std::vector<std::string> exclude;
   bool crawlOptionGiven() const {
-    return !limits.empty() || !robots.empty() || !pagesByType.empty() || !crawlDelay.empty() || !urlsFile.empty();
+    return !limits.empty() || !robots.empty() || !pagesByType.empty() || !crawlDelay.empty() || !urlsFile.empty() ||
+           !include.empty() || !exclude.empty();
   }
 };
 
@@ -118,6 +121,13 @@ bool applySetting(const std::string& assignment, IndexerTab tab, IndexerSettings
   return false;
 }
 
+// The patterns as the window's field holds them.
+std::string joinedPatterns(const std::vector<std::string>& patterns) {
+  std::string field;
+  for (const std::string& pattern : patterns) field += (field.empty() ? "" : " ") + pattern;
+  return field;
+}
+
 bool writeUrlList(const std::string& path, const std::vector<std::string>& addresses) {
   std::string text;
   for (const std::string& address : addresses) text += address + "\n";
@@ -135,8 +145,17 @@ int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
     return kBadInput;
   }
   if (tab == IndexerTab::LocalFiles && options.crawlOptionGiven()) {
-    std::cerr << "error: the limits, --robots, --pages-by-type, --crawl-delay and --urls apply to url and site\n";
+    std::cerr << "error: the limits, --robots, --pages-by-type, --crawl-delay, --include, --exclude and --urls "
+                 "apply to url and site\n";
     return kBadInput;
+  }
+  for (const std::vector<std::string>* patterns : {&options.include, &options.exclude}) {
+    for (const std::string& pattern : *patterns) {
+      if (pattern.empty() || patternsOfField(pattern).size() != 1) {
+        std::cerr << "error: a pattern is one word; \"?\" stands for a blank: \"" << pattern << "\"\n";
+        return kBadInput;
+      }
+    }
   }
   const std::optional<bool> robots = options.robots.empty() ? std::optional<bool>() : yesNo(options.robots);
   const std::optional<bool> pagesByType =
@@ -180,6 +199,8 @@ int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
   if (robots) indexer.settings.ObeyRobots = *robots;
   if (pagesByType) indexer.settings.PagesByType = *pagesByType;
   if (crawlDelay) indexer.settings.HonourCrawlDelay = *crawlDelay;
+  if (!options.include.empty()) indexer.settings.Include = joinedPatterns(options.include);
+  if (!options.exclude.empty()) indexer.settings.Exclude = joinedPatterns(options.exclude);
   indexer.state().log.onLine = [](std::string_view line) { std::cerr << line << '\n'; };
 
   bool indexed = false;
@@ -203,6 +224,8 @@ int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
   indexer.settings.ObeyRobots = kept.ObeyRobots;
   indexer.settings.PagesByType = kept.PagesByType;
   indexer.settings.HonourCrawlDelay = kept.HonourCrawlDelay;
+  indexer.settings.Include = kept.Include;
+  indexer.settings.Exclude = kept.Exclude;
   indexer.formClose();
   // A crawl that failed leaves the page as it was.
   if (!indexed) return kFailed;
@@ -243,6 +266,16 @@ void addIndexCommand(CLI::App& app, CliRun& run, const DialogAnswers& answers) {
                    "Wait between requests to a host as its robots.txt Crawl-delay asks, at most 60 s: yes or no "
                    "(default no)")
       ->type_name("yes|no");
+      ->add_option("--include", options->include,
+                   "Past the start page, read only addresses matching a pattern (repeatable; * any text, ? one "
+                   "character)")
+      ->expected(1)
+      ->take_all()
+      ->type_name("PATTERN");
+  command->add_option("--exclude", options->exclude, "Do not read addresses matching the pattern (repeatable)")
+      ->expected(1)
+      ->take_all()
+      ->type_name("PATTERN");
   command->add_option("--urls", options->urlsFile, "Write every address read, once, in crawl order")
       ->type_name("FILE");
   command->callback([options, &run, &answers] {

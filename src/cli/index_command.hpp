@@ -9,7 +9,7 @@ namespace quillon::cli {
 // quillon-cli index url|site|files START... PAGE.htm [--set OPTION=VALUE ...]
 // [--max-pages N] [--max-depth N] [--max-url-length N] [--max-query-repeats N]
 // [--max-minutes N] [--page-seconds N] [--robots yes|no] [--pages-by-type
-// yes|no] [--urls FILE]: the site indexer into the
+// yes|no] [--include PATTERN ...] [--exclude PATTERN ...] [--urls FILE]: the site indexer into the
 // first tree of the page, which is then saved. The log goes to stderr and to
 // SiteIndexer.log beside the page.
 void addIndexCommand(CLI::App& app, CliRun& run, const DialogAnswers& answers);

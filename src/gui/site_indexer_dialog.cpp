@@ -335,6 +335,28 @@ QWidget* SiteIndexerDialog::buildLimits() {
     grid->addWidget(box, at / 2, (at % 2) * 2 + 1);
     ++at;
   }
+  // Patterns are longer than numbers: a row of the whole width each.
+  const struct {
+    const char* label;
+    const char* name;
+    std::string& field;
+    const char* hint;
+  } patterns[] = {
+      {"Include:", "txtInclude", indexer_.settings.Include,
+       "Past the start page, read only addresses matching one of these patterns, separated by blanks "
+       "(* any text, / too; ? one character); empty: every address."},
+      {"Exclude:", "txtExclude", indexer_.settings.Exclude,
+       "Do not read addresses matching one of these patterns, separated by blanks (*.pdf */old/*)."},
+  };
+  const int rows = (at + 1) / 2;
+  for (const auto& pattern : patterns) {
+    QLineEdit* box = makeBox(pattern.name, pattern.hint);
+    binder_.text(box, pattern.field);
+    auto* label = new QLabel(pattern.label);
+    label->setBuddy(box);
+    grid->addWidget(label, rows + (&pattern - patterns), 0);
+    grid->addWidget(box, rows + (&pattern - patterns), 1, 1, 4);
+  }
   // The pairs stay together on the left; the room left over goes to the right.
   grid->setColumnMinimumWidth(2, 140);
   grid->setColumnStretch(4, 1);

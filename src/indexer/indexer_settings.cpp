@@ -61,6 +61,8 @@ void loadIndexerSettings(const SettingsStore& store, IndexerSettings& settings) 
   for (const LimitKey& limit : kLimitKeys) {
     settings.Limits.*limit.field = store.readOr(kIndexerSection, limit.key, defaults.*limit.field);
   }
+  settings.Include = store.readOr(kIndexerSection, "Include", "");
+  settings.Exclude = store.readOr(kIndexerSection, "Exclude", "");
   settings.ObeyRobots = readSwitch(store, "Obey Robots", true);
   settings.PagesByType = readSwitch(store, "Pages By Type", true);
   settings.HonourCrawlDelay = readSwitch(store, "Honour Crawl-delay", false);
@@ -78,6 +80,8 @@ void saveIndexerSettings(SettingsStore& store, const IndexerSettings& settings) 
   store.write(kIndexerSection, "Proxy Host", settings.ProxyHost);
   store.write(kIndexerSection, "Proxy Port", settings.ProxyPort);
   for (const LimitKey& limit : kLimitKeys) store.write(kIndexerSection, limit.key, settings.Limits.*limit.field);
+  store.write(kIndexerSection, "Include", settings.Include);
+  store.write(kIndexerSection, "Exclude", settings.Exclude);
   store.write(kIndexerSection, "Obey Robots", settings.ObeyRobots ? "Yes" : "No");
   store.write(kIndexerSection, "Pages By Type", settings.PagesByType ? "Yes" : "No");
   store.write(kIndexerSection, "Honour Crawl-delay", settings.HonourCrawlDelay ? "Yes" : "No");

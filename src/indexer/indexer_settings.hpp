@@ -48,6 +48,8 @@ struct IndexerSettings {
   SiteNodeSettings Site;
   LocalFilesSettings Files;
   CrawlLimitFields Limits;         // "Limits" of the crawling tabs
+  std::string Include;             // txtInclude: patterns, blank-separated; empty reads every address
+  std::string Exclude;             // txtExclude: patterns, blank-separated
 };
 
 // The items each combo box offers.
@@ -60,9 +62,9 @@ const std::vector<std::string>& targetChoices();         // cmbTarget and cmbLHr
 
 // "Last Dir", "Last File", "Last URL", "Proxy Host" and "Proxy Port" (default
 // "80"); the limits ("Max Pages", "Max Depth", "Max URL Length", "Max Query
-// Repeats", "Max Minutes", "Page Seconds", "Connections", "Delay") and "Obey
-// Robots", "Pages By Type" and "Honour Crawl-delay" ("Yes" or "No"), each
-// with its default when missing.
+// Repeats", "Max Minutes", "Page Seconds", "Connections", "Delay"), "Include"
+// and "Exclude", and "Obey Robots", "Pages By Type" and "Honour Crawl-delay"
+// ("Yes" or "No"), each with its default when missing.
 void loadIndexerSettings(const SettingsStore& store, IndexerSettings& settings);
 void saveIndexerSettings(SettingsStore& store, const IndexerSettings& settings);
 

@@ -186,6 +186,9 @@ void SiteCrawl::reportFailure() {
 
 std::optional<std::string> SiteCrawl::refusal(std::size_t index) {
   const std::string& address = queue_[index].address;
+  if (index > 0) {
+    if (std::optional<std::string> leftOut = rules_.patterns.refusal(address)) return leftOut;
+  }
   if (pagesRequested_ >= limits_.maxPages) {
     return "  > PAGE LIMIT REACHED (Max Pages = " + std::to_string(limits_.maxPages) + "): " + address;
   }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "indexer/address_patterns.hpp"
 #include "indexer/crawl_limits.hpp"
 #include "indexer/indexer_settings.hpp"
 #include "indexer/indexer_state.hpp"
@@ -35,6 +36,8 @@ struct CrawlRules {
   bool pagesByType = true;
   // Internet mode: a robots.txt Crawl-delay spaces the requests to its host.
   bool honourCrawlDelay = false;
+  // Past the start page, only the addresses these let through are read.
+  AddressPatterns patterns;
 };
 
 using SteadyNow = std::function<std::chrono::steady_clock::time_point()>;

@@ -88,7 +88,8 @@ CrawlResult SiteIndexer::crawl(const std::string& startAddress) {
     ports_.ui.message(MessageKind::Error, problem);
     return {};
   }
-  const CrawlRules rules{*limits, settings.ObeyRobots, settings.PagesByType, settings.HonourCrawlDelay};
+  const CrawlRules rules{*limits, settings.ObeyRobots, settings.PagesByType, settings.HonourCrawlDelay,
+                         {patternsOfField(settings.Include), patternsOfField(settings.Exclude)}};
   if (localMode_) {
     LocalPageSource pages(state_.log);
     CrawlSurroundings local{ports_.ui, ports_.menu, state_, pages, ports_.linkPath};

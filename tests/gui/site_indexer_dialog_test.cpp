@@ -144,12 +144,19 @@ TEST_F(SiteIndexerDialogTest, TheLimitsAndSwitchesShowTheKeptValuesAndTakeChange
   Q_EMIT pages->textEdited("20");
   control<QCheckBox>(*dialog, "chkRobots")->click();
   control<QCheckBox>(*dialog, "chkPagesByType")->click();
+  QLineEdit* exclude = control<QLineEdit>(*dialog, "txtExclude");
+  exclude->setText("*.pdf */old/*");
+  Q_EMIT exclude->textEdited(exclude->text());
   EXPECT_EQ(indexer.settings.Limits.MaxPages, "20");
   EXPECT_TRUE(indexer.settings.ObeyRobots);
   EXPECT_FALSE(indexer.settings.PagesByType);
   dialog->reject();
   EXPECT_EQ((iniFile.values[{"SiteIndexer", "Max Pages"}]), "20");
   EXPECT_EQ((iniFile.values[{"SiteIndexer", "Pages By Type"}]), "No");
+  EXPECT_EQ((iniFile.values[{"SiteIndexer", "Exclude"}]), "*.pdf */old/*");
+  dialog = open(0);
+  EXPECT_EQ(textOf(*dialog, "txtMaxPages"), "20");
+  EXPECT_EQ(textOf(*dialog, "txtExclude"), "*.pdf */old/*");
 }
 
 struct FieldCase {

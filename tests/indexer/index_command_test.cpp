@@ -177,8 +177,10 @@ TEST_F(IndexCommand, RefusesWhatItCannotDo) {
   } rows[] = {
       {"index site a.htm b.htm menu.htm", 2, "error: site takes one start file and the page"},
       {"index files a.htm menu.htm --urls u.txt", 2,
-       "error: the limits, --robots, --pages-by-type, --crawl-delay and --urls apply to url and site"},
+       "error: the limits, --robots, --pages-by-type, --crawl-delay, --include, --exclude and --urls apply to url and "
+       "site"},
       {"index files a.htm menu.htm --max-pages 3", 2, "error: the limits"},
+      {"index files a.htm menu.htm --exclude *.pdf", 2, "error: the limits"},
       {"index site a.htm menu.htm --robots maybe", 2, "error: --robots, --pages-by-type and --crawl-delay are yes or no"},
       {"index url http://h/ menu.htm --crawl-delay 2", 2, "are yes or no"},
       {"index site a.htm menu.htm --max-pages 0", 1, "error: Max Pages must be a whole number from 1 to 10000000"},

@@ -51,7 +51,7 @@ TEST_F(SiteIndexerTest, TheLimitsAndSwitchesAreKeptBetweenRuns) {
                     {{"SiteIndexer", "Max URL Length"}, "300"}, {{"SiteIndexer", "Max Query Repeats"}, "2"},
                     {{"SiteIndexer", "Max Minutes"}, "5"},      {{"SiteIndexer", "Page Seconds"}, "7"},
                     {{"SiteIndexer", "Connections"}, "8"},      {{"SiteIndexer", "Delay"}, "250"},
-                    {{"SiteIndexer", "Obey Robots"}, "No"}};
+                    {{"SiteIndexer", "Obey Robots"}, "No"},     {{"SiteIndexer", "Include"}, "*/docs/* *.htm"}};
   indexer->formShow(0);
   const IndexerSettings& settings = indexer->settings;
   EXPECT_EQ(std::tie(settings.Limits.MaxPages, settings.Limits.MaxDepth, settings.Limits.MaxAddressLength,
@@ -60,8 +60,10 @@ TEST_F(SiteIndexerTest, TheLimitsAndSwitchesAreKeptBetweenRuns) {
   EXPECT_EQ(std::tie(settings.Limits.Connections, settings.Limits.DelayMs), std::make_tuple("8", "250"));
   EXPECT_FALSE(settings.ObeyRobots);
   EXPECT_TRUE(settings.PagesByType) << "the default of a missing key";
+  EXPECT_EQ(std::tie(settings.Include, settings.Exclude), std::make_tuple("*/docs/* *.htm", ""));
   indexer->settings.PagesByType = false;
   indexer->settings.HonourCrawlDelay = true;
+  indexer->settings.Exclude = "*.pdf";
   indexer->settings.Limits.MaxPages = "60";
   EXPECT_TRUE(indexer->formClose());
   EXPECT_EQ((iniFile.values[{"SiteIndexer", "Max Pages"}]), "60");
@@ -69,6 +71,7 @@ TEST_F(SiteIndexerTest, TheLimitsAndSwitchesAreKeptBetweenRuns) {
   EXPECT_EQ((iniFile.values[{"SiteIndexer", "Honour Crawl-delay"}]), "Yes");
   EXPECT_EQ((iniFile.values[{"SiteIndexer", "Connections"}]), "8");
   EXPECT_EQ((iniFile.values[{"SiteIndexer", "Obey Robots"}]), "No");
+  EXPECT_EQ((iniFile.values[{"SiteIndexer", "Exclude"}]), "*.pdf");
 }
 
 TEST_F(SiteIndexerTest, EachTabShowsItsGroups) {

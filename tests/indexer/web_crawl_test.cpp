@@ -255,6 +255,39 @@ TEST_F(WebCrawl, LimitsEndATrapSite) {
   }
 }
 
+TEST_F(WebCrawl, IncludeAndExcludePatternsChooseWhatIsReadPastTheStartPage) {
+  serve({{"/index.htm", page("<a href=\"docs/a.htm\"> <a href=\"docs/old/b.htm\"> <a href=\"shop/c.htm\">")},
+         {"/docs/a.htm", page("<title>A</title><a href=\"../shop/c.htm\">")},
+         {"/docs/old/b.htm", page("<title>B</title>")},
+         {"/shop/c.htm", page("<title>C</title>")}});
+  const struct {
+    const char* include;
+    const char* exclude;
+    Lines read;
+    Lines logged;
+  } rows[] = {
+      {"", "", {"/index.htm", "/docs/a.htm", "/docs/old/b.htm", "/shop/c.htm"}, {}},
+      // The start page is read whatever the patterns say.
+      {"*/docs/*", "*/old/*", {"/index.htm", "/docs/a.htm"},
+       {"  > LEFT OUT BY EXCLUDE PATTERN (*/old/*): http://site/docs/old/b.htm\n",
+        "  > LEFT OUT, NO INCLUDE PATTERN MATCHES: http://site/shop/c.htm\n"}},
+      {"*/shop/* *a.htm", "", {"/index.htm", "/docs/a.htm", "/shop/c.htm"}, {}},
+  };
+  for (const auto& row : rows) {
+    const std::size_t before = server_->requests().size();
+    indexer->state().log.clear();
+    indexer->settings.Include = row.include;
+    indexer->settings.Exclude = row.exclude;
+    const CrawlResult result = crawl("/index.htm");
+    EXPECT_TRUE(result.succeeded) << row.include;
+    const Lines all = requests();
+    EXPECT_EQ(Lines(all.begin() + static_cast<std::ptrdiff_t>(before), all.end()), row.read) << row.include;
+    // A link left out still has its node: the start page, its three links, and c.htm again under a.htm.
+    EXPECT_EQ(menu.tab(0).Nodes.size(), 5u) << row.include;
+    for (const std::string& line : row.logged) EXPECT_TRUE(logHas(line)) << line << log();
+  }
+}
+
 TEST_F(WebCrawl, ASlowPageIsGivenUpAndTheWalkGoesOn) {
   const SiteAnswer head = {"HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<title>Slow", {}, true};
   const SiteAnswer drip = {"HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n" + std::string(200, 'x'),
