@@ -1,17 +1,24 @@
 // Reading a large Tab&Tree page back into the menu, beside simply reading the
-// file's bytes, for 10, 25 and 50 tabs of 1,000 nodes: the time should grow
-// linearly with the page; the bare file read gives the ratio.
+// file's bytes and beside a general HTML parser (libxml2, when built with it)
+// reading the same bytes, for 10, 25 and 50 tabs of 1,000 nodes: the time
+// should grow linearly with the page. Also one page of 500,000 nodes.
 // The pages are written once, by a child process, and the reading runs first,
 // smallest page first, so the peak memory counter (the process's high-water
 // mark) shows what reading each page takes, not what building and writing the
 // menu or another benchmark took.
 #include <benchmark/benchmark.h>
 #include <sys/wait.h>
+#ifdef QUILLON_BENCH_LIBXML2
+#include <libxml/HTMLparser.h>
+#endif
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <sstream>
 
 #include "format/html_escape.hpp"
@@ -38,9 +45,9 @@ const fs::path& benchFolder() {
 }
 
 // Runs in the child process: writes the page and ends.
-[[noreturn]] void writePageAndExit(const std::string& path, int tabs) {
+[[noreturn]] void writePageAndExit(const std::string& path, int tabs, int nodesPerTab) {
   MenuModel menu;
-  bench::buildLargeMenu(menu, tabs, kNodesPerTab);
+  bench::buildLargeMenu(menu, tabs, nodesPerTab);
   menu.Document.PagePath = path;
   SilentUi ui;
   NullClipboard clipboard;
@@ -50,23 +57,23 @@ const fs::path& benchFolder() {
 }
 
 // The page of that many tabs, written on first use; empty when writing failed.
-std::string largePage(int tabs) {
-  static std::map<int, std::string> pages;
-  if (auto known = pages.find(tabs); known != pages.end()) return known->second;
-  const fs::path folder = benchFolder() / ("tabs" + std::to_string(tabs));
+std::string largePage(int tabs, int nodesPerTab = kNodesPerTab) {
+  static std::map<std::pair<int, int>, std::string> pages;
+  if (auto known = pages.find({tabs, nodesPerTab}); known != pages.end()) return known->second;
+  const fs::path folder = benchFolder() / ("tabs" + std::to_string(tabs) + "x" + std::to_string(nodesPerTab));
   fs::create_directories(folder);
   const std::string path = (folder / "index.htm").string();
   const pid_t child = fork();
-  if (child == 0) writePageAndExit(path, tabs);
+  if (child == 0) writePageAndExit(path, tabs, nodesPerTab);
   int status = 0;
   const bool written =
       child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  return pages[tabs] = written ? path : "";
+  return pages[{tabs, nodesPerTab}] = written ? path : "";
 }
 
-void setCounters(benchmark::State& state, const std::string& path, bool peakMemory) {
+void setCounters(benchmark::State& state, const std::string& path, bool peakMemory, int nodesPerTab = kNodesPerTab) {
   const auto bytes = static_cast<std::int64_t>(fs::file_size(path));
-  const std::int64_t nodes = state.range(0) * kNodesPerTab;
+  const std::int64_t nodes = state.range(0) * nodesPerTab;
   state.SetComplexityN(nodes);
   state.SetBytesProcessed(bytes * static_cast<std::int64_t>(state.iterations()));
   state.counters["nodes"] = static_cast<double>(nodes);
@@ -74,20 +81,85 @@ void setCounters(benchmark::State& state, const std::string& path, bool peakMemo
   if (peakMemory) state.counters["peak_MiB"] = bench::peakMemoryMiB();
 }
 
+// The seconds each reading of the 50-tab page took, for the ratio to libxml2.
+double& secondsPerRead(const char* reader) {
+  static std::map<std::string, double> seconds;
+  return seconds[reader];
+}
+
+using Clock = std::chrono::steady_clock;
+
+// Returns the seconds the readings took, on average.
+double readPageInto(benchmark::State& state, const std::string& path, int tabs) {
+  SilentUi ui;
+  Clock::duration reading{};
+  for (auto _ : state) {
+    auto menu = std::make_unique<MenuModel>();
+    ReaderContext context{ui};
+    context.maxPageBytes = std::uint64_t{4095} << 20;
+    const auto started = Clock::now();
+    const bool read = ReadPage(*menu, path, context);
+    reading += Clock::now() - started;
+    if (!read) {
+      state.SkipWithError("the page was not read");
+      break;
+    }
+    state.PauseTiming();  // taking the menu down is no part of reading it
+    if (menu->tabCount() != tabs) state.SkipWithError("tabs were lost");
+    menu.reset();
+    state.ResumeTiming();
+  }
+  return std::chrono::duration<double>(reading).count() / static_cast<double>(std::max<std::int64_t>(state.iterations(), 1));
+}
+
 void ReadTabTreePage(benchmark::State& state) {
   const std::string path = largePage(static_cast<int>(state.range(0)));
   if (path.empty()) return state.SkipWithError("the page could not be written");
-  SilentUi ui;
-  for (auto _ : state) {
-    MenuModel menu;
-    ReaderContext context{ui};
-    if (!ReadPage(menu, path, context)) return state.SkipWithError("the page was not read");
-    if (menu.tabCount() != state.range(0)) return state.SkipWithError("tabs were lost");
-    benchmark::DoNotOptimize(menu.tab(0).Nodes.size());
-  }
+  const double seconds = readPageInto(state, path, static_cast<int>(state.range(0)));
+  if (state.range(0) == 50) secondsPerRead("quillon") = seconds;
   setCounters(state, path, true);
 }
 BENCHMARK(ReadTabTreePage)->Arg(10)->Arg(25)->Arg(50)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+
+#ifdef QUILLON_BENCH_LIBXML2
+// libxml2's HTML parser on the same bytes, from memory: the yardstick. The
+// counter quillon_ratio is the reader's time over this one, at 50 tabs.
+void LibXml2ReadMemory(benchmark::State& state) {
+  const std::string path = largePage(static_cast<int>(state.range(0)));
+  if (path.empty()) return state.SkipWithError("the page could not be written");
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  const std::string text = bytes.str();
+  Clock::duration parsing{};
+  for (auto _ : state) {
+    const auto started = Clock::now();
+    htmlDocPtr document = htmlReadMemory(text.data(), static_cast<int>(text.size()), path.c_str(), nullptr,
+                                         HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING);
+    parsing += Clock::now() - started;
+    if (document == nullptr) return state.SkipWithError("libxml2 read nothing");
+    state.PauseTiming();  // as the menu's, the tree's taking down is not timed
+    xmlFreeDoc(document);
+    state.ResumeTiming();
+  }
+  setCounters(state, path, false);
+  const double seconds = std::chrono::duration<double>(parsing).count() / static_cast<double>(state.iterations());
+  if (state.range(0) == 50 && secondsPerRead("quillon") > 0) {
+    state.counters["quillon_ratio"] = secondsPerRead("quillon") / seconds;
+  }
+}
+BENCHMARK(LibXml2ReadMemory)->Arg(10)->Arg(25)->Arg(50)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+#endif
+
+// 500 tabs of 1,000 nodes, about 100 MB: beyond the default page cap, so the
+// cap is raised as [Reader] MaxPageMB would; no step may be quadratic.
+void ReadHugeTabTreePage(benchmark::State& state) {
+  const std::string path = largePage(static_cast<int>(state.range(0)));
+  if (path.empty()) return state.SkipWithError("the page could not be written");
+  readPageInto(state, path, static_cast<int>(state.range(0)));
+  setCounters(state, path, false);
+}
+BENCHMARK(ReadHugeTabTreePage)->Arg(500)->Iterations(2)->Unit(benchmark::kMillisecond);
 
 // The floor: the page's bytes into one string, as the reader loads them.
 void ReadFileBytes(benchmark::State& state) {

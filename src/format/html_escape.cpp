@@ -1,5 +1,6 @@
 #include "format/html_escape.hpp"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -43,10 +44,10 @@ void appendUtf8(std::string& out, unsigned long code) {
 namespace {
 
 // The code point of "#38" or "#x26", or nothing when it is no valid character.
-std::optional<unsigned long> numericReference(const std::string& body) {
+std::optional<unsigned long> numericReference(std::string_view body) {
   if (body.size() < 2 || body[0] != '#') return std::nullopt;
   const bool hex = body[1] == 'x' || body[1] == 'X';
-  const std::string digits = body.substr(hex ? 2 : 1);
+  const std::string_view digits = body.substr(hex ? 2 : 1);
   if (digits.empty() || digits.size() > 8) return std::nullopt;
   unsigned long code = 0;
   for (char c : digits) {
@@ -63,20 +64,25 @@ std::optional<unsigned long> numericReference(const std::string& body) {
 
 }  // namespace
 
-std::string decodeCharacterReferences(const std::string& text) {
+std::string decodeCharacterReferences(std::string_view text) {
   std::string decoded;
   decoded.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
+    // The text up to the next "&" stands as it is.
+    const std::size_t ampersand = std::min(text.find('&', i), text.size());
+    decoded.append(text, i, ampersand - i);
+    i = ampersand;
+    if (i == text.size()) break;
     // A reference ends within 12 characters; looking further for its ";" would
     // make a value full of "&" quadratic.
-    const std::size_t reach = text[i] == '&' ? std::string_view(text).substr(i + 1, 12).find(';') : std::string::npos;
-    if (reach == std::string::npos) {
+    const std::size_t reach = text.substr(i + 1, 12).find(';');
+    if (reach == std::string_view::npos) {
       decoded += text[i++];
       continue;
     }
     const std::size_t semicolon = i + 1 + reach;
-    const std::string body = text.substr(i + 1, semicolon - i - 1);
+    const std::string_view body = text.substr(i + 1, semicolon - i - 1);
     if (body == "amp") decoded += '&';
     else if (body == "quot") decoded += '"';
     else if (body == "lt") decoded += '<';

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace quillon {
 
@@ -10,7 +11,7 @@ std::string escapeHtmlAttribute(const std::string& text);
 
 // Decodes &amp; &quot; &lt; &gt; &apos; and numeric references (&#38; &#x26;,
 // as UTF-8); anything else is left as it stands.
-std::string decodeCharacterReferences(const std::string& text);
+std::string decodeCharacterReferences(std::string_view text);
 
 // Appends a code point (at most U+10FFFF) in UTF-8.
 void appendUtf8(std::string& out, unsigned long code);

@@ -1,10 +1,12 @@
 #include "format/node_entries.hpp"
 
+#include <algorithm>
+
 #include "format/text_helpers.hpp"
 
 namespace quillon {
 
-bool parseInteger(const std::string& text, long long& value) {
+bool parseInteger(std::string_view text, long long& value) {
   std::size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
   bool negative = false;
@@ -29,45 +31,46 @@ bool parseInteger(const std::string& text, long long& value) {
 
 namespace {
 
-std::string item(const StringList& items, std::size_t index) { return index < items.size() ? items[index] : ""; }
+// The pieces an entry is made of; the ones after these mean nothing to the menu.
+constexpr std::size_t kPieces = 10;
 
-// The page writes "None" for an empty link or target.
-std::string linkField(const StringList& items, std::size_t index) {
-  std::string value = item(items, index);
-  return value == "None" ? "" : value;
+// The entry split at ";" into its first pieces, each trimmed; a piece the entry
+// lacks is empty, which every field reads as it reads a missing piece.
+struct EntryPieces {
+  std::string_view piece[kPieces];
+
+  explicit EntryPieces(std::string_view entry) {
+    for (std::size_t i = 0; i < kPieces && !entry.empty(); ++i) {
+      const std::size_t end = std::min(entry.find(';'), entry.size());
+      piece[i] = trimView(entry.substr(0, end));
+      entry.remove_prefix(end < entry.size() ? end + 1 : end);
+    }
+  }
+  std::string text(std::size_t index) const { return std::string(piece[index]); }
+  // The page writes "None" for an empty link or target.
+  std::string linkField(std::size_t index) const { return piece[index] == "None" ? std::string() : text(index); }
+};
+
+int imageIndex(std::string_view piece, bool expanded, const ImagePieceResolver& images) {
+  if (piece.empty() || equalsNoCase(piece, "none")) return -1;
+  if (equalsNoCase(piece, "leaf")) return images.leaf();
+  if (equalsNoCase(piece, "folder")) return images.folder(expanded);
+  return images.file(std::string(piece));
 }
 
-int imageIndex(const std::string& piece, bool expanded, const ImagePieceResolver& images) {
-  const std::string word = lowerAscii(piece);
-  if (word.empty() || word == "none") return -1;
-  if (word == "leaf") return images.leaf();
-  if (word == "folder") return images.folder(expanded);
-  return images.file(piece);
-}
-
-bool isSeparator(const std::string& entry) { return entry.substr(0, 3).find('*') != std::string::npos; }
+bool isSeparator(std::string_view entry) { return entry.substr(0, 3).find('*') != std::string_view::npos; }
 
 }  // namespace
 
-void readNodeEntries(const std::vector<std::string>& entries, NodeTree& tree, const ImagePieceResolver& images) {
+void readNodeEntries(const std::vector<std::string_view>& entries, NodeTree& tree, const ImagePieceResolver& images) {
   // The path from the root to the last inserted node: path[d] is its ancestor at depth d.
   std::vector<TreeNode*> path;
   long long previousLevel = 0;
-  StringList items;
-  for (const std::string& entry : entries) {
+  for (const std::string_view entry : entries) {
     if (isSeparator(entry)) continue;
-    splitString(entry, ";", items);
-    for (auto& piece : items) piece = trim(piece);
+    const EntryPieces items(entry);
     long long level = 0;
-    if (!parseInteger(item(items, 3), level)) continue;
-
-    TAppletNode data;
-    data.StatusText = item(items, 6);
-    data.URL1 = linkField(items, 1);
-    data.Target1 = linkField(items, 2);
-    data.URL2 = linkField(items, 7);
-    data.Target2 = linkField(items, 8);
-    data.OpenExpanded = item(items, 9) == "YES";
+    if (!parseInteger(items.piece[3], level)) continue;
 
     if (level == previousLevel) {
       if (!path.empty()) path.pop_back();  // a sibling of the last node
@@ -77,14 +80,25 @@ void readNodeEntries(const std::vector<std::string>& entries, NodeTree& tree, co
       path.resize(static_cast<std::size_t>(level));
     }  // a greater level makes a child of the last node, however much greater
     TreeNode* parent = path.empty() ? &tree.root() : path.back();
+    TAppletNode data;
+    data.StatusText = items.text(6);
+    data.URL1 = items.linkField(1);
+    data.Target1 = items.linkField(2);
+    data.URL2 = items.linkField(7);
+    data.Target2 = items.linkField(8);
+    data.OpenExpanded = items.piece[9] == "YES";
     // Images are resolved only for entries that become nodes.
-    data.CollapsedImage = imageIndex(item(items, 4), false, images);
-    data.ExpandedImage = imageIndex(item(items, 5), true, images);
-    TreeNode& node = parent->appendChild(item(items, 0), data);
+    data.CollapsedImage = imageIndex(items.piece[4], false, images);
+    data.ExpandedImage = imageIndex(items.piece[5], true, images);
+    TreeNode& node = parent->appendChild(items.text(0), std::move(data));
     path.push_back(&node);
     previousLevel = level;
   }
   tree.selectFirst();
+}
+
+void readNodeEntries(const std::vector<std::string>& entries, NodeTree& tree, const ImagePieceResolver& images) {
+  readNodeEntries(std::vector<std::string_view>(entries.begin(), entries.end()), tree, images);
 }
 
 }  // namespace quillon

@@ -3,6 +3,7 @@
 // of each entry, with the hierarchy carried by the level piece in page order.
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/node_tree.hpp"
@@ -18,9 +19,10 @@ struct ImagePieceResolver {
 
 // Appends the entries' nodes to the tree. Separator entries (a "*" among the
 // first three characters) and entries without a usable level are skipped.
+void readNodeEntries(const std::vector<std::string_view>& entries, NodeTree& tree, const ImagePieceResolver& images);
 void readNodeEntries(const std::vector<std::string>& entries, NodeTree& tree, const ImagePieceResolver& images);
 
 // Pascal-style integer text: leading blanks, a sign, "$" for hexadecimal.
-bool parseInteger(const std::string& text, long long& value);
+bool parseInteger(std::string_view text, long long& value);
 
 }  // namespace quillon

@@ -1,5 +1,7 @@
 #include "format/page_frame.hpp"
 
+#include <algorithm>
+
 #include "format/applet_files.hpp"
 #include "format/html_escape.hpp"
 #include "format/text_helpers.hpp"
@@ -13,31 +15,47 @@ struct Line {
   std::size_t end;  // before the line break
 };
 
-// Visits the lines one by one: a list of them would take several times a page of short lines.
+// Visits the lines one by one from from, a line's start, until visit returns
+// false: a list of them would take several times a page of short lines. The
+// next CR and LF are each looked for once, with memchr, not byte by byte.
 template <class Visit>
-void forEachLine(const std::string& text, Visit visit) {
-  std::size_t begin = 0;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    if (text[i] == '\r' || text[i] == '\n') {
-      visit(Line{begin, i});
-      i += (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-      begin = i;
-    } else {
-      ++i;
-    }
+void forEachLine(std::string_view text, std::size_t from, Visit visit) {
+  constexpr std::size_t npos = std::string_view::npos;
+  std::size_t nextCR = npos, nextLF = npos;
+  bool crKnown = false, lfKnown = false;
+  std::size_t begin = from;
+  while (begin < text.size()) {
+    if (!crKnown || (nextCR != npos && nextCR < begin)) nextCR = text.find('\r', begin), crKnown = true;
+    if (!lfKnown || (nextLF != npos && nextLF < begin)) nextLF = text.find('\n', begin), lfKnown = true;
+    const std::size_t end = std::min({nextCR, nextLF, text.size()});
+    if (!visit(Line{begin, end})) return;
+    if (end == text.size()) return;
+    begin = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
   }
-  if (begin < text.size()) visit(Line{begin, text.size()});
 }
 
-bool isBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
+bool isBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+
+// Where the line that holds pos begins.
+std::size_t lineBegin(std::string_view text, std::size_t pos) {
+  const std::size_t lastBreak = pos == 0 ? std::string_view::npos : text.find_last_of("\r\n", pos - 1);
+  return lastBreak == std::string_view::npos ? 0 : lastBreak + 1;
+}
 
 }  // namespace
 
-std::vector<std::string> splitTextLines(const std::string& text) {
-  std::vector<std::string> lines;
-  forEachLine(text, [&](const Line& line) { lines.push_back(text.substr(line.begin, line.end - line.begin)); });
+std::vector<std::string_view> textLineViews(std::string_view text) {
+  std::vector<std::string_view> lines;
+  forEachLine(text, 0, [&](const Line& line) {
+    lines.push_back(text.substr(line.begin, line.end - line.begin));
+    return true;
+  });
   return lines;
+}
+
+std::vector<std::string> splitTextLines(const std::string& text) {
+  const std::vector<std::string_view> views = textLineViews(text);
+  return std::vector<std::string>(views.begin(), views.end());
 }
 
 std::string menuScriptLine(const std::string& codebase) {
@@ -57,26 +75,34 @@ bool isMenuScriptLine(const std::string& line) {
   return folder.find('"') == std::string::npos && (folder.empty() || folder.back() == '/');
 }
 
-PageFrame capturePageFrame(const std::string& text, std::size_t appletStart, std::size_t appletEnd) {
+PageFrame capturePageFrame(const std::string& page, std::size_t appletStart, std::size_t appletEnd) {
+  const std::string_view text = page;
   PageFrame frame;
   const bool closed = appletEnd < text.size();
   // Hands each piece of the frame to keep(inHeader, begin, end), in page order.
+  // Only the lines before and after the applet block are visited: the block is most of a big page.
   const auto visitFrame = [&](auto keep) {
-    forEachLine(text, [&](const Line& line) {
+    forEachLine(text, 0, [&](const Line& line) {
+      if (line.begin > appletStart) return false;
       if (line.end <= appletStart) {
         keep(true, line.begin, line.end);
-      } else if (line.begin <= appletStart) {
+      } else {
         // The applet tag's own line goes last into the header, as the writer
         // replaces it; what stands before the tag on that line is kept.
         if (!isBlank(text.substr(line.begin, appletStart - line.begin))) keep(true, line.begin, appletStart);
         keep(true, appletStart, line.end);
       }
-      if (!closed || line.end < appletEnd) return;
+      return true;
+    });
+    if (!closed) return;
+    forEachLine(text, lineBegin(text, appletEnd), [&](const Line& line) {
+      if (line.end < appletEnd) return true;
       if (line.begin < appletEnd) {
         if (!isBlank(text.substr(appletEnd, line.end - appletEnd))) keep(false, appletEnd, line.end);
       } else {
         keep(false, line.begin, line.end);
       }
+      return true;
     });
   };
   // Counted first, so that the lists take no room to grow into: a page of short lines has many.
@@ -86,7 +112,7 @@ PageFrame capturePageFrame(const std::string& text, std::size_t appletStart, std
   frame.headerLines.reserve(headerCount);
   frame.footerLines.reserve(footerCount);
   visitFrame([&](bool inHeader, std::size_t begin, std::size_t end) {
-    (inHeader ? frame.headerLines : frame.footerLines).push_back(text.substr(begin, end - begin));
+    (inHeader ? frame.headerLines : frame.footerLines).emplace_back(text.substr(begin, end - begin));
   });
   // The writer adds its script line again on every save.
   if (!frame.footerLines.empty() && isMenuScriptLine(frame.footerLines.front())) {

@@ -3,6 +3,7 @@
 // them back unchanged.
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillon {
@@ -17,6 +18,8 @@ struct PageFrame {
 
 // Splits the text into lines at CR LF, LF or CR.
 std::vector<std::string> splitTextLines(const std::string& text);
+// The same lines as views into the text.
+std::vector<std::string_view> textLineViews(std::string_view text);
 
 // The line the writer puts right after the closing applet tag: it loads the
 // script that draws the menu in browsers, from the code base ("." or a folder).

@@ -1,9 +1,13 @@
 #include "format/page_reader.hpp"
 
+#include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 
 #include "format/html_escape.hpp"
 #include "format/image_resolution.hpp"
@@ -20,13 +24,36 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A PARAM tag's name and value as they stand in the page: views into its
+// text, decoded only when a setting, tab or node takes the value.
 struct Param {
-  std::string name;   // as written
-  std::string value;  // character references decoded
+  std::string_view name;
+  std::string_view value;
 };
 
-bool startsWithNoCase(const std::string& text, const std::string& prefix) {
-  return text.size() >= prefix.size() && equalsNoCase(text.substr(0, prefix.size()), prefix);
+// A value as the page means it: a line break inside the tag (CR LF) is a
+// blank, and character references are decoded. Most values have neither.
+std::string valueText(std::string_view raw) {
+  if (raw.find('&') == std::string_view::npos && raw.find('\r') == std::string_view::npos) return std::string(raw);
+  if (raw.find('\r') == std::string_view::npos) return decodeCharacterReferences(raw);
+  return decodeCharacterReferences(replaceAll(std::string(raw), "\r\n", " ", true));
+}
+
+// The first PARAM-style name and value of a tag.
+Param nameAndValue(std::string_view tag) {
+  std::optional<std::string_view> name, value;
+  AttributeCursor cursor(tag);
+  for (std::string_view key, text; (!name || !value) && cursor.next(key, text);) {
+    if (!name && equalsNoCase(key, "name")) name = text;
+    else if (!value && equalsNoCase(key, "value")) value = text;
+  }
+  return {name.value_or(""), value.value_or("")};
+}
+
+long long digitsValue(std::string_view digits) {
+  long long number = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), number);
+  return number;
 }
 
 bool endsWithSeparator(const std::string& text) { return !text.empty() && (text.back() == '/' || text.back() == '\\'); }
@@ -37,23 +64,23 @@ bool folderExists(const std::string& path) {
 }
 
 // "TAB12" gives 12; anything else gives -1. prefix and suffix frame the number.
-long long numberedName(const std::string& name, const std::string& prefix, const std::string& suffix = "") {
+long long numberedName(std::string_view name, std::string_view prefix, std::string_view suffix = "") {
   if (name.size() <= prefix.size() + suffix.size() || !startsWithNoCase(name, prefix)) return -1;
   if (!equalsNoCase(name.substr(name.size() - suffix.size()), suffix)) return -1;
-  const std::string digits = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
-  if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) return -1;
-  return std::stoll(digits);
+  const std::string_view digits = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+  if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string_view::npos) return -1;
+  return digitsValue(digits);
 }
 
 // "T3I12" gives 3, the tab of a Tab&Tree node entry; anything else gives -1.
 // The tab number stands as the writer writes it: "T01I0" belongs to no tab.
-long long entryTab(const std::string& name) {
+long long entryTab(std::string_view name) {
   if (name.empty() || (name[0] != 'T' && name[0] != 't')) return -1;
   const std::size_t digitsEnd = name.find_first_not_of("0123456789", 1);
-  if (digitsEnd == std::string::npos || digitsEnd == 1 || digitsEnd > 10) return -1;
+  if (digitsEnd == std::string_view::npos || digitsEnd == 1 || digitsEnd > 10) return -1;
   if (name[1] == '0' && digitsEnd > 2) return -1;
   if (numberedName(name.substr(digitsEnd), "I") < 0) return -1;
-  return std::stoll(name.substr(1, digitsEnd - 1));
+  return digitsValue(name.substr(1, digitsEnd - 1));
 }
 
 // The kinds by their class names; pages written by hand may differ in case or drop ".class".
@@ -86,23 +113,20 @@ class PageReader {
     settings_.TabFontSize = settings_.TreeFontSize = "12";
 
     std::string text;
-    std::vector<TagSpan> spans;
     FoundApplet applet;
-    const bool found = findApplet(path, text, spans, applet);
+    const bool found = findApplet(path, text, applet);
     if (applet.bodyTag) menu_.Document.BodyTag = *applet.bodyTag;
     if (!found) return false;
 
     resetSettings();
     readAppletTag(applet.tag);
-    const std::size_t appletStart = spans[applet.index].begin;
-    const std::size_t appletEnd = readParams(text, spans, applet.index);
-    // The tag list and the parameters can take many times the page: gone before the frame's lines come.
-    std::vector<TagSpan>().swap(spans);
+    const std::size_t appletEnd = readParams(text, applet.cursor);
     readTabs();
+    // The parameters can take a good part of the page: gone before the frame's lines come.
     std::vector<Param>().swap(params_);
     tellRefusedFiles();
 
-    PageFrame frame = capturePageFrame(text, appletStart, appletEnd);
+    PageFrame frame = capturePageFrame(text, applet.start, appletEnd);
     menu_.Document.HeaderLines = std::move(frame.headerLines);
     menu_.Document.FooterLines = std::move(frame.footerLines);
     settings_.ImageDir = settings_.Codebase;
@@ -114,27 +138,27 @@ class PageReader {
   // The look of a page without its menu: see ReadPageLook.
   bool readLook(const std::string& path, PageLook& look) {
     std::string text;
-    std::vector<TagSpan> spans;
     FoundApplet applet;
-    if (!findApplet(path, text, spans, applet)) return false;
+    if (!findApplet(path, text, applet)) return false;
     look.bodyTag = applet.bodyTag;
-    const std::size_t appletEnd = readParams(text, spans, applet.index);
+    const std::size_t appletEnd = readParams(text, applet.cursor);
     if (hasTrees(settings_.Kind)) readDefaultImages();
     tellRefusedFiles();
-    look.frame = capturePageFrame(text, spans[applet.index].begin, appletEnd);
+    look.frame = capturePageFrame(text, applet.start, appletEnd);
     return true;
   }
 
  private:
   struct FoundApplet {
-    std::size_t index = 0;  // in the tag list
+    std::size_t start = 0;  // where the applet tag begins
+    TagCursor cursor{{}};   // at the tag after it
     ParsedTag tag;
     std::optional<std::string> bodyTag;  // the last body tag before the applet
   };
 
   // Loads the page and finds the first tag of one of the three applets, and
   // the body tags before it; tells the user when the page cannot be read or holds none.
-  bool findApplet(const std::string& path, std::string& text, std::vector<TagSpan>& spans, FoundApplet& found) {
+  bool findApplet(const std::string& path, std::string& text, FoundApplet& found) {
     pagePath_ = path;
     pageFolder_ = extractFilePath(path);
     const PageFileStatus status = readPageFile(path, context_.maxPageBytes, text);
@@ -142,16 +166,18 @@ class PageReader {
       ui_.message(MessageKind::Error, pageFileMessage(status, "page", path, context_.maxPageBytes));
       return false;
     }
-    spans = tagSpans(text);
-    for (std::size_t i = 0; i < spans.size(); ++i) {
-      if (spans[i].empty()) continue;
-      const std::string tag = tagText(text, spans[i]);
-      ParsedTag parsed = parseTag(tag);
-      if (parsed.element == "body") found.bodyTag = tag;
-      if (parsed.element != "applet") continue;
+    TagCursor cursor(text);
+    for (TagSpan span{}; cursor.next(span);) {
+      if (span.empty()) continue;
+      const std::string_view raw = std::string_view(text).substr(span.begin, span.end - span.begin);
+      const std::string_view element = tagElement(raw);
+      if (equalsNoCase(element, "body")) found.bodyTag = tagText(text, span);
+      if (!equalsNoCase(element, "applet")) continue;
+      ParsedTag parsed = parseTag(tagText(text, span));
       const std::string code = parsed.attribute("code").value_or("");
       if (startsWithNoCase(code, "TrellTab") || startsWithNoCase(code, "TrellTree")) {
-        found.index = i;
+        found.start = span.begin;
+        found.cursor = cursor;
         found.tag = std::move(parsed);
         return true;
       }
@@ -162,15 +188,16 @@ class PageReader {
 
   // Reads the settings of the applet's PARAM tags and keeps them for the tabs
   // and nodes; returns where the closing applet tag ends (the text's end without one).
-  std::size_t readParams(const std::string& text, const std::vector<TagSpan>& spans, std::size_t appletIndex) {
-    for (std::size_t i = appletIndex + 1; i < spans.size(); ++i) {
-      if (spans[i].empty()) continue;
-      ParsedTag parsed = parseTag(tagText(text, spans[i]));
-      if (parsed.element == "/applet") return spans[i].end;
-      if (parsed.element != "param") continue;
-      Param param{parsed.attribute("name").value_or(""), decodeCharacterReferences(parsed.attribute("value").value_or(""))};
+  std::size_t readParams(const std::string& text, TagCursor cursor) {
+    for (TagSpan span{}; cursor.next(span);) {
+      if (span.empty()) continue;
+      const std::string_view tag = std::string_view(text).substr(span.begin, span.end - span.begin);
+      const std::string_view element = tagElement(tag);
+      if (equalsNoCase(element, "/applet")) return span.end;
+      if (!equalsNoCase(element, "param")) continue;
+      const Param param = nameAndValue(tag);
       readSetting(param);
-      params_.push_back(std::move(param));
+      params_.push_back(param);
     }
     return text.size();
   }
@@ -310,9 +337,25 @@ class PageReader {
     name = path ? extractFileName(*path) : std::string();
   }
 
+  using Handler = std::function<void(PageReader&, const std::string&)>;
+
   // Settings are recognised by their parameter's whole name, without regard to case.
   void readSetting(const Param& param) {
-    using Handler = std::function<void(PageReader&, const std::string&)>;
+    // No setting's name is longer; node entries and the like are passed over at once.
+    constexpr std::size_t kLongestName = 24;
+    if (param.name.size() > kLongestName) return;
+    char upper[kLongestName];
+    for (std::size_t i = 0; i < param.name.size(); ++i) {
+      const char c = param.name[i];
+      upper[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    const auto& handlers = settingHandlers(settings_.Kind);
+    const auto found = handlers.find(std::string_view(upper, param.name.size()));
+    if (found != handlers.end()) (*found->second)(*this, valueText(param.value));
+  }
+
+  // The handler of each setting's name (upper case) for the applet kind.
+  static const std::unordered_map<std::string_view, const Handler*>& settingHandlers(TAppletKind kind) {
     auto color = [](Color TAppletSettings::*field) {
       return [field](PageReader& r, const std::string& v) { readColor(v, r.settings_.*field); };
     };
@@ -385,21 +428,24 @@ class PageReader {
         {"TREE_STYLE", "STYLE", [](PageReader& r, const std::string& v) { r.readStyle(v); }},
     };
 
-    const std::string name = param.name;
-    for (const auto& [key, handler] : shared) {
-      if (equalsNoCase(name, key)) return handler(*this, param.value);
-    }
-    if (equalsNoCase(name, "TAB_FONT") && settings_.Kind != akTree) {
-      return readFont(param.value, settings_.TabFontName, settings_.TabFontSize);
-    }
-    for (const TreeSetting& setting : tree) {
-      const char* key = settings_.Kind == akTree ? setting.treeName : setting.tabTreeName;
-      if (equalsNoCase(name, key)) {
+    static const Handler tabFont = [](PageReader& r, const std::string& v) {
+      readFont(v, r.settings_.TabFontName, r.settings_.TabFontSize);
+    };
+    const auto tableFor = [&](TAppletKind forKind) {
+      std::unordered_map<std::string_view, const Handler*> table;
+      for (const auto& [key, handler] : shared) table.emplace(key, &handler);
+      if (forKind != akTree) table.emplace("TAB_FONT", &tabFont);
+      for (const TreeSetting& setting : tree) {
+        const std::string_view key = forKind == akTree ? setting.treeName : setting.tabTreeName;
         // The Tab applet has no tree, so only the Tab&Tree applet's tree font is read.
-        if (settings_.Kind == akTab && equalsNoCase(name, "TREE_FONT")) return;
-        return setting.handler(*this, param.value);
+        if (forKind == akTab && key == "TREE_FONT") continue;
+        table.emplace(key, &setting.handler);
       }
-    }
+      return table;
+    };
+    static const std::unordered_map<std::string_view, const Handler*> tables[] = {tableFor(akTab), tableFor(akTree),
+                                                                                   tableFor(akTabTree)};
+    return tables[kind == akTab ? 0 : kind == akTree ? 1 : 2];
   }
 
   void readDefaultImages() {
@@ -409,7 +455,7 @@ class PageReader {
       if (equalsNoCase(param.name, "FOLDER_OPEN")) target = &settings_.DefFolderOpen;
       if (equalsNoCase(param.name, "LEAF")) target = &settings_.DefLeaf;
       if (target == nullptr) continue;
-      const std::optional<std::string> path = siteFile(param.value);
+      const std::optional<std::string> path = siteFile(valueText(param.value));
       *target = path ? files_.addImage(*path) : -1;
       if (path) menu_.Document.ImagesFromPage = true;
     }
@@ -424,7 +470,7 @@ class PageReader {
       if (entry >= 0) tabParams_[entry].entries.push_back(param.value);
       const long long content =
           tabTree ? numberedName(param.name, "TAB", "_CONTENT") : (equalsNoCase(param.name, "CONTENT") ? 0 : -1);
-      if (content >= 0) tabParams_[content].contentName = param.value;
+      if (content >= 0) tabParams_[content].contentName = valueText(param.value);
     }
   }
 
@@ -448,7 +494,7 @@ class PageReader {
       if (settings_.Kind == akTabTree) readDefaultImages();
       for (std::size_t j = 0; j < tabs.size(); ++j) {
         StringList items;
-        splitString(tabs[j]->value, ";", items);
+        splitString(valueText(tabs[j]->value), ";", items);
         for (auto& item : items) item = trim(item);
         TAppletPage& tab = menu_.AddTab(items.empty() ? std::string() : items[0]);
         std::string* fields[] = {&tab.TabPage.URL1, &tab.TabPage.Target1, &tab.TabPage.StatusText,
@@ -464,16 +510,30 @@ class PageReader {
     menu_.setCurrentTab(0);
   }
 
-  // The node entries of a tab from the page, or the lines of its content file.
-  bool nodeEntries(int tabIndex, std::vector<std::string>& entries) {
+  // The node entries of a tab from the page, or the lines of its content file,
+  // as views: into the page, into decoded copies of the values that need it
+  // (kept in storage), or into the content file's text (kept in content).
+  bool nodeEntries(int tabIndex, std::vector<std::string_view>& entries, std::vector<std::string>& storage,
+                   std::string& content) {
     TabParams& gathered = tabParams_[tabIndex];
     entries = std::move(gathered.entries);
+    const auto pageEntries = [&] {
+      const auto needsDecoding = [](std::string_view raw) {
+        return raw.find('&') != std::string_view::npos || raw.find('\r') != std::string_view::npos;
+      };
+      // Reserved first, so that the views into the copies stay valid.
+      storage.reserve(static_cast<std::size_t>(std::count_if(entries.begin(), entries.end(), needsDecoding)));
+      for (std::string_view& entry : entries) {
+        if (needsDecoding(entry)) entry = storage.emplace_back(valueText(entry));
+      }
+      return true;
+    };
     const std::string contentName = gathered.contentName;
-    if (contentName.empty()) return true;
+    if (contentName.empty()) return pageEntries();
 
     const std::string folder = pageFolder_ + settings_.Codebase;
     const std::optional<std::string> named = siteFile(contentName);
-    if (!named) return true;  // the page's own entries stand
+    if (!named) return pageEntries();  // the page's own entries stand
     std::string contentPath = *named;
     std::error_code error;
     if (!fs::is_regular_file(contentPath, error)) {
@@ -486,13 +546,12 @@ class PageReader {
       if (!picked) return false;
       contentPath = *picked;
     }
-    std::string text;
-    const PageFileStatus status = readPageFile(contentPath, context_.maxPageBytes, text);
+    const PageFileStatus status = readPageFile(contentPath, context_.maxPageBytes, content);
     if (status != PageFileStatus::Read) {
       ui_.message(MessageKind::Error, pageFileMessage(status, "content file", contentPath, context_.maxPageBytes));
       return false;
     }
-    entries = splitTextLines(text);
+    entries = textLineViews(content);
     settings_.ContentInFile = true;
     return true;
   }
@@ -500,8 +559,10 @@ class PageReader {
   void readNodes(int tabIndex) {
     TAppletPage& tab = menu_.tab(tabIndex);
     tab.Nodes.clear();
-    std::vector<std::string> entries;
-    if (!nodeEntries(tabIndex, entries)) return;
+    std::vector<std::string_view> entries;
+    std::vector<std::string> storage;
+    std::string content;
+    if (!nodeEntries(tabIndex, entries, storage, content)) return;
     ImagePieceResolver images{
         [this](bool expanded) { return expanded ? settings_.DefFolderOpen : settings_.DefFolderClosed; },
         [this] { return settings_.DefLeaf; },
@@ -525,7 +586,7 @@ class PageReader {
   std::map<std::string, bool> insideSite_;  // by joined path: each checked once
   std::vector<std::string> refusedFiles_;   // as the page names them
   struct TabParams {
-    std::vector<std::string> entries;  // parameter values, in page order
+    std::vector<std::string_view> entries;  // parameter values as they stand, in page order
     std::string contentName;           // the last one named
   };
   std::map<long long, TabParams> tabParams_;

@@ -3,6 +3,7 @@
 // attributes by their whole names, quoted with " or ', or unquoted.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -17,5 +18,20 @@ struct ParsedTag {
 };
 
 ParsedTag parseTag(const std::string& tag);
+
+// The same reading without copies: views into the tag, names as written.
+// The element name ("PARAM", "/Applet"); empty for comments and text.
+std::string_view tagElement(std::string_view tag);
+
+class AttributeCursor {
+ public:
+  explicit AttributeCursor(std::string_view tag);
+  // The next attribute in the tag's order; false after the last.
+  bool next(std::string_view& name, std::string_view& value);
+
+ private:
+  std::string_view tag_;
+  std::size_t at_;
+};
 
 }  // namespace quillon

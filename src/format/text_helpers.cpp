@@ -43,10 +43,6 @@ std::string replaceChar(std::string text, char from, char to) {
   return text;
 }
 
-bool startsWithNoCase(const std::string& text, const std::string& prefix) {
-  return prefix.size() <= text.size() && equalsNoCase(text.substr(0, prefix.size()), prefix);
-}
-
 bool endsWithNoCase(const std::string& text, const std::string& suffix) {
   return suffix.size() <= text.size() && equalsNoCase(text.substr(text.size() - suffix.size()), suffix);
 }
@@ -124,17 +120,20 @@ std::string lowerAscii(std::string text) {
   return text;
 }
 
-bool equalsNoCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerChar(x) == lowerChar(y); });
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+  return prefix.size() <= text.size() && equalsNoCase(text.substr(0, prefix.size()), prefix);
 }
 
-std::string trim(const std::string& text) {
+std::string_view trimView(std::string_view text) {
   const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-  const auto first = std::find_if_not(text.begin(), text.end(), blank);
-  const auto last = std::find_if_not(text.rbegin(), text.rend(), blank).base();
-  return first < last ? std::string(first, last) : std::string();
+  std::size_t first = 0;
+  std::size_t last = text.size();
+  while (first < last && blank(text[first])) ++first;
+  while (last > first && blank(text[last - 1])) --last;
+  return text.substr(first, last - first);
 }
+
+std::string trim(const std::string& text) { return std::string(trimView(text)); }
 
 int splitString(const std::string& text, const std::string& delimiter, StringList& list) {
   list.clear();
@@ -176,24 +175,33 @@ std::string getTagValue(const std::string& tag, const std::string& name) {
   return stripQuotes(text.substr(first, stop - first));
 }
 
+bool TagCursor::next(TagSpan& span) {
+  if (done_) return false;
+  // After a stray ">" the "<" found last is still the next one; looking for it
+  // again from every stray ">" would make a page full of them quadratic.
+  if (open_ == npos || open_ < from_) open_ = html_.find('<', from_);
+  if (open_ == npos) {
+    done_ = true;
+    return false;
+  }
+  const bool comment = html_.substr(open_ + 1, 2) == "!-";
+  // Searched from the remaining text's start: a stray ">" before the "<" yields an empty item,
+  // which callers counting tag indexes rely on.
+  const std::size_t close = comment ? html_.find("-->", from_) : html_.find('>', from_);
+  if (close == npos) {
+    done_ = true;
+    return false;
+  }
+  const std::size_t after = close + (comment ? 3 : 1);
+  span = close > open_ ? TagSpan{open_, after} : TagSpan{close, close};
+  from_ = after;
+  return true;
+}
+
 std::vector<TagSpan> tagSpans(const std::string& html) {
   std::vector<TagSpan> spans;
-  std::size_t from = 0;
-  std::size_t open = npos;
-  for (;;) {
-    // After a stray ">" the "<" found last is still the next one; looking for it
-    // again from every stray ">" would make a page full of them quadratic.
-    if (open == npos || open < from) open = html.find('<', from);
-    if (open == npos) break;
-    const std::string marker = html.compare(open + 1, 2, "!-") == 0 ? "-->" : ">";
-    // Searched from the remaining text's start: a stray ">" before the "<" yields an empty item,
-    // which callers counting tag indexes rely on.
-    const std::size_t close = html.find(marker, from);
-    if (close == npos) break;
-    const std::size_t after = close + marker.size();
-    spans.push_back(close > open ? TagSpan{open, after} : TagSpan{close, close});
-    from = after;
-  }
+  TagCursor cursor(html);
+  for (TagSpan span{}; cursor.next(span);) spans.push_back(span);
   return spans;
 }
 

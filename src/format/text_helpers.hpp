@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillon {
@@ -24,9 +25,18 @@ struct ListIndexError : std::out_of_range {
 // Lower-cases ASCII letters only.
 std::string lowerAscii(std::string text);
 // Equal when only ASCII letter case differs.
-bool equalsNoCase(const std::string& a, const std::string& b);
+// Inline: the reader asks it for every tag and parameter name.
+inline bool equalsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i] && ((a[i] | 0x20) != (b[i] | 0x20) || (a[i] | 0x20) < 'a' || (a[i] | 0x20) > 'z')) return false;
+  }
+  return true;
+}
+bool startsWithNoCase(std::string_view text, std::string_view prefix);
 // Removes leading and trailing characters with codes up to 32.
 std::string trim(const std::string& text);
+std::string_view trimView(std::string_view text);
 
 int splitString(const std::string& text, const std::string& delimiter, StringList& list);
 std::string getTagValue(const std::string& tag, const std::string& name);
@@ -39,6 +49,19 @@ struct TagSpan {
   bool empty() const { return begin == end; }
 };
 std::vector<TagSpan> tagSpans(const std::string& html);
+// The same spans one at a time, so that a reader can stop where it likes and
+// keeps no list: next() gives the following span, false at the end.
+class TagCursor {
+ public:
+  explicit TagCursor(std::string_view html) : html_(html) {}
+  bool next(TagSpan& span);
+
+ private:
+  std::string_view html_;
+  std::size_t from_ = 0;
+  std::size_t open_ = std::string_view::npos;  // the next "<", once found
+  bool done_ = false;
+};
 // The item of a span as extractTags lists it: CR LF pairs become blanks.
 std::string tagText(const std::string& html, const TagSpan& span);
 int posNoCase(const std::string& sought, const std::string& text);
