@@ -13,3 +13,8 @@ if command -v node >/dev/null; then
   QUILLON_HOME="$build/bin" QUILLON_CONFIG_DIR="$(mktemp -d)" \
     node "$(dirname "$0")/browser_menu_bench.mjs" --cli "$build/bin/quillon-cli"
 fi
+# quillon-cli's read, write and resave against libxml2, whole processes.
+if [ -x "$build/bench/libxml2_parse" ]; then
+  echo "== cli_vs_libxml2"
+  bash "$(dirname "$0")/cli_vs_libxml2.sh" "$build"
+fi

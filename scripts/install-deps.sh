@@ -11,7 +11,7 @@ packages=(
   nlohmann-json3-dev
   libcli11-dev
   libgtest-dev libgmock-dev googletest
-  libbenchmark-dev
+  libbenchmark-dev libxml2-dev
   default-jdk-headless
   xvfb xauth default-jre
   chromium nodejs
