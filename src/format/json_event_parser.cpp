@@ -80,13 +80,23 @@ void JsonParser::fail(const std::string& what) const {
                         std::to_string(at > lineStart_ ? at - lineStart_ : 1) + ": " + what);
 }
 
+// The indented text of a large menu is largely spaces: they are skipped
+// within the block, without a call per byte.
 void JsonParser::skipSpace() {
-  for (int c = peek(); c == ' ' || c == '\t' || c == '\r' || c == '\n'; c = peek()) {
-    ++next_;
-    if (c == '\n') {
-      ++line_;
-      lineStart_ = offset();
+  for (;;) {
+    while (next_ != end_) {
+      const char c = *next_;
+      if (c == ' ' || c == '\t' || c == '\r') {
+        ++next_;
+      } else if (c == '\n') {
+        ++next_;
+        ++line_;
+        lineStart_ = offset();
+      } else {
+        return;
+      }
     }
+    if (!refill()) return;
   }
 }
 
