@@ -8,7 +8,6 @@ packages=(
   qt6-base-dev libgl-dev
   libasio-dev libssl-dev zlib1g-dev
   libgif-dev libjpeg62-turbo-dev
-  nlohmann-json3-dev
   libcli11-dev
   libgtest-dev libgmock-dev googletest
   libbenchmark-dev libxml2-dev

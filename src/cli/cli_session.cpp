@@ -1,9 +1,7 @@
 #include "cli/cli_session.hpp"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "app/program_folder.hpp"
 #include "cli/cli_run.hpp"
@@ -47,14 +45,6 @@ int saveWithoutAsking(MenuModel& menu, CliSession& session, const std::string& p
 
 std::string absolutePagePath(const std::string& path) {
   return std::filesystem::absolute(std::filesystem::path(path)).lexically_normal().string();
-}
-
-std::string readWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
 }
 
 }  // namespace quillon::cli

@@ -59,7 +59,4 @@ int saveWithoutAsking(MenuModel& menu, CliSession& session, const std::string& p
 // A page path as given on the command line, made absolute against the current folder.
 std::string absolutePagePath(const std::string& path);
 
-// Reads a whole file; throws std::runtime_error naming the file when it cannot.
-std::string readWholeFile(const std::string& path);
-
 }  // namespace quillon::cli

@@ -1,5 +1,6 @@
 #include "cli/write_command.hpp"
 
+#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -20,7 +21,15 @@ struct WriteOptions {
 int runWrite(const WriteOptions& options, const DialogAnswers& answers) {
   MenuModel menu;
   try {
-    menuFromJson(readWholeFile(options.menuFile), menu);
+    // Read as it streams in: the JSON of a large menu is several times its page.
+    std::ifstream in(options.menuFile, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + options.menuFile);
+    try {
+      menuFromJson(in, menu);
+    } catch (const MenuJsonError&) {
+      if (in.bad()) throw std::runtime_error("cannot read " + options.menuFile);  // not the text's fault
+      throw;
+    }
   } catch (const std::exception& error) {
     std::cerr << "error: " << options.menuFile << ": " << error.what() << '\n';
     return kBadInput;

@@ -1,6 +1,7 @@
 #pragma once
 // The menu as JSON, for scripts and the command line. Key names are the
 // model's own; see docs/menu-json.md.
+#include <istream>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -17,7 +18,11 @@ struct MenuJsonError : std::runtime_error {
 
 // Replaces the menu by the one described. Images listed in "ImageFiles" are
 // added in order; one that cannot be used is an error.
+// Bad input fails where it is met, naming the key; the menu may then hold a
+// part of what was read.
 void menuFromJson(const std::string& json, MenuModel& menu);
+// The same, read from a stream as it comes.
+void menuFromJson(std::istream& json, MenuModel& menu);
 
 std::string menuToJson(const MenuModel& menu);
 // The same text, written to out as it is made.

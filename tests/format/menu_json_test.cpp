@@ -60,7 +60,41 @@ INSTANTIATE_TEST_SUITE_P(
                       BadJson{R"({"Kind": "akTab", "Tabs": [{"Nodes": [{"Children": [{"Txt": "x"}]}]}]})",
                               "\"Tabs[0].Nodes[0].Children[0].Txt\": unknown key"},
                       BadJson{R"({"Kind": "akTab", "Document": {"HeaderLines": [1]}})", "\"Document.HeaderLines\""},
-                      BadJson{R"({"Kind": "akTab", "ImageFiles": ["/nowhere/x.gif"]})", "/nowhere/x.gif"}));
+                      BadJson{R"({"Kind": "akTab", "ImageFiles": ["/nowhere/x.gif"]})", "/nowhere/x.gif"},
+                      BadJson{"{\"Kind\": \"akTab\",\n \"Tabs\": [", "not valid JSON: at line 2, column 10"},
+                      BadJson{R"({"Kind": "akTab", "Kind": "akTree"})", "\"Kind\": given twice"},
+                      BadJson{R"({"Kind": "akTab", "Tabs": [5]})", "\"Tabs[0]\": must be an object"},
+                      BadJson{R"({"Kind": "akTab", "Tabs": [{"Nodes": [{"Children": {}}]}]})",
+                              "\"Tabs[0].Nodes[0].Children\": must be a list of nodes"},
+                      BadJson{R"({"Kind": "akTab", "Settings": {"DefaultTab": 18446744073709551615}})",
+                              "\"Settings.DefaultTab\": must be from -1"},
+                      // Indexes met before the image list are checked once it is known.
+                      BadJson{R"({"Kind": "akTab", "Settings": {"DefLeaf": 0}, "ImageFiles": []})",
+                              "\"Settings.DefLeaf\": must be from -1 to -1"},
+                      BadJson{R"({"Tabs": [{"Nodes": [{"Data": {"ExpandedImage": -1}}, {"Data": {"CollapsedImage": 2}},
+                                 {"Data": {"CollapsedImage": 1}}]}], "Kind": "akTab"})",
+                              "\"Tabs[0].Nodes[1].Data.CollapsedImage\": must be from -1 to -1"}));
+
+// Texts from pages in other encodings: bytes that are not UTF-8 become U+FFFD,
+// control characters are escaped, and everything else comes back as it was.
+TEST(MenuJson, TextsComeBackAsUtf8) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"plain \"quoted\" back\\slash /", "plain \"quoted\" back\\slash /"},
+      {"tab\tline\r\n\x01\x7F", "tab\tline\r\n\x01\x7F"},
+      {"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"},
+      {"caf\xE9!", "caf\xEF\xBF\xBD!"},
+      {"\xE2\x82x", "\xEF\xBF\xBDx"},
+      {"\xC0\xAF\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"end\xF0\x9F\x98", "end\xEF\xBF\xBD"}};
+  for (const auto& [text, expected] : cases) {
+    MenuModel menu;
+    resetToNewMenu(menu, akTree);
+    menu.tab(0).Nodes.root().children()[0]->Text = text;
+    MenuModel again;
+    menuFromJson(menuToJson(menu), again);
+    EXPECT_EQ(again.tab(0).Nodes.root().children()[0]->Text, expected) << text;
+  }
+}
 
 TEST(MenuJson, RefusesPicturesThatAreNotIcons) {
   testing::TempDir temp;
