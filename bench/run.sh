@@ -27,8 +27,3 @@ if [ ${#failed[@]} -gt 0 ]; then
   echo "failed: ${failed[*]}" >&2
   exit 1
 fi
-# quillon-cli's read, write and resave against libxml2, whole processes.
-if [ -x "$build/bench/libxml2_parse" ]; then
-  echo "== cli_vs_libxml2"
-  bash "$(dirname "$0")/cli_vs_libxml2.sh" "$build"
-fi
