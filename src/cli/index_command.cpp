@@ -266,6 +266,7 @@ void addIndexCommand(CLI::App& app, CliRun& run, const DialogAnswers& answers) {
                    "Wait between requests to a host as its robots.txt Crawl-delay asks, at most 60 s: yes or no "
                    "(default no)")
       ->type_name("yes|no");
+  command
       ->add_option("--include", options->include,
                    "Past the start page, read only addresses matching a pattern (repeatable; * any text, ? one "
                    "character)")
