@@ -18,9 +18,7 @@ using namespace quillon;
 constexpr int kNodesPerTab = 1000;
 
 // The templates shipped beside this program's sources.
-std::string shippedFolder() {
-  return (std::filesystem::path(__FILE__).parent_path().parent_path() / "shipped").string() + "/";
-}
+std::string shippedFolder() { return QUILLON_SHIPPED_FOLDER; }
 
 template <typename Generate>
 void runGenerator(benchmark::State& state, const char* site, Generate generate) {
@@ -35,7 +33,10 @@ void runGenerator(benchmark::State& state, const char* site, Generate generate) 
   std::uintmax_t bytes = 0;
   for (auto _ : state) {
     const GenerationResult result = generate(context);
-    if (!result.written()) state.SkipWithError(result.failure.c_str());
+    if (!result.written()) {
+      state.SkipWithError(result.failure.c_str());
+      break;
+    }
     bytes = std::filesystem::file_size(result.pagePath);
   }
   state.SetComplexityN(state.range(0) * kNodesPerTab);
