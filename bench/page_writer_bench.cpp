@@ -27,7 +27,7 @@ void ComposeTabTreePage(benchmark::State& state) {
   std::size_t bytes = 0;
   for (auto _ : state) {
     ComposedPage page = composePage(menu, layout);
-    bytes = joinLines(page.lines).size();
+    bytes = page.text.size();
     benchmark::DoNotOptimize(bytes);
   }
   state.SetComplexityN(state.range(0) * kNodesPerTab);
