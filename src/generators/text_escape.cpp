@@ -51,16 +51,22 @@ std::string escapeScriptString(const std::string& text, char quote) {
   return result;
 }
 
+void appendHtmlText(std::string& out, const std::string& text) {
+  std::size_t run = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '&' && c != '<') continue;
+    out.append(text, run, i - run);
+    out += c == '&' ? "&amp;" : "&lt;";
+    run = i + 1;
+  }
+  out.append(text, run, text.size() - run);
+}
+
 std::string escapeHtmlText(const std::string& text) {
   std::string result;
   result.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&': result += "&amp;"; break;
-      case '<': result += "&lt;"; break;
-      default: result += c;
-    }
-  }
+  appendHtmlText(result, text);
   return result;
 }
 

@@ -16,5 +16,7 @@ std::string escapeScriptString(const std::string& text, char quote);
 // Plain text as HTML content: & and < become character references (a ">"
 // ends nothing in content, so the end symbols of the drop-down stay as typed).
 std::string escapeHtmlText(const std::string& text);
+// The same, appended to out.
+void appendHtmlText(std::string& out, const std::string& text);
 
 }  // namespace quillon
