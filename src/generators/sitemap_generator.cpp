@@ -56,11 +56,7 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
   FontOpening fonts[3];
   const PageFont* entryFonts[] = {&form.fontLevel1, &form.fontLevel2, &form.fontLevel3};
   for (int k = 0; k < 3; ++k) {
-    const PageFont& font = *entryFonts[k];
-    const StyleTags tags = styleTags(font);
-    fonts[k] = {tags.opening + "<font face=\"" + escapeHtmlAttribute(font.face) + "\" size=\"" +
-                    std::to_string(htmlFontSize(font.size)) + "\" color=\"" + colorToHtml(font.color) + "\">",
-                tags.closing};
+    fonts[k] = {fontWrapping(*entryFonts[k]).opening, styleTags(*entryFonts[k]).closing};
   }
   struct {
     std::string indent, caption, text;
