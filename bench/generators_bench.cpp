@@ -1,4 +1,4 @@
-// Generating the three applet-free pages from a large Tab&Tree menu (tabs of
+// Generating the applet-free pages and the XML sitemap from a large Tab&Tree menu (tabs of
 // 1,000 nodes each). Run with growing menus to show the time is linear in
 // the number of nodes.
 #include <benchmark/benchmark.h>
@@ -8,6 +8,7 @@
 #include "generators/dropdown_generator.hpp"
 #include "generators/sitemap_generator.hpp"
 #include "generators/treeview_generator.hpp"
+#include "generators/xml_sitemap_generator.hpp"
 #include "large_menu.hpp"
 #include "silent_ports.hpp"
 
@@ -63,6 +64,13 @@ void SiteMap(benchmark::State& state) {
                [](GeneratorContext& context) { return generateSiteMap(SiteMapOptions{}, context, false); });
 }
 BENCHMARK(SiteMap)->Arg(10)->Arg(25)->Arg(50)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+
+void XmlSitemap(benchmark::State& state) {
+  runGenerator(state, "quillon-bench-xmlsitemap", [](GeneratorContext& context) {
+    return generateXmlSitemap({"https://www.example.com/"}, context, false);
+  });
+}
+BENCHMARK(XmlSitemap)->Arg(10)->Arg(25)->Arg(50)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 }  // namespace
 
