@@ -1,4 +1,4 @@
-// Generating the three applet-free pages from a large Tab&Tree menu (tabs of
+// Generating the applet-free pages and the XML sitemap from a large Tab&Tree menu (tabs of
 // 1,000 nodes each). Run with growing menus to show the time is linear in
 // the number of nodes.
 #include <benchmark/benchmark.h>
@@ -8,6 +8,7 @@
 #include "generators/dropdown_generator.hpp"
 #include "generators/sitemap_generator.hpp"
 #include "generators/treeview_generator.hpp"
+#include "generators/xml_sitemap_generator.hpp"
 #include "large_menu.hpp"
 #include "silent_ports.hpp"
 
@@ -18,9 +19,7 @@ using namespace quillon;
 constexpr int kNodesPerTab = 1000;
 
 // The templates shipped beside this program's sources.
-std::string shippedFolder() {
-  return (std::filesystem::path(__FILE__).parent_path().parent_path() / "shipped").string() + "/";
-}
+std::string shippedFolder() { return QUILLON_SHIPPED_FOLDER; }
 
 template <typename Generate>
 void runGenerator(benchmark::State& state, const char* site, Generate generate) {
@@ -35,7 +34,10 @@ void runGenerator(benchmark::State& state, const char* site, Generate generate) 
   std::uintmax_t bytes = 0;
   for (auto _ : state) {
     const GenerationResult result = generate(context);
-    if (!result.written()) state.SkipWithError(result.failure.c_str());
+    if (!result.written()) {
+      state.SkipWithError(result.failure.c_str());
+      break;
+    }
     bytes = std::filesystem::file_size(result.pagePath);
   }
   state.SetComplexityN(state.range(0) * kNodesPerTab);
@@ -62,6 +64,13 @@ void SiteMap(benchmark::State& state) {
                [](GeneratorContext& context) { return generateSiteMap(SiteMapOptions{}, context, false); });
 }
 BENCHMARK(SiteMap)->Arg(10)->Arg(25)->Arg(50)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+
+void XmlSitemap(benchmark::State& state) {
+  runGenerator(state, "quillon-bench-xmlsitemap", [](GeneratorContext& context) {
+    return generateXmlSitemap({"https://www.example.com/"}, context, false);
+  });
+}
+BENCHMARK(XmlSitemap)->Arg(10)->Arg(25)->Arg(50)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 }  // namespace
 

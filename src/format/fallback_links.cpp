@@ -18,53 +18,75 @@ bool standsAlone(const std::string& url) {
   return colon != std::string::npos && colon > 0 && url.find_first_of("/?#") > colon;
 }
 
+// The text on one line, in a scratch string whose room is used again.
+const std::string& oneLine(const std::string& text, std::string& scratch) {
+  scratch.clear();
+  appendOnOneLine(scratch, text);
+  return scratch;
+}
+
 class ListWriter {
  public:
-  explicit ListWriter(const std::string& codebase) {
+  ListWriter(std::string& out, const std::string& codebase) : out_(out), start_(out.size()) {
     if (codebase != ".") folder_ = codebase;
     if (!folder_.empty() && folder_.back() != '/') folder_ += '/';
-    lines_.emplace_back("\t<NOSCRIPT>");
-    lines_.emplace_back("\t<UL>");
+    out_ += "\t<NOSCRIPT>\r\n\t<UL>\r\n";
   }
 
   // Levels come in page order and deepen one at a time.
   // Texts go on one line, as in the entries they stand beside.
   void item(int level, const std::string& caption, const std::string& rawUrl, const std::string& rawTarget) {
-    const std::string url = onOneLine(rawUrl);
-    const std::string target = onOneLine(rawTarget);
-    for (; depth_ < level; ++depth_) lines_.emplace_back("\t<UL>");
-    for (; depth_ > level; --depth_) lines_.emplace_back("\t</UL>");
-    const std::string text = escapeHtmlAttribute(onOneLine(caption));
+    empty_ = false;
+    const std::string& url = oneLine(rawUrl, urlScratch_);
+    const std::string& target = oneLine(rawTarget, targetScratch_);
+    for (; depth_ < level; ++depth_) out_ += "\t<UL>\r\n";
+    for (; depth_ > level; --depth_) out_ += "\t</UL>\r\n";
     if (isNone(url)) {
-      lines_.push_back("\t<LI>" + text);
+      out_ += "\t<LI>";
+      appendOnOneLine(out_, caption, true);
+      out_ += "\r\n";
       return;
     }
-    std::string link = "\t<LI><A HREF=\"" + escapeHtmlAttribute(standsAlone(url) ? url : folder_ + url) + "\"";
-    if (!isNone(target)) link += " TARGET=\"" + escapeHtmlAttribute(target) + "\"";
-    lines_.push_back(link + ">" + text + "</A>");
+    out_ += "\t<LI><A HREF=\"";
+    if (!standsAlone(url)) appendHtmlAttribute(out_, folder_);
+    appendHtmlAttribute(out_, url);
+    out_ += '"';
+    if (!isNone(target)) {
+      out_ += " TARGET=\"";
+      appendHtmlAttribute(out_, target);
+      out_ += '"';
+    }
+    out_ += '>';
+    appendOnOneLine(out_, caption, true);
+    out_ += "</A>\r\n";
   }
 
-  std::vector<std::string> finish() {
-    for (; depth_ > 0; --depth_) lines_.emplace_back("\t</UL>");
-    lines_.emplace_back("\t</UL>");
-    lines_.emplace_back("\t</NOSCRIPT>");
-    return std::move(lines_);
+  // Closes the lists, or takes them back when they hold no entry.
+  void finish() {
+    if (empty_) {
+      out_.resize(start_);
+      return;
+    }
+    for (; depth_ > 0; --depth_) out_ += "\t</UL>\r\n";
+    out_ += "\t</UL>\r\n\t</NOSCRIPT>\r\n";
   }
-
-  bool empty() const { return lines_.size() == 2; }
 
  private:
+  std::string& out_;
+  std::size_t start_;
   std::string folder_;
-  std::vector<std::string> lines_;
+  std::string urlScratch_;
+  std::string targetScratch_;
   int depth_ = 0;
+  bool empty_ = true;
 };
 
 }  // namespace
 
-std::vector<std::string> fallbackLinks(const MenuModel& menu, const std::string& codebase) {
+void appendFallbackLinks(std::string& out, const MenuModel& menu, const std::string& codebase) {
   const TAppletKind kind = menu.Settings.Kind;
   const int nodeLevel = hasTabs(kind) ? 1 : 0;
-  ListWriter list(codebase);
+  ListWriter list(out, codebase);
   for (int i = 0; i < menu.tabCount(); ++i) {
     const TAppletPage& tab = menu.tab(i);
     if (hasTabs(kind)) list.item(0, tab.Caption, tab.TabPage.URL1, tab.TabPage.Target1);
@@ -73,8 +95,7 @@ std::vector<std::string> fallbackLinks(const MenuModel& menu, const std::string&
       list.item(nodeLevel + level, node.Text, node.Data.URL1, node.Data.Target1);
     });
   }
-  if (list.empty()) return {};
-  return list.finish();
+  list.finish();
 }
 
 }  // namespace quillon

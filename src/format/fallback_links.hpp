@@ -5,14 +5,14 @@
 // plain text instead of laying out thousands of links while the page loads.
 // The reader skips it with the rest of the applet block.
 #include <string>
-#include <vector>
 
 #include "model/menu_model.hpp"
 
 namespace quillon {
 
-// codebase is the applet tag's CODEBASE ("." or a folder with "/"
+// Appends the lists as lines with CR LF ends; nothing for a menu without
+// entries. codebase is the applet tag's CODEBASE ("." or a folder with "/"
 // separators); links are written relative to it, as the applets open them.
-std::vector<std::string> fallbackLinks(const MenuModel& menu, const std::string& codebase);
+void appendFallbackLinks(std::string& out, const MenuModel& menu, const std::string& codebase);
 
 }  // namespace quillon

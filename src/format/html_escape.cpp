@@ -6,20 +6,40 @@
 
 namespace quillon {
 
+namespace {
+
+// The reference each byte is written as in an attribute; none for most.
+struct AttributeReferences {
+  const char* of[256] = {};
+  AttributeReferences() {
+    of[static_cast<unsigned char>('&')] = "&amp;";
+    of[static_cast<unsigned char>('"')] = "&quot;";
+    of[static_cast<unsigned char>('<')] = "&lt;";
+    of[static_cast<unsigned char>('>')] = "&gt;";
+    of[static_cast<unsigned char>('\r')] = "&#13;";
+    of[static_cast<unsigned char>('\n')] = "&#10;";
+  }
+};
+const AttributeReferences kAttributeReferences;
+
+}  // namespace
+
+void appendHtmlAttribute(std::string& out, std::string_view text) {
+  std::size_t run = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char* reference = kAttributeReferences.of[static_cast<unsigned char>(text[i])];
+    if (!reference) continue;
+    out.append(text.data() + run, i - run);
+    out += reference;
+    run = i + 1;
+  }
+  out.append(text.data() + run, text.size() - run);
+}
+
 std::string escapeHtmlAttribute(const std::string& text) {
   std::string escaped;
   escaped.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&': escaped += "&amp;"; break;
-      case '"': escaped += "&quot;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '\r': escaped += "&#13;"; break;
-      case '\n': escaped += "&#10;"; break;
-      default: escaped += c;
-    }
-  }
+  appendHtmlAttribute(escaped, text);
   return escaped;
 }
 

@@ -1,6 +1,8 @@
 #include "format/page_composer.hpp"
 
-#include <algorithm>
+#include <charconv>
+#include <string_view>
+#include <unordered_set>
 
 #include "format/applet_files.hpp"
 #include "format/fallback_links.hpp"
@@ -31,6 +33,7 @@ class Composer {
       : menu_(menu), settings_(menu.Settings), layout_(layout), onStep_(onStep) {}
 
   ComposedPage run() {
+    page_.text.reserve(estimatedPageSize());
     for (const std::string* background : {&settings_.TabBackImage, &settings_.TreeBackImage}) {
       if (!background->empty()) addToCopyList(*background);
     }
@@ -43,10 +46,9 @@ class Composer {
       writeDefaultImageParameters();
     }
     for (int i = 0; i < menu_.tabCount(); ++i) writeTab(i);
-    const std::vector<std::string> fallback = fallbackLinks(menu_, codebase());
-    page_.lines.insert(page_.lines.end(), fallback.begin(), fallback.end());
-    page_.lines.emplace_back("</APPLET>");
-    page_.lines.push_back(menuScriptLine(codebase()));
+    appendFallbackLinks(out_, menu_, codebase());
+    line("</APPLET>");
+    line(menuScriptLine(codebase()));
     writeFooter();
     return std::move(page_);
   }
@@ -58,35 +60,89 @@ class Composer {
     if (onStep_) onStep_();
   }
 
-  void param(const std::string& name, const std::string& value) {
-    page_.lines.push_back("\t<PARAM NAME=\"" + name + "\" VALUE=\"" + escapeHtmlAttribute(value) + "\">");
+  // Room for the whole page: each node's texts go into its entry and its
+  // fallback link, with some fifty bytes of markup around each.
+  std::size_t estimatedPageSize() const {
+    std::size_t size = 8192;
+    for (const auto& text : menu_.Document.HeaderLines) size += text.size() + 2;
+    for (const auto& text : menu_.Document.FooterLines) size += text.size() + 2;
+    for (int i = 0; i < menu_.tabCount(); ++i) {
+      const TAppletPage& tab = menu_.tab(i);
+      size += 2 * (tab.Caption.size() + tab.TabPage.URL1.size() + tab.TabPage.Target1.size()) + 200;
+      size += tab.TabPage.StatusText.size() + tab.TabPage.URL2.size() + tab.TabPage.Target2.size();
+      if (hasTrees(settings_.Kind)) size += nodeBytes(tab);
+    }
+    return size;
+  }
+
+  // A tab's node entries and their fallback links.
+  static std::size_t nodeBytes(const TAppletPage& tab) {
+    std::size_t size = 0;
+    tab.Nodes.forEachInPageOrder([&size](const TreeNode& node, int) {
+      const TAppletNode& data = node.Data;
+      size += 2 * (node.Text.size() + data.URL1.size() + data.Target1.size()) + data.StatusText.size() +
+              data.URL2.size() + data.Target2.size() + 130;
+    });
+    return size;
+  }
+
+  void line(std::string_view text) {
+    out_ += text;
+    out_ += "\r\n";
+  }
+
+  static void appendNumber(std::string& to, long long number) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    to.append(digits, end);
+  }
+
+  void openParam(std::string_view name) {
+    out_ += "\t<PARAM NAME=\"";
+    out_ += name;
+  }
+
+  void openValue() { out_ += "\" VALUE=\""; }
+  void closeParam() { out_ += "\">\r\n"; }
+
+  void param(std::string_view name, std::string_view value) {
+    openParam(name);
+    openValue();
+    appendHtmlAttribute(out_, value);
+    closeParam();
   }
 
   void addToCopyList(const std::string& path) {
-    if (std::find(page_.copyList.begin(), page_.copyList.end(), path) == page_.copyList.end()) {
-      page_.copyList.push_back(path);
-    }
+    if (copied_.insert(path).second) page_.copyList.push_back(path);
   }
 
   std::string imageReference(const std::string& path) const { return layout_.imagePrefix + extractFileName(path); }
 
   std::string imageReference(int index) const { return imageReference(menu_.Images.ImageFiles().at(static_cast<std::size_t>(index))); }
 
+  // Node entries name the same few pictures again and again.
+  const std::string& cachedReference(int index) {
+    const auto at = static_cast<std::size_t>(index);
+    if (references_.size() <= at) references_.resize(at + 1);
+    if (references_[at].empty()) references_[at] = imageReference(index);
+    return references_[at];
+  }
+
   void writeHeader() {
     const auto& header = menu_.Document.HeaderLines;
     if (header.empty()) {
-      page_.lines.assign(std::begin(kDefaultHeader), std::end(kDefaultHeader));
+      for (const char* text : kDefaultHeader) line(text);
     } else {
-      page_.lines.assign(header.begin(), header.end() - 1);
+      for (auto it = header.begin(); it != header.end() - 1; ++it) line(*it);
     }
   }
 
   void writeFooter() {
     const auto& footer = menu_.Document.FooterLines;
     if (footer.empty()) {
-      page_.lines.insert(page_.lines.end(), std::begin(kDefaultFooter), std::end(kDefaultFooter));
+      for (const char* text : kDefaultFooter) line(text);
     } else {
-      page_.lines.insert(page_.lines.end(), footer.begin(), footer.end());
+      for (const auto& text : footer) line(text);
     }
   }
 
@@ -97,9 +153,9 @@ class Composer {
 
   void writeAppletTag() {
     const AppletNames names = appletNamesFor(settings_.Kind);
-    page_.lines.push_back("<APPLET CODEBASE=\"" + escapeHtmlAttribute(codebase()) + "\" NAME=\"" + names.name + "\" ARCHIVE=\"" +
-                          names.archive + "\" CODE=\"" + names.code + "\" WIDTH=" + settings_.Width +
-                          " HEIGHT=" + settings_.Height + ">");
+    line("<APPLET CODEBASE=\"" + escapeHtmlAttribute(codebase()) + "\" NAME=\"" + names.name + "\" ARCHIVE=\"" +
+         names.archive + "\" CODE=\"" + names.code + "\" WIDTH=" + settings_.Width + " HEIGHT=" + settings_.Height +
+         ">");
   }
 
   void writeGeneralParameters() {
@@ -123,7 +179,7 @@ class Composer {
     param("TABONBOTTOM", yesNo(settings_.TabOnBottom));
     param("SHOWTABSONLY", yesNo(settings_.ShowTabsOnly && settings_.Kind == akTabTree));
     param("TAB_DEFAULT", settings_.DefaultTab == -1 ? "999" : std::to_string(settings_.DefaultTab));
-    page_.lines.emplace_back();
+    line("");
   }
 
   void writeTreeParameters() {
@@ -175,12 +231,24 @@ class Composer {
     writeDefaultImageParameter("LEAF", settings_.DefLeaf);
   }
 
-  void noteSemicolons(const std::string& entryName, std::initializer_list<const std::string*> fields) {
+  // entryName is built only for the rare entry that holds a ";".
+  template <typename EntryName>
+  void noteSemicolons(EntryName&& entryName, std::initializer_list<const std::string*> fields) {
     for (const std::string* field : fields) {
       if (field->find(';') != std::string::npos) {
-        page_.entriesWithSemicolon.push_back(entryName);
+        page_.entriesWithSemicolon.push_back(entryName());
         return;
       }
+    }
+  }
+
+  // A text piece of an entry: on one line, escaped for a PARAM value.
+  static void text(std::string& to, bool escaped, std::string_view value) { appendOnOneLine(to, value, escaped); }
+  static void textOrNone(std::string& to, bool escaped, const std::string& value) {
+    if (value.empty()) {
+      to += "None";
+    } else {
+      text(to, escaped, value);
     }
   }
 
@@ -188,33 +256,46 @@ class Composer {
     menu_.setCurrentTab(index);
     step();
     TAppletPage& tab = menu_.tab(index);
-    page_.lines.emplace_back(" ");
+    line(" ");
     if (hasTabs(settings_.Kind)) {
       TTabPage& link = tab.TabPage;
       for (std::string* field : {&link.URL1, &link.Target1, &link.StatusText, &link.URL2, &link.Target2}) {
         if (field->empty()) *field = "None";
       }
-      noteSemicolons("TAB" + std::to_string(index) + " \"" + tab.Caption + "\"",
+      noteSemicolons([&] { return "TAB" + std::to_string(index) + " \"" + tab.Caption + "\""; },
                      {&tab.Caption, &link.URL1, &link.Target1, &link.StatusText, &link.URL2, &link.Target2});
-      param("TAB" + std::to_string(index), onOneLine(tab.Caption + "; " + link.URL1 + "; " + link.Target1 + "; " +
-                                                        link.StatusText + "; " + link.URL2 + "; " + link.Target2 +
-                                                        "; " + link.OnDemand));
+      openParam("TAB");
+      appendNumber(out_, index);
+      openValue();
+      for (const std::string* field : {&tab.Caption, &link.URL1, &link.Target1, &link.StatusText, &link.URL2}) {
+        text(out_, true, *field);
+        out_ += "; ";
+      }
+      text(out_, true, link.Target2);
+      out_ += "; ";
+      text(out_, true, link.OnDemand);
+      closeParam();
     }
     if (!hasTrees(settings_.Kind)) return;
     const bool tabTree = settings_.Kind == akTabTree;
     const std::string prefix = tabTree ? "T" + std::to_string(index) + "I" : "I";
     ContentFile content;
+    if (settings_.ContentInFile) content.text.reserve(nodeBytes(tab));
     int nodeIndex = 0;
     tab.Nodes.forEachInPageOrder([&](const TreeNode& node, int level) {
       step();
-      std::string entry = onOneLine(nodeEntry(node, level));
-      noteSemicolons(prefix + std::to_string(nodeIndex) + " \"" + node.Text + "\"",
+      noteSemicolons([&] { return prefix + std::to_string(nodeIndex) + " \"" + node.Text + "\""; },
                      {&node.Text, &node.Data.URL1, &node.Data.Target1, &node.Data.StatusText, &node.Data.URL2,
                       &node.Data.Target2});
       if (settings_.ContentInFile) {
-        content.lines.push_back(std::move(entry));
+        appendEntry(content.text, false, node, level);
+        content.text += "\r\n";
       } else {
-        param(prefix + std::to_string(nodeIndex), entry);
+        openParam(prefix);
+        appendNumber(out_, nodeIndex);
+        openValue();
+        appendEntry(out_, true, node, level);
+        closeParam();
       }
       ++nodeIndex;
     });
@@ -225,49 +306,76 @@ class Composer {
     }
   }
 
-  std::string imagePiece(int index) {
+  void imagePiece(std::string& to, bool escaped, int index) {
     addToCopyList(menu_.Images.ImageFiles().at(static_cast<std::size_t>(index)));
-    return imageReference(index) + "; ";
+    referencePiece(to, escaped, index);
   }
 
-  std::string nodeEntry(const TreeNode& node, int level) {
+  void referencePiece(std::string& to, bool escaped, int index) {
+    text(to, escaped, cachedReference(index));
+    to += "; ";
+  }
+
+  void appendEntry(std::string& to, bool escaped, const TreeNode& node, int level) {
     const TAppletNode& data = node.Data;
-    auto orNone = [](const std::string& value) { return value.empty() ? std::string("None") : value; };
-    std::string entry = node.Text + "; " + orNone(data.URL1) + "; " + orNone(data.Target1) + "; " +
-                        std::to_string(level) + "; ";
+    text(to, escaped, node.Text);
+    to += "; ";
+    textOrNone(to, escaped, data.URL1);
+    to += "; ";
+    textOrNone(to, escaped, data.Target1);
+    to += "; ";
+    appendNumber(to, level);
+    to += "; ";
     if (!imagesWritten()) {
-      entry += " ;  ; ";
+      to += " ;  ; ";
     } else {
       // Sequenced apart: each piece may add to the copy list, in page order.
-      entry += collapsedPiece(node);
-      entry += expandedPiece(node);
+      collapsedPiece(to, escaped, node);
+      expandedPiece(to, escaped, node);
     }
-    entry += data.StatusText + ";" + orNone(data.URL2) + "; " + orNone(data.Target2) + "; " +
-             (data.OpenExpanded ? "YES" : "NO");
-    return entry;
+    text(to, escaped, data.StatusText);
+    to += ";";
+    textOrNone(to, escaped, data.URL2);
+    to += "; ";
+    textOrNone(to, escaped, data.Target2);
+    to += "; ";
+    to += data.OpenExpanded ? "YES" : "NO";
   }
 
-  static std::string byChildren(const TreeNode& node) { return node.hasChildren() ? "folder ; " : "leaf ; "; }
+  static const char* byChildren(const TreeNode& node) { return node.hasChildren() ? "folder ; " : "leaf ; "; }
 
-  std::string collapsedPiece(const TreeNode& node) {
+  void collapsedPiece(std::string& to, bool escaped, const TreeNode& node) {
     const int image = node.Data.CollapsedImage;
-    if (image != -1 && image == settings_.DefFolderClosed) return "folder ; ";
-    if (image != -1 && image == settings_.DefLeaf) return "leaf ; ";
-    if (image == -1) return byChildren(node);
-    return imagePiece(image);
+    if (image != -1 && image == settings_.DefFolderClosed) {
+      to += "folder ; ";
+    } else if (image != -1 && image == settings_.DefLeaf) {
+      to += "leaf ; ";
+    } else if (image == -1) {
+      to += byChildren(node);
+    } else {
+      imagePiece(to, escaped, image);
+    }
   }
 
-  std::string expandedPiece(const TreeNode& node) {
+  void expandedPiece(std::string& to, bool escaped, const TreeNode& node) {
     const int image = node.Data.ExpandedImage;
-    if (image != -1 && image == settings_.DefFolderOpen) return "folder ; ";
-    if (image != -1 && image == settings_.DefLeaf) return "leaf ; ";
-    if (image != -1) return imagePiece(image);
     const int collapsed = node.Data.CollapsedImage;
-    if (collapsed != -1 && collapsed == settings_.DefLeaf) return "leaf ; ";
-    // The default closed folder opens to the default open folder, as the page reads it back.
-    if (collapsed != -1 && collapsed == settings_.DefFolderClosed) return "folder ; ";
-    if (collapsed == -1) return byChildren(node);
-    return imageReference(collapsed) + "; ";
+    if (image != -1 && image == settings_.DefFolderOpen) {
+      to += "folder ; ";
+    } else if (image != -1 && image == settings_.DefLeaf) {
+      to += "leaf ; ";
+    } else if (image != -1) {
+      imagePiece(to, escaped, image);
+    } else if (collapsed != -1 && collapsed == settings_.DefLeaf) {
+      to += "leaf ; ";
+    } else if (collapsed != -1 && collapsed == settings_.DefFolderClosed) {
+      // The default closed folder opens to the default open folder, as the page reads it back.
+      to += "folder ; ";
+    } else if (collapsed == -1) {
+      to += byChildren(node);
+    } else {
+      referencePiece(to, escaped, collapsed);
+    }
   }
 
   MenuModel& menu_;
@@ -275,6 +383,9 @@ class Composer {
   const SiteLayout& layout_;
   const std::function<void()>& onStep_;
   ComposedPage page_;
+  std::string& out_ = page_.text;
+  std::unordered_set<std::string> copied_;
+  std::vector<std::string> references_;
 };
 
 }  // namespace

@@ -13,11 +13,11 @@ namespace quillon {
 
 struct ContentFile {
   std::string name;  // file name, written into the class folder
-  std::vector<std::string> lines;
+  std::string text;  // one entry a line, CR LF line ends
 };
 
 struct ComposedPage {
-  std::vector<std::string> lines;
+  std::string text;  // the whole page, CR LF line ends, as it goes into the file
   std::vector<ContentFile> contentFiles;
   // Full paths of the images the page names, each once, in order of first use.
   std::vector<std::string> copyList;
@@ -31,7 +31,7 @@ struct ComposedPage {
 // onStep runs once per tab and per node, so a window can keep painting.
 ComposedPage composePage(MenuModel& menu, const SiteLayout& layout, const std::function<void()>& onStep = {});
 
-// The page lines joined with CR LF line ends, as they go into the file.
+// Lines joined with CR LF line ends, as they go into a file.
 std::string joinLines(const std::vector<std::string>& lines);
 
 }  // namespace quillon

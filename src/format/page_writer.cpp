@@ -48,8 +48,8 @@ bool stageSave(const ComposedPage& page, const SiteFilesInput& site, const std::
   CopySiteFiles(site, save);
   if (!target.empty()) save.stage(layout.reportPath, joinLines(report));
   // The content files and the page belong together: their renames come last, back to back.
-  for (const auto& file : page.contentFiles) save.stage(layout.classFolder + file.name, joinLines(file.lines));
-  if (!target.empty()) save.stage(target, joinLines(page.lines));
+  for (const auto& file : page.contentFiles) save.stage(layout.classFolder + file.name, file.text);
+  if (!target.empty()) save.stage(target, page.text);
   return !save.failed();
 }
 
@@ -119,7 +119,7 @@ WriteResult WritePage(MenuModel& menu, WriterContext& context) {
     return result;
   }
   if (document.ClipboardMode) {
-    context.clipboard.setText(joinLines(page.lines));
+    context.clipboard.setText(page.text);
     document.ClipboardMode = false;
   } else {
     result.writtenPath = target;

@@ -1,5 +1,7 @@
 #include "format/param_values.hpp"
 
+#include "format/html_escape.hpp"
+
 namespace quillon {
 
 std::string yesNo(bool value) { return value ? "Yes" : "No"; }
@@ -18,13 +20,43 @@ std::string styleLetters(const TAppletSettings& settings) {
   return letters;
 }
 
+namespace {
+
+// What a byte asks of appendOnOneLine: 0 nothing, 1 a line break, 2 an
+// escape when escaping.
+struct ByteClasses {
+  unsigned char of[256] = {};
+  ByteClasses() {
+    of[static_cast<unsigned char>('\r')] = of[static_cast<unsigned char>('\n')] = 1;
+    for (char c : {'&', '"', '<', '>'}) of[static_cast<unsigned char>(c)] = 2;
+  }
+};
+const ByteClasses kByteClasses;
+
+}  // namespace
+
+void appendOnOneLine(std::string& out, std::string_view text, bool escaped) {
+  // Runs of plain characters are copied whole; most texts are one run.
+  const unsigned char stop = escaped ? 2 : 1;
+  std::size_t run = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const unsigned char kind = kByteClasses.of[static_cast<unsigned char>(text[i])];
+    if (kind == 0 || kind > stop) continue;
+    out.append(text.data() + run, i - run);
+    run = i + 1;
+    if (kind == 2) {
+      appendHtmlAttribute(out, text.substr(i, 1));
+    } else if (text[i] == '\n' || i + 1 == text.size() || text[i + 1] != '\n') {
+      out += ' ';  // CR LF makes one blank, at its LF
+    }
+  }
+  out.append(text.data() + run, text.size() - run);
+}
+
 std::string onOneLine(const std::string& text) {
   std::string line;
   line.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    line += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
-  }
+  appendOnOneLine(line, text);
   return line;
 }
 

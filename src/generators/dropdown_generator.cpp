@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <optional>
+#include <string_view>
 
 #include "format/html_escape.hpp"
 #include "format/text_helpers.hpp"
@@ -50,6 +51,12 @@ bool isPlainFrameName(const std::string& name) {
   return true;
 }
 
+// Empties a line, or the last line of a block of lines.
+void clearLastLine(std::string& text) {
+  const std::size_t end = text.rfind("\r\n");
+  text.resize(end == std::string::npos ? 0 : end + 2);
+}
+
 struct DropDownRecord {
   std::string display;
   std::string url;
@@ -64,7 +71,19 @@ struct DropDownPage {
   std::vector<DropDownRecord> records;
   bool grouped = false;
 
-  std::string quoted(const std::string& text) const { return ",\"" + escapeScriptString(text, '"') + "\""; }
+  // Blocks of lines are built as one text, CR LF between the lines: the
+  // page takes each block as one element, written as the lines it holds.
+  static void addLine(std::string& block, std::string_view text) {
+    if (!block.empty()) block += "\r\n";
+    block += text;
+  }
+
+  static void addQuoted(std::string& block, const std::string& text) {
+    if (!block.empty()) block += "\r\n";
+    block += ",\"";
+    appendScriptString(block, text, '"');
+    block += '"';
+  }
 
   std::string tabCaption(int group) const { return group < menu.tabCount() ? menu.tab(group).Caption : ""; }
 
@@ -96,27 +115,33 @@ struct DropDownPage {
     }
   }
 
-  PageLines urlLines() const {
-    PageLines lines;
+  std::string urlLines() const {
+    std::string block;
+    block.reserve(records.size() * 48);
     eachRecord(
         [&](int g, const DropDownRecord&) {
           const std::string n = std::to_string(g);
-          lines.insert(lines.end(), {");", " ", "function morvane_go" + n + "(form) {", "     i = form.selectedIndex;",
-                                     "     if (i == 0) return;", dropDownJumpLine(options, "url" + n) + "}", " ",
-                                     "var url" + n + " = new Morvane (\"\""});
+          for (const std::string& text : {std::string(");"), std::string(" "), "function morvane_go" + n + "(form) {",
+                                          std::string("     i = form.selectedIndex;"), std::string("     if (i == 0) return;"),
+                                          dropDownJumpLine(options, "url" + n) + "}", std::string(" "),
+                                          "var url" + n + " = new Morvane (\"\""}) {
+            addLine(block, text);
+          }
         },
-        [&](const DropDownRecord& record) { lines.push_back(quoted(record.url)); });
-    return lines;
+        [&](const DropDownRecord& record) { addQuoted(block, record.url); });
+    return block;
   }
 
-  PageLines targetLines() const {
-    PageLines lines;
+  std::string targetLines() const {
+    std::string block;
+    block.reserve(records.size() * 12);
     eachRecord(
         [&](int g, const DropDownRecord&) {
-          lines.insert(lines.end(), {");", "var target" + std::to_string(g) + " = new Morvane (\"\""});
+          addLine(block, ");");
+          addLine(block, "var target" + std::to_string(g) + " = new Morvane (\"\"");
         },
-        [&](const DropDownRecord& record) { lines.push_back(quoted(record.target)); });
-    return lines;
+        [&](const DropDownRecord& record) { addQuoted(block, record.target); });
+    return block;
   }
 
   std::string boxOpening(const std::string& suffix, int group) const {
@@ -128,16 +153,20 @@ struct DropDownPage {
 
   std::string titleOption() const { return "<OPTION>" + escapeHtmlText(options.selectionTitle); }
 
-  PageLines optionLines() const {
-    PageLines lines{titleOption()};
+  std::string optionLines() const {
+    std::string block = titleOption();
+    block.reserve(records.size() * 40);
     eachRecord(
         [&](int g, const DropDownRecord& record) {
-          lines.push_back("</SELECT></FORM></TD></TR>");
-          lines.push_back(boxOpening(std::to_string(g), record.group));
-          lines.push_back(titleOption());
+          addLine(block, "</SELECT></FORM></TD></TR>");
+          addLine(block, boxOpening(std::to_string(g), record.group));
+          addLine(block, titleOption());
         },
-        [&](const DropDownRecord& record) { lines.push_back("<OPTION>" + escapeHtmlText(record.display)); });
-    return lines;
+        [&](const DropDownRecord& record) {
+          block += "\r\n<OPTION>";
+          appendHtmlText(block, record.display);
+        });
+    return block;
   }
 };
 
@@ -187,9 +216,11 @@ GenerationResult generateDDMenu(const DropDownOptions& options, GeneratorContext
   if (!lines) return files.result();
   showPageStyle(context.style, true);
 
-  auto insertBelow = [&lines](std::size_t& at, const PageLines& block) {
-    lines->insert(lines->begin() + static_cast<std::ptrdiff_t>(at + 1), block.begin(), block.end());
-    at += block.size();  // the inserted lines are not scanned again
+  // An empty block adds no line, as an empty list of lines did.
+  auto insertBelow = [&lines](std::size_t& at, std::string block) {
+    if (block.empty()) return;
+    lines->insert(lines->begin() + static_cast<std::ptrdiff_t>(at + 1), std::move(block));
+    ++at;  // the inserted lines are not scanned again
   };
   for (std::size_t i = 1; i < lines->size(); ++i) {
     ui.processEvents();
@@ -197,7 +228,7 @@ GenerationResult generateDDMenu(const DropDownOptions& options, GeneratorContext
     if (posNoCase("<BODY", line)) {
       (*lines)[i] = menu.Document.BodyTag;
     } else if (posNoCase("Quillon - Drop Down", line)) {
-      (*lines)[i - 1].clear();
+      clearLastLine((*lines)[i - 1]);
       (*lines)[i] = page.pageHeading();
     } else if (posNoCase("function morvane_go(form) {", line)) {
       if (i + 3 < lines->size()) (*lines)[i + 3] = dropDownJumpLine(options, "url");

@@ -62,11 +62,16 @@ std::optional<Color> readHtmlColor(const std::string& text) {
 
 Color htmlToColor(const std::string& text) { return readHtmlColor(text).value_or(kBlack); }
 
-std::string fontWrap(const std::string& html, const PageFont& font) {
+StyleTags fontWrapping(const PageFont& font) {
   const StyleTags tags = styleTags(font);
-  return tags.opening + "<font face=\"" + escapeHtmlAttribute(font.face) + "\" size=\"" +
-         std::to_string(htmlFontSize(font.size)) + "\" color=\"" + colorToHtml(font.color) + "\">" + html +
-         "</font>" + tags.closing;
+  return {tags.opening + "<font face=\"" + escapeHtmlAttribute(font.face) + "\" size=\"" +
+              std::to_string(htmlFontSize(font.size)) + "\" color=\"" + colorToHtml(font.color) + "\">",
+          "</font>" + tags.closing};
+}
+
+std::string fontWrap(const std::string& html, const PageFont& font) {
+  const StyleTags tags = fontWrapping(font);
+  return tags.opening + html + tags.closing;
 }
 
 }  // namespace quillon

@@ -42,5 +42,7 @@ Color htmlToColor(const std::string& text);
 
 // html inside the font's tags. The text is HTML already: callers escape plain text first.
 std::string fontWrap(const std::string& html, const PageFont& font);
+// The tags fontWrap puts before and after, made once for many texts.
+StyleTags fontWrapping(const PageFont& font);
 
 }  // namespace quillon

@@ -78,6 +78,9 @@ std::string entryStatusText(const std::string& statusText) {
 std::vector<MenuEntry> readMenuEntries(const MenuModel& menu, const EntryReading& reading) {
   const TAppletSettings& settings = menu.Settings;
   std::vector<MenuEntry> entries;
+  std::size_t count = static_cast<std::size_t>(menu.tabCount());
+  for (int t = 0; t < menu.tabCount(); ++t) count += menu.tab(t).Nodes.size();
+  entries.reserve(count);
   auto add = [&](MenuEntry entry) {
     entries.push_back(std::move(entry));
     if (reading.onEntry) reading.onEntry();

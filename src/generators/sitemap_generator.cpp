@@ -21,12 +21,6 @@ std::string indentUnit(const std::string& spaces) {
   return unit;
 }
 
-std::string repeated(const std::string& unit, int times) {
-  std::string text;
-  for (int k = 0; k < times; ++k) text += unit;
-  return text;
-}
-
 }  // namespace
 
 PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, const PageStyleForm& form,
@@ -47,13 +41,29 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
     caption = escapeHtmlText(caption);
     return plain ? caption : fontWrap(caption, form.fontLevel1);
   };
-  auto entryFont = [&](int level) -> const PageFont& {
-    if (kind == akTabTree) return level == 0 ? form.fontLevel2 : form.fontLevel3;
-    if (level == 0) return form.fontLevel1;
-    return level == 1 ? form.fontLevel2 : form.fontLevel3;
+  // 0, 1, 2 for the level 1, 2 and 3 fonts.
+  auto entryFont = [&](int level) {
+    if (kind == akTabTree) return level == 0 ? 1 : 2;
+    if (level == 0) return 0;
+    return level == 1 ? 1 : 2;
   };
 
+  // The font tags of the three entry fonts, made once.
+  struct FontOpening {
+    std::string opening;
+    std::string closing;
+  };
+  FontOpening fonts[3];
+  const PageFont* entryFonts[] = {&form.fontLevel1, &form.fontLevel2, &form.fontLevel3};
+  for (int k = 0; k < 3; ++k) {
+    fonts[k] = {fontWrapping(*entryFonts[k]).opening, styleTags(*entryFonts[k]).closing};
+  }
+  struct {
+    std::string indent, caption, text;
+  } scratch;
+
   PageLines lines;
+  lines.reserve(entries.size() + 2 * static_cast<std::size_t>(tabs) + 1);
   if (tabs > 0) lines.push_back(tabHeading(0) + "<BR>");
 
   int currentTab = 0;
@@ -68,39 +78,46 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
       lines.push_back(tabHeading(currentTab) + (outline && j > 1 ? "<br>" : ""));
     }
 
-    std::string indent = (tabs == 0 ? "" : unit) + repeated(unit, entry.level);
+    std::string& indent = scratch.indent;
+    indent.clear();
+    if (tabs > 0) indent += unit;
+    for (int k = 0; k < entry.level; ++k) indent += unit;
     if (options.breakBeforeRoots && entry.level == 0 && j > 0) lines.push_back("<BR>");
     if (!outline && entry.level == previousLevel) indent = entry.level == 0 && tabs > 0 ? unit : "";
 
-    std::string caption = entry.caption;
+    std::string& caption = scratch.caption;
+    caption.clear();
     const bool upper = kind == akTab ? options.upperCaseTabs : options.upperCaseRoots && entry.level == 0;
-    if (upper) caption = upperCase(caption);
-    caption = escapeHtmlText(caption);
+    appendHtmlText(caption, upper ? upperCase(entry.caption) : entry.caption);
 
-    std::string opening;
+    // One buffer for the entry's text, its room used again for every entry.
+    std::string& text = scratch.text;
+    text.clear();
+    text += indent;
     if (entry.url.empty()) {
-      opening = indent + "<A>";
+      text += "<A>";
     } else {
-      const std::string href = "<A HREF=\"" + escapeHtmlAttribute(entry.url) + "\"";
-      if (options.useMainTarget) {
-        opening = indent + href + " TARGET=\"" + escapeHtmlAttribute(entry.target) + "\">";
-      } else if (!options.target.empty()) {
-        opening = indent + href + " TARGET=\"" + escapeHtmlAttribute(options.target) + "\">";
-      } else {
-        opening = indent + href + ">";
+      text += "<A HREF=\"";
+      appendHtmlAttribute(text, entry.url);
+      text += '"';
+      const std::string& target = options.useMainTarget ? entry.target : options.target;
+      if (options.useMainTarget || !options.target.empty()) {
+        text += " TARGET=\"";
+        appendHtmlAttribute(text, target);
+        text += '"';
       }
+      text += '>';
     }
-
-    std::string text;
     if (plain) {
-      text = opening + caption + "</A>";
+      text += caption;
+      text += "</A>";
     } else {
       // The anchor closes inside the font tag.
-      const PageFont& font = entryFont(entry.level);
-      const StyleTags tags = styleTags(font);
-      text = opening + tags.opening + "<font face=\"" + escapeHtmlAttribute(font.face) + "\" size=\"" +
-             std::to_string(htmlFontSize(font.size)) + "\" color=\"" + colorToHtml(font.color) + "\">" + caption +
-             "</A></font>" + tags.closing;
+      const FontOpening& font = fonts[entryFont(entry.level)];
+      text += font.opening;
+      text += caption;
+      text += "</A></font>";
+      text += font.closing;
     }
 
     if (outline) {

@@ -26,41 +26,56 @@ std::string replaceQuotes(const std::string& text) {
   return result;
 }
 
-std::string escapeScriptString(const std::string& text, char quote) {
-  std::string result;
-  result.reserve(text.size() + 8);
+void appendScriptString(std::string& out, const std::string& text, char quote) {
+  std::size_t run = 0;
+  auto replace = [&](std::size_t at, std::size_t length, const char* with) {
+    out.append(text, run, at - run);
+    out += with;
+    run = at + length;
+  };
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (c == '\\' || c == quote) {
-      result += '\\';
-      result += c;
+      const char escaped[] = {'\\', c, '\0'};
+      replace(i, 1, escaped);
     } else if (c == '\n') {
-      result += "\\n";
+      replace(i, 1, "\\n");
     } else if (c == '\r') {
-      result += "\\r";
+      replace(i, 1, "\\r");
     } else if (c == '<' && startsScriptEndTag(text, i + 1)) {
-      result += "<\\/";
+      replace(i, 2, "<\\/");
       ++i;
     } else if (c == '<' && text.compare(i + 1, 3, "!--") == 0) {
-      result += "<\\!--";
+      replace(i, 4, "<\\!--");
       i += 3;
-    } else {
-      result += c;
     }
   }
+  out.append(text, run, text.size() - run);
+}
+
+std::string escapeScriptString(const std::string& text, char quote) {
+  std::string result;
+  result.reserve(text.size() + 8);
+  appendScriptString(result, text, quote);
   return result;
+}
+
+void appendHtmlText(std::string& out, const std::string& text) {
+  std::size_t run = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '&' && c != '<') continue;
+    out.append(text, run, i - run);
+    out += c == '&' ? "&amp;" : "&lt;";
+    run = i + 1;
+  }
+  out.append(text, run, text.size() - run);
 }
 
 std::string escapeHtmlText(const std::string& text) {
   std::string result;
   result.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&': result += "&amp;"; break;
-      case '<': result += "&lt;"; break;
-      default: result += c;
-    }
-  }
+  appendHtmlText(result, text);
   return result;
 }
 

@@ -12,9 +12,13 @@ std::string replaceQuotes(const std::string& text);
 // backslashes, the quote and line breaks are escaped, and "</script" and
 // "<!--" are broken up so the string can never end or confuse its script element.
 std::string escapeScriptString(const std::string& text, char quote);
+// The same, appended to out.
+void appendScriptString(std::string& out, const std::string& text, char quote);
 
 // Plain text as HTML content: & and < become character references (a ">"
 // ends nothing in content, so the end symbols of the drop-down stay as typed).
 std::string escapeHtmlText(const std::string& text);
+// The same, appended to out.
+void appendHtmlText(std::string& out, const std::string& text);
 
 }  // namespace quillon

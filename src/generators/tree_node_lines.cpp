@@ -10,6 +10,10 @@ namespace {
 // of the list, the common step, is an append.
 using ReversedList = std::vector<std::size_t>;
 
+const std::string kOpening = " = new createNodeObject('";
+const std::string kBetween = "', '";
+const std::string kEmptyLast = "', ''";
+
 void appendList(ReversedList& list, const ReversedList& more) { list.insert(list.end(), more.begin(), more.end()); }
 
 std::string joinIds(const std::vector<TreeScriptNode>& nodes, const ReversedList& list) {
@@ -37,8 +41,12 @@ std::vector<std::string> treeNodeLines(const std::vector<TreeScriptNode>& nodes,
     const std::size_t level = node.level > 0 ? static_cast<std::size_t>(node.level) : 0;
     if (pending.size() <= std::max(level, previousLevel)) pending.resize(std::max(level, previousLevel) + 1);
 
-    std::string line = node.id + " = new createNodeObject('" + node.id + "', '" + node.url + "', '" + node.caption +
-                       "', '" + node.status + "', ''";
+    std::string line;
+    line.reserve(2 * node.id.size() + node.url.size() + node.caption.size() + node.status.size() + 64);
+    for (const std::string* piece : {&node.id, &kOpening, &node.id, &kBetween, &node.url, &kBetween, &node.caption,
+                                     &kBetween, &node.status, &kEmptyLast}) {
+      line += *piece;
+    }
     if (level < previousLevel) {
       // The node holds the group below it, and the siblings that followed the group.
       ReversedList children = std::move(pending[previousLevel]);
@@ -67,10 +75,10 @@ std::vector<std::string> treeNodeLines(const std::vector<TreeScriptNode>& nodes,
       } else {
         rootLine += ", " + node.id + ", " + joinIds(nodes, pending[0]) + ");";
       }
-      lines.push_back(line);
-      lines.push_back(rootLine);
+      lines.push_back(std::move(line));
+      lines.push_back(std::move(rootLine));
     } else {
-      lines.push_back(line);
+      lines.push_back(std::move(line));
     }
     if (level == 0) pending[0].push_back(k);
     previousLevel = level;

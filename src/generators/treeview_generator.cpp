@@ -145,14 +145,18 @@ GenerationResult generateTreeView(const TreeViewOptions& options, GeneratorConte
   const bool separated = menu.Settings.Kind == akTabTree && menu.tabCount() > 10;
   std::vector<TreeScriptNode> nodes;
   nodes.reserve(entries.size());
+  const StyleTags fonts[] = {fontWrapping(form.fontLevel2), fontWrapping(form.fontLevel3)};
+  std::string caption;
   for (std::size_t k = 0; k < entries.size(); ++k) {
     const MenuEntry& entry = entries[k];
-    const std::string caption = escapeHtmlText(replaceQuotes(entry.caption));
-    const PageFont& font = entry.level == 0 ? form.fontLevel2 : form.fontLevel3;
+    caption.clear();
+    if (!plain) caption += fonts[entry.level == 0 ? 0 : 1].opening;
+    appendHtmlText(caption, replaceQuotes(entry.caption));
+    if (!plain) caption += fonts[entry.level == 0 ? 0 : 1].closing;
     const bool tabOfTabMenu = menu.Settings.Kind == akTab;
     // The tab records of a Tab&Tree menu count as tab 0 in their identifiers.
     const int idTab = entry.isTab && !tabOfTabMenu ? 0 : entry.tabIndex;
-    nodes.push_back({nodeId(idTab, k, separated), scriptText(entry.url), scriptText(wrapped(caption, font)),
+    nodes.push_back({nodeId(idTab, k, separated), scriptText(entry.url), scriptText(caption),
                      tabOfTabMenu ? "" : scriptText(entry.statusText), entry.level});
   }
   const TreeScriptRoot root{scriptText(rootCaption), scriptText(mouseOver),
