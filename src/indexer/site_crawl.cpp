@@ -259,6 +259,7 @@ std::optional<bool> SiteCrawl::willRead(std::size_t index) const {
   if (read_.contains(address) || announcedAddresses_.contains(address)) return false;
   const bool page = isHTMLFile(address) || (rules_.pagesByType && !isKnownNonPage(address));
   if (isExternalLink(mode_, codebase_, address) || !page) return false;
+  if (rules_.patterns.refusal(address)) return false;
   if (pagesRequested_ + announced_.size() >= limits_.maxPages) return std::nullopt;
   if (address.size() > limits_.maxAddressLength || queryRepeats(address) > limits_.maxQueryRepeats) return false;
   if (!rules_.obeyRobots) return true;
