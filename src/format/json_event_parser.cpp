@@ -3,6 +3,8 @@
 #include <charconv>
 #include <vector>
 
+#include "format/utf8_lead.hpp"
+
 namespace quillon {
 
 namespace {
@@ -333,22 +335,11 @@ void JsonParser::appendUtf8(std::uint32_t codePoint) {
 // A multi-byte character, which may straddle two blocks; overlong forms and
 // surrogates are refused.
 void JsonParser::readUtf8(int lead) {
-  int length = 0;
-  int low = 0x80;
-  int high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    fail("ill-formed UTF-8 in a string");
-  }
+  const Utf8Lead expected = utf8Lead(static_cast<unsigned char>(lead));
+  const int length = expected.length;
+  const int low = expected.low;
+  const int high = expected.high;
+  if (length == 0) fail("ill-formed UTF-8 in a string");
   text_ += static_cast<char>(lead);
   for (int k = 1; k < length; ++k) {
     const int c = get();

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "format/utf8_lead.hpp"
+
 namespace quillon {
 
 namespace {
@@ -19,20 +21,11 @@ bool isContinuation(unsigned char byte, unsigned char low = 0x80, unsigned char 
 // start of a sequence that could still have been valid, at least one byte.
 std::size_t utf8Sequence(std::string_view text, std::size_t at, std::size_t& invalid) {
   const auto lead = static_cast<unsigned char>(text[at]);
-  std::size_t length = 0;
-  unsigned char low = 0x80;
-  unsigned char high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
+  const Utf8Lead expected = utf8Lead(lead);
+  const auto length = static_cast<std::size_t>(expected.length);
+  const unsigned char low = expected.low;
+  const unsigned char high = expected.high;
+  if (length == 0) {
     invalid = 1;
     return 0;
   }
