@@ -44,6 +44,7 @@ struct IndexerSettings {
   std::string ProxyHost;           // txtProxyHost
   std::string ProxyPort = "80";    // txtProxyPort
   std::string LocalFile;           // txtLocalFile: start file of the local mode
+  std::string Sitemap;             // txtSitemap: address or file of the sitemap mode
   SiteNodeSettings Site;
   LocalFilesSettings Files;
   CrawlLimitFields Limits;         // "Limits" of the crawling tabs
@@ -57,8 +58,8 @@ const std::vector<std::string>& localStatusChoices();    // cmbLStatusbar, with 
 const std::vector<std::string>& localLinkChoices();      // cmbLLink
 const std::vector<std::string>& targetChoices();         // cmbTarget and cmbLHref
 
-// "Last Dir", "Last File", "Last URL", "Proxy Host" and "Proxy Port" (default
-// "80"); the limits ("Max Pages", "Max Depth", "Max URL Length", "Max Query
+// "Last Dir", "Last File", "Last URL", "Last Sitemap", "Proxy Host" and
+// "Proxy Port" (default "80"); the limits ("Max Pages", "Max Depth", "Max URL Length", "Max Query
 // Repeats", "Max Minutes", "Page Seconds") and "Obey Robots" and "Pages By
 // Type" ("Yes" or "No"), each with its default when missing.
 void loadIndexerSettings(const SettingsStore& store, IndexerSettings& settings);
