@@ -54,7 +54,19 @@ const LimitOption kLimitOptions[] = {
 };
 
 const std::map<std::string, IndexerTab> kTabs = {
-    {"url", IndexerTab::Internet}, {"site", IndexerTab::LocalSite}, {"files", IndexerTab::LocalFiles}};
+    {"url", IndexerTab::Internet},
+    {"site", IndexerTab::LocalSite},
+    {"files", IndexerTab::LocalFiles},
+    {"sitemap", IndexerTab::Sitemap}};
+
+// What one start of the mode is, for its message.
+const char* startName(IndexerTab tab) {
+  switch (tab) {
+    case IndexerTab::Internet: return "address";
+    case IndexerTab::Sitemap: return "sitemap address or file";
+    default: return "file";
+  }
+}
 
 std::string quotedList(const std::vector<std::string>& items) {
   std::string text;
@@ -103,17 +115,18 @@ bool applySetting(const std::string& assignment, IndexerTab tab, IndexerSettings
     return true;
   }
   if (name == "link" && files) return choose(settings.Files.Link, localLinkChoices());
-  if (name == "file-only" && !files) {
+  if (name == "file-only" && !files && tab != IndexerTab::Sitemap) {
     const std::optional<bool> on = yesNo(value);
     if (!on) std::cerr << "error: file-only is yes or no\n";
     settings.Site.FileOnly = on.value_or(false);
     return on.has_value();
   }
-  if (name == "proxy-host" && tab == IndexerTab::Internet) {
+  const bool web = tab == IndexerTab::Internet || tab == IndexerTab::Sitemap;
+  if (name == "proxy-host" && web) {
     settings.ProxyHost = value;
     return true;
   }
-  if (name == "proxy-port" && tab == IndexerTab::Internet) {
+  if (name == "proxy-port" && web) {
     settings.ProxyPort = value;
     return true;
   }
@@ -140,13 +153,12 @@ int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
   const IndexerTab tab = kTabs.at(options.mode);
   const std::vector<std::string> starts(options.arguments.begin(), options.arguments.end() - 1);
   if (tab != IndexerTab::LocalFiles && starts.size() != 1) {
-    std::cerr << "error: " << options.mode << " takes one start " << (tab == IndexerTab::Internet ? "address" : "file")
-              << " and the page\n";
+    std::cerr << "error: " << options.mode << " takes one start " << startName(tab) << " and the page\n";
     return kBadInput;
   }
   if (tab == IndexerTab::LocalFiles && options.crawlOptionGiven()) {
     std::cerr << "error: the limits, --robots, --pages-by-type, --crawl-delay, --include, --exclude and --urls "
-                 "apply to url and site\n";
+                 "apply to url, site and sitemap\n";
     return kBadInput;
   }
   for (const std::vector<std::string>* patterns : {&options.include, &options.exclude}) {
@@ -208,6 +220,12 @@ int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
     std::vector<std::string> files;
     for (const std::string& file : starts) files.push_back(absolutePagePath(file));
     indexed = indexer.addLocalFiles(files);
+  } else if (tab == IndexerTab::Sitemap) {
+    const std::string& start = starts.front();
+    indexer.settings.Sitemap = start.find("://") != std::string::npos ? start : absolutePagePath(start);
+    const CrawlResult result = indexer.indexSitemap(indexer.settings.Sitemap);
+    indexed = result.succeeded;
+    if (!options.urlsFile.empty() && !writeUrlList(options.urlsFile, result.pagesRead)) indexed = false;
   } else {
     if (tab == IndexerTab::Internet) {
       indexer.settings.URL = starts.front();
@@ -239,10 +257,13 @@ void addIndexCommand(CLI::App& app, CliRun& run, const DialogAnswers& answers) {
   auto options = std::make_shared<IndexOptions>();
   CLI::App* command =
       app.add_subcommand("index", "Add nodes to the first tree of a page from a web site, a local site or local files");
-  command->add_option("MODE", options->mode, "url: a web site; site: a site on disk; files: the files themselves")
+  command
+      ->add_option("MODE", options->mode,
+                   "url: a web site; site: a site on disk; files: the files themselves; sitemap: the pages an XML "
+                   "sitemap lists (its address or file, a sitemap index, a robots.txt or a site's address)")
       ->required()
-      ->check(CLI::IsMember({"url", "site", "files"}));
-  command->add_option("START_AND_PAGE", options->arguments, "The start address or file (files: the files), then PAGE.htm")
+      ->check(CLI::IsMember({"url", "site", "files", "sitemap"}));
+  command->add_option("START_AND_PAGE", options->arguments, "The start address or file (files: the files; sitemap: the sitemap), then PAGE.htm")
       ->required()
       ->expected(2, -1)
       ->type_name("START... PAGE");

@@ -6,7 +6,7 @@
 
 namespace quillon::cli {
 
-// quillon-cli index url|site|files START... PAGE.htm [--set OPTION=VALUE ...]
+// quillon-cli index url|site|files|sitemap START... PAGE.htm [--set OPTION=VALUE ...]
 // [--max-pages N] [--max-depth N] [--max-url-length N] [--max-query-repeats N]
 // [--max-minutes N] [--page-seconds N] [--robots yes|no] [--pages-by-type
 // yes|no] [--include PATTERN ...] [--exclude PATTERN ...] [--urls FILE]: the site indexer into the

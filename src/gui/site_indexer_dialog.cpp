@@ -158,6 +158,7 @@ SiteIndexerDialog::SiteIndexerDialog(SiteIndexer& indexer, std::optional<int> mo
   layout->addWidget(tabs_);
   layout->addWidget(buildInternet());
   layout->addWidget(buildDrive());
+  layout->addWidget(buildSitemap());
   layout->addWidget(buildSite());
   layout->addWidget(buildLimits());
   layout->addWidget(buildLocalDir());
@@ -270,6 +271,28 @@ QWidget* SiteIndexerDialog::buildDrive() {
   return driveGroup_;
 }
 
+QWidget* SiteIndexerDialog::buildSitemap() {
+  sitemapGroup_ = new QGroupBox("Sitemap");
+  sitemapGroup_->setObjectName("grpSitemap");
+  QLineEdit* sitemap = makeBox("txtSitemap",
+                               "The address or file of an XML sitemap (.xml or .xml.gz), a sitemap index or a "
+                               "robots.txt, or a site's address (its robots.txt names its sitemaps).");
+  binder_.text(sitemap, indexer_.settings.Sitemap);
+  QToolButton* browse = makeBrowseButton("btnBrowseSitemap", "Choose a sitemap file on disk.");
+  connect(browse, &QToolButton::clicked, this, [this] {
+    indexer_.browseSitemap();
+    fill();
+  });
+  auto* row = new QHBoxLayout;
+  row->addWidget(sitemap, 1);
+  row->addWidget(browse);
+  auto* layout = new QVBoxLayout(sitemapGroup_);
+  layout->addLayout(row);
+  layout->addWidget(note("The pages are arranged by their folders; only pages on the sitemap's own site are added."));
+  layout->addWidget(note("Titles are read over the Internet, through the proxy of the first tab."));
+  return sitemapGroup_;
+}
+
 QWidget* SiteIndexerDialog::buildSite() {
   SiteNodeSettings& site = indexer_.settings.Site;
   siteGroup_ = new QGroupBox("Default settings");
@@ -289,6 +312,7 @@ QWidget* SiteIndexerDialog::buildSite() {
   QCheckBox* fileOnly = makeCheck("Index selected file only.", "chkFileOnly",
                                   "Add the links of the start page only, without following them further.");
   binder_.check(fileOnly, site.FileOnly);
+  fileOnly_ = fileOnly;
 
   siteForm_ = new QFormLayout(siteGroup_);
   siteForm_->addRow("Node Text:", nodeText);
@@ -475,6 +499,9 @@ void SiteIndexerDialog::showLayout() {
   }
   internetGroup_->setVisible(layout.internetGroup);
   driveGroup_->setVisible(layout.driveGroup);
+  sitemapGroup_->setVisible(layout.sitemapGroup);
+  // A sitemap names every page itself: there are no links to follow or not.
+  fileOnly_->setVisible(!layout.sitemapGroup);
   siteGroup_->setVisible(layout.siteGroup);
   limitsGroup_->setVisible(layout.siteGroup);
   localDirGroup_->setVisible(layout.localDirGroup);
@@ -506,7 +533,7 @@ void SiteIndexerDialog::showButtons() {
   tabs_->setEnabled(!running_);
   for (QWidget* group : {static_cast<QWidget*>(internetGroup_), static_cast<QWidget*>(driveGroup_),
                          static_cast<QWidget*>(siteGroup_), static_cast<QWidget*>(limitsGroup_),
-                         static_cast<QWidget*>(localDirGroup_)}) {
+                         static_cast<QWidget*>(localDirGroup_), static_cast<QWidget*>(sitemapGroup_)}) {
     group->setEnabled(!running_);
   }
 }

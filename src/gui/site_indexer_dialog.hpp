@@ -1,6 +1,6 @@
 #pragma once
 // The indexer window: a web site with its proxy, a site on disk from its
-// start file, or a set of local files, one tab each; the settings of the new
+// start file, a set of local files, or the pages of an XML sitemap, one tab each; the settings of the new
 // nodes; the log of the run growing as it goes; Index, Abort, Help and Exit.
 // A view on SiteIndexer, which outlives it: the window is built for each
 // showing, the logic keeps what lasts for the whole run.
@@ -91,6 +91,7 @@ class SiteIndexerDialog : public QDialog {
   static std::size_t index(IndexerCommand command) { return static_cast<std::size_t>(command); }
   QWidget* buildInternet();
   QWidget* buildDrive();
+  QWidget* buildSitemap();
   QWidget* buildSite();
   QWidget* buildLimits();
   QWidget* buildLocalDir();
@@ -115,6 +116,8 @@ class SiteIndexerDialog : public QDialog {
   QGroupBox* siteGroup_ = nullptr;
   QGroupBox* limitsGroup_ = nullptr;
   QGroupBox* localDirGroup_ = nullptr;
+  QGroupBox* sitemapGroup_ = nullptr;
+  QWidget* fileOnly_ = nullptr;
   QLineEdit* addressBox_ = nullptr;
   // The forms of the two settings groups, whose width rows come and go.
   QFormLayout* siteForm_ = nullptr;

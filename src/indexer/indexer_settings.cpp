@@ -69,6 +69,7 @@ void loadIndexerSettings(const SettingsStore& store, IndexerSettings& settings) 
   settings.Files.LocalDir = store.readOr(kIndexerSection, "Last Dir", "");
   settings.LocalFile = store.readOr(kIndexerSection, "Last File", "");
   settings.URL = store.readOr(kIndexerSection, "Last URL", "");
+  settings.Sitemap = store.readOr(kIndexerSection, "Last Sitemap", "");
   settings.ProxyHost = store.readOr(kIndexerSection, "Proxy Host", "");
   settings.ProxyPort = store.readOr(kIndexerSection, "Proxy Port", "80");
 }
@@ -77,6 +78,7 @@ void saveIndexerSettings(SettingsStore& store, const IndexerSettings& settings) 
   store.write(kIndexerSection, "Last Dir", settings.Files.LocalDir);
   store.write(kIndexerSection, "Last File", settings.LocalFile);
   store.write(kIndexerSection, "Last URL", settings.URL);
+  store.write(kIndexerSection, "Last Sitemap", settings.Sitemap);
   store.write(kIndexerSection, "Proxy Host", settings.ProxyHost);
   store.write(kIndexerSection, "Proxy Port", settings.ProxyPort);
   for (const LimitKey& limit : kLimitKeys) store.write(kIndexerSection, limit.key, settings.Limits.*limit.field);

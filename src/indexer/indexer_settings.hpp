@@ -45,6 +45,7 @@ struct IndexerSettings {
   std::string ProxyHost;           // txtProxyHost
   std::string ProxyPort = "80";    // txtProxyPort
   std::string LocalFile;           // txtLocalFile: start file of the local mode
+  std::string Sitemap;             // txtSitemap: address or file of the sitemap mode
   SiteNodeSettings Site;
   LocalFilesSettings Files;
   CrawlLimitFields Limits;         // "Limits" of the crawling tabs
@@ -60,8 +61,8 @@ const std::vector<std::string>& localStatusChoices();    // cmbLStatusbar, with 
 const std::vector<std::string>& localLinkChoices();      // cmbLLink
 const std::vector<std::string>& targetChoices();         // cmbTarget and cmbLHref
 
-// "Last Dir", "Last File", "Last URL", "Proxy Host" and "Proxy Port" (default
-// "80"); the limits ("Max Pages", "Max Depth", "Max URL Length", "Max Query
+// "Last Dir", "Last File", "Last URL", "Last Sitemap", "Proxy Host" and
+// "Proxy Port" (default "80"); the limits ("Max Pages", "Max Depth", "Max URL Length", "Max Query
 // Repeats", "Max Minutes", "Page Seconds", "Connections", "Delay"), "Include"
 // and "Exclude", and "Obey Robots", "Pages By Type" and "Honour Crawl-delay"
 // ("Yes" or "No"), each with its default when missing.

@@ -16,8 +16,6 @@
 
 namespace quillon {
 
-namespace {
-
 // However many pages the walk may read, this many links for each of them is
 // as far as the queue (and the tree) grows.
 constexpr std::size_t kLinksPerPage = 50;
@@ -25,7 +23,6 @@ constexpr std::size_t kLinksPerPage = 50;
 // Reads announced to the pages' source and not yet made, at most.
 constexpr std::size_t kReadAhead = 64;
 
-// Files no server answers as a page: not even asked for when pages are known by their type.
 bool isKnownNonPage(const std::string& address) {
   static const std::unordered_set<std::string> kExtensions = {
       "gif", "jpg", "jpeg", "png", "bmp", "ico", "svg", "webp", "css", "js",  "pdf", "zip", "gz",  "tgz", "bz2",
@@ -38,11 +35,7 @@ bool isKnownNonPage(const std::string& address) {
   return kExtensions.contains(lowerAscii(path.substr(dot + 1)));
 }
 
-// A caption or status text written as "//..." loses the two slashes (and is
-// kept to its first 1000 characters then).
-std::string withoutLeadingSlashes(const std::string& text) {
-  return text.starts_with("//") ? midStr(text, 3, 1000) : text;
-}
+namespace {
 
 // The "#" part of a link, with its "#"; empty when it has none.
 std::string bookmarkOf(const std::string& link) {
@@ -89,10 +82,6 @@ class SiteCrawl {
   std::optional<bool> willRead(std::size_t index) const;
   void extractLinks(std::size_t index, const std::string& pageText, const std::string& base);
   std::string nodeLink(const std::string& rawLink, const std::string& resolved) const;
-  std::string statusText(const std::string& rawLink, const std::string& linkName, const std::string& title,
-                         const std::string& link, bool page) const;
-  std::string nodeText(const std::string& linkName, const std::string& title, const std::string& address,
-                       const std::string& link, bool page) const;
   bool timeIsUp() const { return env_.now() - started_ >= limits_.maxTime; }
   NodeTree& tree();
   void saveLog() const;
@@ -348,8 +337,9 @@ void SiteCrawl::processEntry(std::size_t index) {
   const std::string linkName = linkFileName(entry.rawLink);
   const bool shownAsPage = page || isHTMLFile(entry.rawLink);
   NewNode node;
-  node.statusText = withoutLeadingSlashes(statusText(entry.rawLink, linkName, title, entry.link, shownAsPage));
-  node.text = withoutLeadingSlashes(nodeText(linkName, title, address, entry.link, shownAsPage));
+  node.statusText =
+      withoutLeadingSlashes(siteStatusText(settings_, entry.rawLink, linkName, title, entry.link, shownAsPage));
+  node.text = withoutLeadingSlashes(siteNodeText(settings_, linkName, title, address, entry.link, shownAsPage));
   node.link = entry.link;
   node.target = settings_.Target;
   log_.add("  + ADDED TO TREE: ", address);
@@ -412,27 +402,6 @@ std::string SiteCrawl::nodeLink(const std::string& rawLink, const std::string& r
   if (keepsLinkAsWritten(mode_, rawLink)) return rawLink;
   if (mode_ == CrawlMode::Internet) return resolved;
   return env_.linkPath(trimBookMark(resolved)) + bookmarkOf(rawLink);
-}
-
-std::string SiteCrawl::statusText(const std::string& rawLink, const std::string& linkName, const std::string& title,
-                                  const std::string& link, bool page) const {
-  if (settings_.StatusBar == kURL) return link;
-  if (!page) return afterLastBackslashOrColon(rawLink);
-  return settings_.StatusBar == kHTMLFileTitle ? title : linkName;
-}
-
-std::string SiteCrawl::nodeText(const std::string& linkName, const std::string& title, const std::string& address,
-                                const std::string& link, bool page) const {
-  std::string text = linkName;
-  if (settings_.NodeText == kURL) {
-    text = link;
-  } else if (page && settings_.NodeText == kHTMLFileTitle) {
-    // A width that is no number leaves the link's name.
-    if (const std::optional<long long> width = parseWholeNumber(settings_.MaxWidth)) {
-      text = leadingCharacters(title, *width);
-    }
-  }
-  return text.empty() ? address : text;
 }
 
 void SiteCrawl::saveLog() const {

@@ -61,6 +61,9 @@ struct CrawlResult {
   std::vector<std::string> pagesRead;
 };
 
+// Files no server answers as a page: not even asked for when pages are known by their type.
+bool isKnownNonPage(const std::string& address);
+
 CrawlResult crawlSite(CrawlMode mode, const std::string& startAddress, const SiteNodeSettings& settings,
                       const CrawlRules& rules, CrawlSurroundings& surroundings);
 

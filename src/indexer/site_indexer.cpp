@@ -1,12 +1,28 @@
 #include "indexer/site_indexer.hpp"
 
+#include <algorithm>
+
 #include "format/text_helpers.hpp"
+#include "indexer/address_patterns.hpp"
 #include "indexer/http_page_source.hpp"
 #include "indexer/local_files.hpp"
+#include "indexer/sitemap_nodes.hpp"
 
 namespace quillon {
 
 namespace {
+
+// Lets Abort reach the web source of the run under way, while it lives.
+class AbortReach {
+ public:
+  AbortReach(HttpPageSource*& slot, HttpPageSource& pages) : slot_(slot) { slot_ = &pages; }
+  ~AbortReach() { slot_ = nullptr; }
+  AbortReach(const AbortReach&) = delete;
+  AbortReach& operator=(const AbortReach&) = delete;
+
+ private:
+  HttpPageSource*& slot_;
+};
 
 // Marks a run for its duration, so that a second start is refused.
 class RunScope {
@@ -22,7 +38,8 @@ class RunScope {
 
 const char* helpPageName(IndexerTab tab) {
   switch (tab) {
-    case IndexerTab::Internet: return "files/OrvelSiteXInternet.htm";
+    case IndexerTab::Internet:
+    case IndexerTab::Sitemap: return "files/OrvelSiteXInternet.htm";
     case IndexerTab::LocalSite: return "files/OrvelSiteXLocal.htm";
     case IndexerTab::LocalFiles: break;
   }
@@ -33,13 +50,14 @@ const char* helpPageName(IndexerTab tab) {
 
 const std::vector<std::string>& indexerTabCaptions() {
   static const std::vector<std::string> captions = {"Internet, Intranet or Extranet Site", "Local Network Site",
-                                                    "Add Local Network Files"};
+                                                    "Add Local Network Files", "XML Sitemap"};
   return captions;
 }
 
 IndexerLayout indexerLayout(IndexerTab tab) {
   IndexerLayout layout;
   layout.internetGroup = tab == IndexerTab::Internet;
+  layout.sitemapGroup = tab == IndexerTab::Sitemap;
   layout.driveGroup = tab == IndexerTab::LocalSite;
   layout.siteGroup = tab != IndexerTab::LocalFiles;
   layout.localDirGroup = tab == IndexerTab::LocalFiles;
@@ -57,13 +75,13 @@ void SiteIndexer::formShow(std::optional<int> mode) {
     settingsLoaded_ = true;
   }
   state_.log.clear();
-  if (mode && *mode >= 0 && *mode <= 2) tab_ = static_cast<IndexerTab>(*mode);
+  if (mode && *mode >= 0 && *mode <= 3) tab_ = static_cast<IndexerTab>(*mode);
   tabChanged(tab_);
 }
 
 void SiteIndexer::tabChanged(IndexerTab tab) {
   tab_ = tab;
-  if (tab == IndexerTab::Internet) localMode_ = false;
+  if (tab == IndexerTab::Internet || tab == IndexerTab::Sitemap) localMode_ = false;
   if (tab == IndexerTab::LocalSite) localMode_ = true;
   state_.setBusy(false);
 }
@@ -75,6 +93,8 @@ void SiteIndexer::start() {
   if (localMode_) state_.setBusy(true);
   if (tab_ == IndexerTab::LocalFiles) {
     browseDir();
+  } else if (tab_ == IndexerTab::Sitemap) {
+    indexSitemap(trim(settings.Sitemap));
   } else {
     crawl(localMode_ ? settings.LocalFile : settings.URL);
   }
@@ -106,12 +126,47 @@ CrawlResult SiteIndexer::crawl(const std::string& startAddress) {
   internet.spaceRequests = [&pages](const std::string& host, std::chrono::milliseconds gap) {
     pages.spaceRequests(host, gap);
   };
-  webPages_ = &pages;
-  const struct Forget {
-    HttpPageSource*& pages;
-    ~Forget() { pages = nullptr; }
-  } forget{webPages_};
+  const AbortReach reach(webPages_, pages);
   return crawlSite(CrawlMode::Internet, startAddress, settings.Site, rules, internet);
+}
+
+CrawlResult SiteIndexer::indexSitemap(const std::string& sitemap) {
+  RunScope run(state_);
+  std::string problem;
+  const std::optional<CrawlLimits> limits = crawlLimitsOf(settings.Limits, problem);
+  const std::unique_ptr<DownloadFolder> downloads =
+      limits ? DownloadFolder::makeIn(ports_.cacheFolder, problem) : nullptr;
+  if (!downloads) {
+    ports_.ui.message(MessageKind::Error, problem);
+    return {};
+  }
+  const ProxySettings proxy{settings.ProxyHost, settings.ProxyPort};
+  SitemapReadLimits readLimits;
+  readLimits.maxAddresses = limits->maxPages;
+  readLimits.maxAddressLength = limits->maxAddressLength;
+  const FetchPace pace{limits->connections, limits->hostDelay};
+  std::optional<SitemapListing> listing;
+  {
+    // A sitemap may be larger than a page.
+    HttpPageSource sitemaps(loop_, pump_, *downloads, state_, proxy, {limits->pageTime, readLimits.bytesPerFile}, pace);
+    const AbortReach reach(webPages_, sitemaps);
+    listing = readSitemaps(sitemap, readLimits, sitemaps, state_.log, problem);
+  }
+  if (!listing) {
+    ports_.ui.message(MessageKind::Error, problem);
+    return {};
+  }
+  const AddressPatterns patterns{patternsOfField(settings.Include), patternsOfField(settings.Exclude)};
+  std::erase_if(listing->addresses, [&](const std::string& address) {
+    const std::optional<std::string> leftOut = patterns.refusal(address);
+    if (leftOut) state_.log.add(*leftOut);
+    return leftOut.has_value();
+  });
+  const CrawlRules rules{*limits, settings.ObeyRobots, settings.PagesByType, settings.HonourCrawlDelay, patterns};
+  HttpPageSource pages(loop_, pump_, *downloads, state_, proxy, {limits->pageTime}, pace);
+  CrawlSurroundings internet{ports_.ui, ports_.menu, state_, pages, ports_.linkPath};
+  const AbortReach reach(webPages_, pages);
+  return addSitemapNodes(*listing, settings.Site, rules, internet);
 }
 
 bool SiteIndexer::addLocalFiles(const std::vector<std::string>& files) {
@@ -159,6 +214,15 @@ void SiteIndexer::browseFile() {
   if (!file) return;
   settings.LocalFile = *file;
   ports_.programSettings.write(kIndexerSection, "LastBrowseDir", extractFilePath(*file));
+}
+
+void SiteIndexer::browseSitemap() {
+  FileDialogRequest request;
+  request.title = "Select Sitemap";
+  request.filter = "Sitemaps (*.xml, *.xml.gz, robots.txt)|*.xml;*.gz;robots.txt|All Files|*.*";
+  request.initialDir = extractFilePath(settings.Sitemap);
+  request.fileMustExist = true;
+  if (const std::optional<std::string> file = ports_.ui.openFile(request)) settings.Sitemap = *file;
 }
 
 void SiteIndexer::help() {

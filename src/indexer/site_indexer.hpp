@@ -23,7 +23,7 @@ namespace quillon {
 
 inline constexpr const char* kIndexerCaption = "Quillon - Commander [Auto Indexer)";
 
-enum class IndexerTab { Internet = 0, LocalSite = 1, LocalFiles = 2 };
+enum class IndexerTab { Internet = 0, LocalSite = 1, LocalFiles = 2, Sitemap = 3 };
 
 // The captions of the three tabs, in order.
 const std::vector<std::string>& indexerTabCaptions();
@@ -36,6 +36,7 @@ struct IndexerLayout {
   bool localDirGroup = false;   // "Default settings" of the local files
   bool logAndAbort = false;     // the log box and the Abort button and label
   std::string startCaption;     // "Index" or "Browse"
+  bool sitemapGroup = false;    // "Sitemap": its address or file
 };
 
 IndexerLayout indexerLayout(IndexerTab tab);
@@ -82,6 +83,8 @@ class SiteIndexer {
   bool formClose();
   // The start file's browse button.
   void browseFile();
+  // The sitemap file's browse button.
+  void browseSitemap();
   // The address field losing the focus; false: the focus goes back to it.
   bool addressFieldExit() { return checkAddressField(settings.URL, ports_.ui); }
   // The width fields after each change.
@@ -104,6 +107,10 @@ class SiteIndexer {
   // field that is no number in its range, or a scratch folder that cannot be
   // made, is said in an error box and nothing is crawled.
   CrawlResult crawl(const std::string& startAddress);
+  // The nodes of the pages the sitemap lists (a web address or a file). A
+  // sitemap that cannot be read, or is none, is said in an error box and
+  // nothing is added.
+  CrawlResult indexSitemap(const std::string& sitemap);
   bool addLocalFiles(const std::vector<std::string>& files);
 
  private:

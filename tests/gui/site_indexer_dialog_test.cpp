@@ -248,6 +248,28 @@ TEST_F(SiteIndexerDialogTest, ALocalCrawlFillsTheTreeAndTheLogAsItGoes) {
   EXPECT_EQ((iniFile.values[{"SiteIndexer", "Last File"}]), start);
 }
 
+TEST_F(SiteIndexerDialogTest, TheSitemapTabBuildsTheTreeFromASitemapFile) {
+  const std::string sitemap = temp.file("sitemap.xml");
+  testing::writeFile(sitemap, "<urlset><url><loc>http://host/docs/a.htm</loc></url>"
+                              "<url><loc>http://host/b.htm</loc></url></urlset>");
+  auto dialog = open(3);
+  EXPECT_EQ(dialog->tabs().currentIndex(), 3);
+  EXPECT_EQ(dialog->tabs().tabText(3).toStdString(), "XML Sitemap");
+  EXPECT_TRUE(shown(*dialog, "grpSitemap"));
+  EXPECT_TRUE(shown(*dialog, "grpSite"));
+  EXPECT_FALSE(shown(*dialog, "grpInternet"));
+  EXPECT_FALSE(shown(*dialog, "chkFileOnly")) << "a sitemap has no links to follow";
+  control<QLineEdit>(*dialog, "txtSitemap")->setText(QString::fromStdString(sitemap));
+  // No title is asked for, so nothing goes over the network.
+  control<QComboBox>(*dialog, "cmbStatusBar")->setCurrentText(kURL);
+  dialog->button(IndexerCommand::Start)->click();
+  EXPECT_EQ(tree(), "Catalogue\n  Prices\nhost\n  docs\n    a.htm\n  b.htm\n");
+  EXPECT_EQ(ui.messageTexts(), Texts{"Site successfully indexed"});
+  EXPECT_EQ(enabled(*dialog), "+-++ tabs");
+  dialog->reject();
+  EXPECT_EQ((iniFile.values[{"SiteIndexer", "Last Sitemap"}]), sitemap);
+}
+
 TEST_F(SiteIndexerDialogTest, AbortAnsweredNoGoesOnAndYesStopsAfterTheEntryInProgress) {
   auto dialog = open(1);
   control<QLineEdit>(*dialog, "txtLocalFile")->setText(QString::fromStdString(writeSite()));

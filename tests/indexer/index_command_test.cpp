@@ -155,6 +155,41 @@ TEST_F(IndexCommand, AFailedCrawlLeavesThePageAsItWas) {
   }
 }
 
+TEST_F(IndexCommand, AddsThePagesOfASitemapWithTheirTitlesOrRefusesANonSitemap) {
+  SiteServer server({{"/sitemap.xml", page("<urlset><url><loc>http://127.0.0.1:{port}/docs/a.htm</loc></url>"
+                                           "<url><loc>http://127.0.0.1:{port}/b.htm</loc></url></urlset>",
+                                           "application/xml")},
+                     {"/docs/a.htm", page("<title>Page A</title>")},
+                     {"/b.htm", page("<title>Page B</title>")}});
+  const std::string site = "http://127.0.0.1:" + std::to_string(server.port());
+  const std::string before = readFile(work + "/menu.htm");
+  writeFile(work + "/not-a-sitemap.xml", "<html></html>");
+  const CliResult refused = run("index sitemap not-a-sitemap.xml menu.htm");
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_TRUE(contains(refused.err, "error: The sitemap " + work +
+                                        "/not-a-sitemap.xml cannot be used: its root element is <html>"))
+      << refused.err;
+  EXPECT_EQ(readFile(work + "/menu.htm"), before);
+
+  const CliResult result = run("index sitemap " + site + "/sitemap.xml menu.htm --set 'node-text=HTML File Title' "
+                               "--robots no --urls urls.txt");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(readFile(work + "/urls.txt"), site + "/docs/a.htm\n" + site + "/b.htm\n");
+  EXPECT_TRUE(contains(result.err, "information: Site successfully indexed\n"));
+  EXPECT_TRUE(contains(readFile(work + "/SiteIndexer.log"), ">>> READING SITEMAP: " + site + "/sitemap.xml\r\n"));
+  const std::string json = menuJson();
+  EXPECT_TRUE(contains(json, "\"Text\": \"docs\"")) << json;
+  EXPECT_LT(json.find("\"Text\": \"Page A\""), json.find("\"Text\": \"Page B\"")) << json;
+  EXPECT_TRUE(contains(json, "\"URL1\": \"" + site + "/b.htm\"")) << json;
+
+  const CliResult filtered = run("index sitemap " + site + "/sitemap.xml menu.htm --set 'node-text=HTML File Title' "
+                                 "--robots no --exclude '*/docs/*' --urls urls.txt");
+  ASSERT_EQ(filtered.exitCode, 0) << filtered.err;
+  EXPECT_EQ(readFile(work + "/urls.txt"), site + "/b.htm\n");
+  EXPECT_TRUE(contains(readFile(work + "/SiteIndexer.log"),
+                       "  > LEFT OUT BY EXCLUDE PATTERN (*/docs/*): " + site + "/docs/a.htm\r\n"));
+}
+
 TEST_F(IndexCommand, AddsLocalFilesOnTheFirstNodesLevel) {
   writeFile(work + "/docs/a.htm", "<title>A</title>");
   writeFile(work + "/docs/b.htm", "<title>B</title>");
@@ -177,8 +212,8 @@ TEST_F(IndexCommand, RefusesWhatItCannotDo) {
   } rows[] = {
       {"index site a.htm b.htm menu.htm", 2, "error: site takes one start file and the page"},
       {"index files a.htm menu.htm --urls u.txt", 2,
-       "error: the limits, --robots, --pages-by-type, --crawl-delay, --include, --exclude and --urls apply to url and "
-       "site"},
+       "error: the limits, --robots, --pages-by-type, --crawl-delay, --include, --exclude and --urls apply to url, "
+       "site and sitemap"},
       {"index files a.htm menu.htm --max-pages 3", 2, "error: the limits"},
       {"index files a.htm menu.htm --exclude *.pdf", 2, "error: the limits"},
       {"index site a.htm menu.htm --robots maybe", 2, "error: --robots, --pages-by-type and --crawl-delay are yes or no"},
