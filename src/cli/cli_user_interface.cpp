@@ -27,10 +27,12 @@ std::string oneLine(std::string text) {
 
 void CliUserInterface::message(MessageKind kind, const std::string& text) {
   if (kind == MessageKind::Error) errorShown_ = true;
+  if (beforeMessage) beforeMessage();
   out_ << kindName(kind) << ": " << oneLine(text) << '\n';
 }
 
 Answer CliUserInterface::ask(MessageKind kind, const std::string& text, Buttons buttons) {
+  if (beforeMessage) beforeMessage();
   out_ << kindName(kind) << ": " << oneLine(text) << '\n';
   switch (buttons) {
     case Buttons::Ok: return Answer::Ok;

@@ -3,6 +3,7 @@
 // line "<kind>: <text>", questions are answered No/Cancel unless --yes, and
 // file dialogs take the --pick answers in order, else are cancelled.
 #include <deque>
+#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -30,6 +31,9 @@ class CliUserInterface : public UserInterface {
 
   // The next file dialog is answered with this path, before any --pick.
   void answerNextDialog(const std::string& path) { picks_.push_front(path); }
+
+  // Called before a message or question is printed (a progress line makes room).
+  std::function<void()> beforeMessage;
 
   // True when an error message was shown.
   bool errorShown() const { return errorShown_; }

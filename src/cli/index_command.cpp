@@ -1,5 +1,7 @@
 #include "cli/index_command.hpp"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <iostream>
 #include <map>
@@ -7,6 +9,7 @@
 
 #include "app/commander.hpp"
 #include "app/link_path.hpp"
+#include "cli/progress_line.hpp"
 #include "format/atomic_file.hpp"
 #include "indexer/site_indexer.hpp"
 
@@ -179,6 +182,8 @@ int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
     return kBadInput;
   }
 
+  // Outlives the session and the indexer, whose callbacks reach it.
+  ProgressLine progress(std::cerr, isatty(STDERR_FILENO) != 0);
   CliSession session(answers);
   const CommanderPorts ports = session.commanderPorts();
   Commander commander(ports);
@@ -213,7 +218,13 @@ int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
   if (crawlDelay) indexer.settings.HonourCrawlDelay = *crawlDelay;
   if (!options.include.empty()) indexer.settings.Include = joinedPatterns(options.include);
   if (!options.exclude.empty()) indexer.settings.Exclude = joinedPatterns(options.exclude);
-  indexer.state().log.onLine = [](std::string_view line) { std::cerr << line << '\n'; };
+  indexer.state().log.onLine = [&progress](std::string_view line) {
+    progress.beforeLogLine();
+    std::cerr << line << '\n';
+    progress.afterLogLine();
+  };
+  indexer.state().onProgress = [&progress](const CrawlProgress& reached) { progress.update(reached); };
+  session.ui().beforeMessage = [&progress] { progress.beforeLogLine(); };
 
   bool indexed = false;
   if (tab == IndexerTab::LocalFiles) {
@@ -238,6 +249,7 @@ int runIndex(const IndexOptions& options, const DialogAnswers& answers) {
     indexed = result.succeeded;
     if (!options.urlsFile.empty() && !writeUrlList(options.urlsFile, result.pagesRead)) indexed = false;
   }
+  progress.finish();
   indexer.settings.Limits = kept.Limits;
   indexer.settings.ObeyRobots = kept.ObeyRobots;
   indexer.settings.PagesByType = kept.PagesByType;

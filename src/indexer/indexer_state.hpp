@@ -55,10 +55,17 @@ class CrawlLog {
   std::vector<std::size_t> starts_;
 };
 
+// How far a walk has come, reported after each queue entry.
+struct CrawlProgress {
+  std::size_t pagesRead = 0;
+  std::size_t queued = 0;  // entries still to be worked on
+};
+
 class IndexerState {
  public:
   CrawlLog log;
   ActivityIndicator indicator;
+  std::function<void(const CrawlProgress&)> onProgress;
   // Set by Abort and by a failed start page; the walk ends after the entry in progress.
   bool abortRequested = false;
 

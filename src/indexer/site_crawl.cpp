@@ -157,6 +157,7 @@ CrawlResult SiteCrawl::run(const std::string& startAddress) {
       break;
     }
     announceReads(i);
+    if (state.onProgress) state.onProgress({result_.pagesRead.size(), queue_.size() - i - 1});
   }
 
   result_.succeeded = !state.abortRequested;
