@@ -64,12 +64,11 @@ QTreeWidgetItem* NodeTreeView::makeItemFor(const TreeNode* node) {
   if (QTreeWidgetItem* made = itemOf(node)) return made;
   // The node's ancestors, top first; it must be of this view's tree.
   std::vector<const TreeNode*> path;
-  for (const TreeNode* above = node->parent(); above && above != &tree_->root(); above = above->parent()) {
-    path.push_back(above);
-  }
-  if (path.empty() ? node->parent() != &tree_->root() : path.back()->parent() != &tree_->root()) return nullptr;
-  for (auto above = path.rbegin(); above != path.rend(); ++above) {
-    QTreeWidgetItem* item = itemOf(*above);
+  const TreeNode* above = node->parent();
+  for (; above && above != &tree_->root(); above = above->parent()) path.push_back(above);
+  if (!above) return nullptr;
+  for (auto ancestor = path.rbegin(); ancestor != path.rend(); ++ancestor) {
+    QTreeWidgetItem* item = itemOf(*ancestor);
     if (!item) return nullptr;
     fill(*item);
   }
