@@ -12,23 +12,41 @@
 
 namespace quillon::gui {
 
-// One tab of the menu: its page holds the tab's tree view.
+// One tab of the menu: its page holds the tab's tree view, made the first
+// time it is asked for, so a menu of many tabs opens without a view per tab.
 class ConstructionArea::TabPage : public QWidget {
  public:
-  TabPage(TAppletPage& tab, QWidget* parent) : QWidget(parent), tab_(&tab), view_(new NodeTreeView(this)) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view_);
+  using ViewMade = std::function<void(NodeTreeView*)>;
+
+  TabPage(TAppletPage& tab, ViewMade viewMade, QWidget* parent)
+      : QWidget(parent), tab_(&tab), viewMade_(std::move(viewMade)) {
+    new QVBoxLayout(this);
+    layout()->setContentsMargins(0, 0, 0, 0);
   }
 
   TAppletPage* tab() const { return tab_; }
-  NodeTreeView* view() const { return view_; }
+  NodeTreeView* view() {
+    if (!view_) {
+      view_ = new NodeTreeView(this);
+      view_->setVisible(treesShown_);
+      layout()->addWidget(view_);
+      viewMade_(view_);
+    }
+    return view_;
+  }
+  bool hasView(const NodeTreeView* view) const { return view_ && view_ == view; }
+  void setTreesShown(bool shown) {
+    treesShown_ = shown;
+    if (view_) view_->setVisible(shown);
+  }
   // The tree needs drawing again before it is next seen.
   bool stale = true;
 
  private:
   TAppletPage* tab_;
-  NodeTreeView* view_;
+  ViewMade viewMade_;
+  NodeTreeView* view_ = nullptr;
+  bool treesShown_ = true;
 };
 
 ConstructionArea::ConstructionArea(MenuModel& menu, QWidget* parent) : QTabWidget(parent), menu_(menu) {
@@ -56,7 +74,7 @@ NodeTreeView* ConstructionArea::treeView(int tab) const {
 
 int ConstructionArea::indexOfTreeView(const NodeTreeView* view) const {
   for (int i = 0; i < count(); ++i) {
-    if (page(i)->view() == view) return i;
+    if (page(i)->hasView(view)) return i;
   }
   return -1;
 }
@@ -72,7 +90,7 @@ void ConstructionArea::refreshFromModel() {
     caption.replace('&', "&&");
     if (tabText(i) != caption) setTabText(i, caption);
     tabBar()->setTabTextColor(i, kHighlightColor);
-    page(i)->view()->setVisible(hasTrees(kind));
+    page(i)->setTreesShown(hasTrees(kind));
     page(i)->stale = true;
   }
   icons_.update(menu_.Images);
@@ -95,17 +113,7 @@ void ConstructionArea::placePages() {
       tabBar()->moveTab(found, i);
       continue;
     }
-    auto* fresh = new TabPage(*tab, this);
-    NodeTreeView* view = fresh->view();
-    connect(view, &NodeTreeView::nodeSelected, this, &ConstructionArea::selectionChanged);
-    // The drop menu waits until the drag has ended and the dragging view is back to normal.
-    connect(view, &NodeTreeView::nodeDropped, this,
-            [this, view](NodeTreeView* source, TreeNode* dragged, TreeNode* target, QPoint where) {
-              QTimer::singleShot(0, this, [this, source = QPointer<NodeTreeView>(source), dragged,
-                                           targetView = QPointer<NodeTreeView>(view), target, where] {
-                onNodeDropped(source, dragged, targetView, target, where);
-              });
-            });
+    auto* fresh = new TabPage(*tab, [this](NodeTreeView* view) { connectView(view); }, this);
     insertTab(i, fresh, QString());
   }
   while (count() > menu_.tabCount()) {
@@ -113,6 +121,18 @@ void ConstructionArea::placePages() {
     removeTab(count() - 1);
     delete gone;
   }
+}
+
+void ConstructionArea::connectView(NodeTreeView* view) {
+  connect(view, &NodeTreeView::nodeSelected, this, &ConstructionArea::selectionChanged);
+  // The drop menu waits until the drag has ended and the dragging view is back to normal.
+  connect(view, &NodeTreeView::nodeDropped, this,
+          [this, view](NodeTreeView* source, TreeNode* dragged, TreeNode* target, QPoint where) {
+            QTimer::singleShot(0, this, [this, source = QPointer<NodeTreeView>(source), dragged,
+                                         targetView = QPointer<NodeTreeView>(view), target, where] {
+              onNodeDropped(source, dragged, targetView, target, where);
+            });
+          });
 }
 
 void ConstructionArea::showPage(int index) {

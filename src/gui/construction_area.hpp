@@ -44,6 +44,7 @@ class ConstructionArea : public QTabWidget {
   TabPage* page(int index) const;
   int indexOfTreeView(const NodeTreeView* view) const;
   void placePages();
+  void connectView(NodeTreeView* view);
   void showPage(int index);
   void onCurrentChanged(int index);
   void onNodeDropped(QPointer<NodeTreeView> source, TreeNode* dragged, QPointer<NodeTreeView> targetView,

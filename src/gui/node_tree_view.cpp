@@ -15,6 +15,8 @@ namespace {
 
 constexpr int kNodeRole = Qt::UserRole;
 constexpr int kImageRole = Qt::UserRole + 1;
+// Set once an item holds an item for each of its node's children.
+constexpr int kFilledRole = Qt::UserRole + 2;
 
 bool isNodeDrag(const QDropEvent* event) { return qobject_cast<NodeTreeView*>(event->source()) != nullptr; }
 
@@ -37,7 +39,10 @@ NodeTreeView::NodeTreeView(QWidget* parent) : QTreeWidget(parent) {
   setStatusTip(toolTip());
   connect(this, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem* current) { followCurrentItem(current); });
-  connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { updateIcon(*item); });
+  connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+    fillShownChildren(*item);
+    updateIcon(*item);
+  });
   connect(this, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) { updateIcon(*item); });
 }
 
@@ -54,46 +59,72 @@ TreeNode* NodeTreeView::nodeOf(const QTreeWidgetItem* item) const {
 
 QTreeWidgetItem* NodeTreeView::itemOf(const TreeNode* node) const { return items_.value(node, nullptr); }
 
+QTreeWidgetItem* NodeTreeView::makeItemFor(const TreeNode* node) {
+  if (!node || !tree_) return nullptr;
+  if (QTreeWidgetItem* made = itemOf(node)) return made;
+  // The node's ancestors, top first; it must be of this view's tree.
+  std::vector<const TreeNode*> path;
+  const TreeNode* above = node->parent();
+  for (; above && above != &tree_->root(); above = above->parent()) path.push_back(above);
+  if (!above) return nullptr;
+  for (auto ancestor = path.rbegin(); ancestor != path.rend(); ++ancestor) {
+    QTreeWidgetItem* item = itemOf(*ancestor);
+    if (!item) return nullptr;
+    fill(*item);
+  }
+  return itemOf(node);
+}
+
 void NodeTreeView::showTree(NodeTree& tree, const NodeIcons* icons) {
   syncing_ = true;
   if (tree_ != &tree) {
     removeAllItems();
     tree_ = &tree;
+    rootFilled_ = false;
   }
   icons_ = icons;
   items_.clear();
-  if (topLevelItemCount() == 0) {
-    // A first fill adds every item in one go, which is much faster than one by one.
-    QList<QTreeWidgetItem*> top;
-    for (const auto& child : tree.root().children()) top << buildItem(*child);
-    addTopLevelItems(top);
-  } else {
+  if (rootFilled_) {
     syncChildren(invisibleRootItem(), tree.root());
+  } else {
+    fillShownChildren(*invisibleRootItem());
   }
-  QTreeWidgetItem* selected = itemOf(tree.selected());
+  QTreeWidgetItem* selected = makeItemFor(tree.selected());
   setCurrentItem(selected);
   if (selected) scrollToItem(selected);
   syncing_ = false;
 }
 
-QTreeWidgetItem* NodeTreeView::buildItem(TreeNode& node) {
-  // Built from an explicit list, so a tree of any depth gets its items.
-  auto* top = new QTreeWidgetItem;
-  std::vector<std::pair<const TreeNode*, QTreeWidgetItem*>> pending{{&node, top}};
-  while (!pending.empty()) {
-    const auto [source, item] = pending.back();
-    pending.pop_back();
-    item->setData(0, kNodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(source)));
-    updateItem(*item, *source);
-    QList<QTreeWidgetItem*> children;
-    for (const auto& child : source->children()) {
-      auto* childItem = new QTreeWidgetItem;
-      children << childItem;
-      pending.emplace_back(child.get(), childItem);
-    }
-    item->addChildren(children);
+QTreeWidgetItem* NodeTreeView::makeItem(const TreeNode& node) {
+  auto* item = new QTreeWidgetItem;
+  item->setData(0, kNodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(&node)));
+  updateItem(*item, node);
+  return item;
+}
+
+bool NodeTreeView::isFilled(const QTreeWidgetItem& item) const {
+  return &item == invisibleRootItem() ? rootFilled_ : item.data(0, kFilledRole).toBool();
+}
+
+void NodeTreeView::fill(QTreeWidgetItem& item) {
+  if (isFilled(item)) return;
+  const TreeNode* node = &item == invisibleRootItem() ? &tree_->root() : nodeOf(&item);
+  if (&item == invisibleRootItem()) {
+    rootFilled_ = true;
+  } else {
+    item.setData(0, kFilledRole, true);
   }
-  return top;
+  QList<QTreeWidgetItem*> children;
+  for (const auto& child : node->children()) children << makeItem(*child);
+  // Adding every child in one go is much faster than one by one.
+  item.addChildren(children);
+}
+
+// Items are made for the shown rows and one level below, so every shown
+// folder has its children ready to open, and no deeper.
+void NodeTreeView::fillShownChildren(QTreeWidgetItem& item) {
+  fill(item);
+  for (int i = 0; i < item.childCount(); ++i) fill(*item.child(i));
 }
 
 void NodeTreeView::syncChildren(QTreeWidgetItem* top, const TreeNode& topNode) {
@@ -103,6 +134,8 @@ void NodeTreeView::syncChildren(QTreeWidgetItem* top, const TreeNode& topNode) {
   while (!pending.empty()) {
     const auto [parent, node] = pending.back();
     pending.pop_back();
+    // Nothing below an item that was never filled is shown or made.
+    if (!isFilled(*parent)) continue;
     const auto& children = node->children();
     bool sameOrder = parent->childCount() == static_cast<int>(children.size());
     for (int i = 0; sameOrder && i < parent->childCount(); ++i) {
@@ -134,13 +167,14 @@ void NodeTreeView::syncChildren(QTreeWidgetItem* top, const TreeNode& topNode) {
         updateItem(*item, *child);
         pending.emplace_back(item, child.get());
       } else {
-        item = buildItem(*child);
+        item = makeItem(*child);
       }
       order << item;
     }
     for (QTreeWidgetItem* gone : kept) deleteItem(gone);
     parent->addChildren(order);
     for (QTreeWidgetItem* item : order) restoreExpanded(*item, expanded);
+    if (parent == invisibleRootItem() || parent->isExpanded()) fillShownChildren(*parent);
   }
 }
 

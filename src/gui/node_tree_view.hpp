@@ -1,6 +1,8 @@
 #pragma once
 // One tab's tree of nodes, drawn from the model. Items follow their nodes:
 // a refresh keeps the items (and their expanded state) of nodes that stay.
+// Items are made only for shown rows and the level below them; a branch's
+// deeper items are made when it is opened or a command reaches into it.
 // Captions are changed only through the node text field, never in place.
 #include <QHash>
 #include <QSet>
@@ -23,8 +25,11 @@ class NodeTreeView : public QTreeWidget {
 
   NodeTree* tree() const { return tree_; }
   TreeNode* nodeOf(const QTreeWidgetItem* item) const;
-  // Null for a node this view does not show (any more).
+  // Null for a node this view does not show (any more) or has no item for yet.
   QTreeWidgetItem* itemOf(const TreeNode* node) const;
+  // The node's item, made with those of its ancestors' children if need be;
+  // null for a node of another tree.
+  QTreeWidgetItem* makeItemFor(const TreeNode* node);
   // The node being dragged from this view, while a drag runs.
   TreeNode* draggedNode() const { return dragged_; }
 
@@ -42,7 +47,10 @@ class NodeTreeView : public QTreeWidget {
 
  private:
   void syncChildren(QTreeWidgetItem* top, const TreeNode& topNode);
-  QTreeWidgetItem* buildItem(TreeNode& node);
+  QTreeWidgetItem* makeItem(const TreeNode& node);
+  bool isFilled(const QTreeWidgetItem& item) const;
+  void fill(QTreeWidgetItem& item);
+  void fillShownChildren(QTreeWidgetItem& item);
   static void deleteItem(QTreeWidgetItem* top);
   void removeAllItems();
   static void collectExpanded(const QTreeWidgetItem& top, QSet<const QTreeWidgetItem*>& expanded);
@@ -54,6 +62,7 @@ class NodeTreeView : public QTreeWidget {
   NodeTree* tree_ = nullptr;
   const NodeIcons* icons_ = nullptr;
   QHash<const TreeNode*, QTreeWidgetItem*> items_;
+  bool rootFilled_ = false;
   TreeNode* dragged_ = nullptr;
   bool syncing_ = false;
 };

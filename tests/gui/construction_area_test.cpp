@@ -221,5 +221,32 @@ TEST_F(ConstructionAreaTest, ANodeMovedToAnotherTabShowsThere) {
   EXPECT_EQ(outline(*area->treeView(0)), "d");
 }
 
+TEST_F(ConstructionAreaTest, ChangesReachNodesWhoseItemsAreNotMadeYet) {
+  // Items stop one level below the shown rows: e under the closed folder a has none.
+  TreeNode& e = child(root(0), 0).children().front()->appendChild("e");
+  TreeNode& y = child(root(1), 0).appendChild("y");
+  TreeNode& z = y.appendChild("z");
+  area->refreshFromModel();
+  NodeTreeView& first = *area->treeView(0);
+  EXPECT_EQ(first.itemOf(&e), nullptr);
+
+  // Edited and moved while unseen, then shown by opening its branch.
+  e.Text = "e2";
+  TreeNode& a = child(root(0), 0);
+  a.children()[1]->insertChild(0, a.children()[0]->detachChild(0));
+  area->refreshFromModel();
+  first.topLevelItem(0)->setExpanded(true);
+  EXPECT_EQ(outline(first), "a(b,c(e2)),d");
+
+  // Selected (as by Find) deep in a tab never shown: the tab opens on it.
+  menu.tab(1).Nodes.select(&z);
+  menu.setCurrentTab(1);
+  area->refreshFromModel();
+  NodeTreeView& second = *area->treeView(1);
+  ASSERT_NE(second.currentItem(), nullptr);
+  EXPECT_EQ(second.nodeOf(second.currentItem()), &z);
+  EXPECT_EQ(outline(second), "x(y(z))");
+}
+
 }  // namespace
 }  // namespace quillon::gui
