@@ -83,11 +83,11 @@ FileFiller copyFiller(int sourceFd) {
   };
 }
 
-std::string writeTempFileFor(const std::string& target, const FileFiller& fill, std::string& cause, bool sync) {
+int openTempFileFor(const std::string& target, std::string& path, std::string& cause) {
   struct stat existing {};
   if (::lstat(target.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) {
     cause = errorText(EISDIR);
-    return {};
+    return -1;
   }
   // Hidden, and named after the target and this process, so a later save
   // knows it for one of ours and whether its save may still be running.
@@ -97,10 +97,23 @@ std::string writeTempFileFor(const std::string& target, const FileFiller& fill, 
   const int fd = ::mkstemp(pattern.data());
   if (fd < 0) {
     cause = errorText(errno);
-    return {};
+    return -1;
   }
-  int error = ::fchmod(fd, modeFor(target)) == 0 ? 0 : errno;
-  if (!error) error = fill(fd);
+  if (::fchmod(fd, modeFor(target)) != 0) {
+    cause = errorText(errno);
+    ::close(fd);
+    ::unlink(pattern.c_str());
+    return -1;
+  }
+  path = std::move(pattern);
+  return fd;
+}
+
+std::string writeTempFileFor(const std::string& target, const FileFiller& fill, std::string& cause, bool sync) {
+  std::string pattern;
+  const int fd = openTempFileFor(target, pattern, cause);
+  if (fd < 0) return {};
+  int error = fill(fd);
   if (!error && sync && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && !error) error = errno;
   if (error) {

@@ -14,6 +14,11 @@ std::string errorText(int error);
 // Fills an open file; returns 0 or the error number that stopped it.
 using FileFiller = std::function<int(int fd)>;
 
+// Opens a new, empty temporary file for target in target's folder, with the
+// permissions target has, and returns its descriptor (path holds its name);
+// -1, with cause saying why, when it cannot.
+int openTempFileFor(const std::string& target, std::string& path, std::string& cause);
+
 // Writes a complete temporary file for target in target's folder and returns
 // its path; on failure nothing is left and cause holds why. With sync the
 // bytes reach the disk before it returns.

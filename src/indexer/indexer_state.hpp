@@ -2,10 +2,10 @@
 // What the indexer window shows besides its settings, as data: the log of the
 // run, the activity indicator and whether the buttons are busy. The logic
 // changes it and tells the view through the callbacks.
+#include <cstddef>
 #include <functional>
-#include <string>
-#include <string_view>
-#include <vector>
+
+#include "indexer/crawl_log.hpp"
 
 namespace quillon {
 
@@ -33,26 +33,6 @@ class ActivityIndicator {
   int width_ = 0;
   bool visible_ = false;
   bool timerOn_ = false;
-};
-
-// The log of a run, kept as the log file holds it: every line followed by CR LF.
-class CrawlLog {
- public:
-  // Adds one line made of the two texts.
-  void add(std::string_view text, std::string_view more = {});
-  void clear();
-  std::size_t size() const { return starts_.size(); }
-  std::string_view line(std::size_t index) const;
-  std::vector<std::string> lines() const;
-  // Replaces the file with the log; false when it cannot be written.
-  bool saveTo(const std::string& path) const;
-
-  // Each line as it is added: the window appends it, the command line prints it.
-  std::function<void(std::string_view)> onLine;
-
- private:
-  std::string text_;
-  std::vector<std::size_t> starts_;
 };
 
 // How far a walk has come, reported after each queue entry.

@@ -23,6 +23,11 @@ constexpr std::size_t kLinksPerPage = 50;
 // Reads announced to the pages' source and not yet made, at most.
 constexpr std::size_t kReadAhead = 64;
 
+std::string crawlLogPath(const MenuModel& menu) {
+  const std::string& page = menu.Document.PagePath;
+  return page.empty() ? std::string() : extractFilePath(page) + kCrawlLogName;
+}
+
 bool isKnownNonPage(const std::string& address) {
   static const std::unordered_set<std::string> kExtensions = {
       "gif", "jpg", "jpeg", "png", "bmp", "ico", "svg", "webp", "css", "js",  "pdf", "zip", "gz",  "tgz", "bz2",
@@ -84,7 +89,6 @@ class SiteCrawl {
   std::string nodeLink(const std::string& rawLink, const std::string& resolved) const;
   bool timeIsUp() const { return env_.now() - started_ >= limits_.maxTime; }
   NodeTree& tree();
-  void saveLog() const;
   // The message box of a walk that cannot go on; the walk ends as if aborted.
   void reportFailure();
 
@@ -119,6 +123,7 @@ CrawlResult SiteCrawl::run(const std::string& startAddress) {
   IndexerState& state = env_.state;
   state.abortRequested = false;
   started_ = env_.now();
+  if (const std::string logFile = crawlLogPath(env_.menu); !logFile.empty()) log_.streamTo(logFile);
   std::string start = startAddress;
   // A site on disk starts from a file; a web address naming a folder keeps its "/".
   if (mode_ == CrawlMode::Local && start.ends_with('/')) start.pop_back();
@@ -163,7 +168,7 @@ CrawlResult SiteCrawl::run(const std::string& startAddress) {
   result_.succeeded = !state.abortRequested;
   if (result_.succeeded) env_.ui.message(MessageKind::Information, "Site successfully indexed");
   if (mode_ == CrawlMode::Local) state.setBusy(false);
-  saveLog();
+  log_.save();
   return std::move(result_);
 }
 
@@ -403,13 +408,6 @@ std::string SiteCrawl::nodeLink(const std::string& rawLink, const std::string& r
   if (keepsLinkAsWritten(mode_, rawLink)) return rawLink;
   if (mode_ == CrawlMode::Internet) return resolved;
   return env_.linkPath(trimBookMark(resolved)) + bookmarkOf(rawLink);
-}
-
-void SiteCrawl::saveLog() const {
-  const std::string& page = env_.menu.Document.PagePath;
-  // A menu never saved has no folder for its log; the window still shows it.
-  if (page.empty()) return;
-  log_.saveTo(extractFilePath(page) + kCrawlLogName);
 }
 
 }  // namespace

@@ -61,6 +61,10 @@ struct CrawlResult {
   std::vector<std::string> pagesRead;
 };
 
+// Where a run's log is saved: beside the page; empty for a menu never saved,
+// which has no folder for it (the window still shows it).
+std::string crawlLogPath(const MenuModel& menu);
+
 // Files no server answers as a page: not even asked for when pages are known by their type.
 bool isKnownNonPage(const std::string& address);
 

@@ -46,6 +46,7 @@ class SitemapNodes {
     IndexerState& state = env_.state;
     state.abortRequested = false;
     started_ = env_.now();
+    if (const std::string logFile = crawlLogPath(env_.menu); !logFile.empty()) log_.streamTo(logFile);
     try {
       announceReads();
       root_ = &addNode(folderNode(hostOf(listing_.site)), nullptr);
@@ -62,8 +63,7 @@ class SitemapNodes {
     }
     result_.succeeded = !state.abortRequested;
     if (result_.succeeded) env_.ui.message(MessageKind::Information, "Site successfully indexed");
-    const std::string& page = env_.menu.Document.PagePath;
-    if (!page.empty()) log_.saveTo(extractFilePath(page) + kCrawlLogName);
+    log_.save();
     return std::move(result_);
   }
 
