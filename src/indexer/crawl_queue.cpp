@@ -6,12 +6,6 @@
 
 namespace quillon {
 
-CrawlQueue::LinkKey CrawlQueue::linkKey(const QueueEntry& entry) {
-  const std::size_t parent = std::hash<std::string_view>{}(entry.parentAddress);
-  const std::size_t link = std::hash<std::string_view>{}(entry.rawLink);
-  return {parent ^ (link + 0x9e3779b97f4a7c15ULL + (parent << 6) + (parent >> 2)), entry.parentAddress, entry.rawLink};
-}
-
 std::string webAddressKey(const std::string& address) {
   const std::size_t colon = address.find(':');
   if (colon == std::string::npos || colon == 0) return address;
@@ -30,11 +24,24 @@ std::string CrawlQueue::lookupKey(const std::string& address) const {
   return mode_ == CrawlMode::Internet ? webAddressKey(address) : address;
 }
 
-void CrawlQueue::append(QueueEntry entry) {
+const std::string* CrawlQueue::pooled(std::string_view text) {
+  auto found = texts_.find(text);
+  if (found == texts_.end()) found = texts_.emplace(text).first;
+  return &*found;
+}
+
+const std::string* CrawlQueue::pooledIfAny(std::string_view text) const {
+  const auto found = texts_.find(text);
+  return found == texts_.end() ? nullptr : &*found;
+}
+
+void CrawlQueue::append(const QueueLink& link) {
   const std::size_t index = entries_.size();
-  const QueueEntry& stored = entries_.emplace_back(std::move(entry));
-  repeats_.push_back(!links_.insert(linkKey(stored)).second);
-  firstWithAddress_.try_emplace(lookupKey(stored.address), index);
+  const QueueEntry& stored = entries_.emplace_back(QueueEntry{
+      pooled(link.rawLink), pooled(link.address), pooled(link.parentAddress), pooled(link.title), pooled(link.link),
+      nullptr, link.parentNode, static_cast<std::uint32_t>(link.depth), link.expanded});
+  repeats_.push_back(!links_.emplace(stored.parentAddress, stored.rawLink).second);
+  firstWithAddress_.try_emplace(pooled(lookupKey(link.address)), index);
   if (!stored.expanded) unmarked_[stored.address].push_back(index);
 }
 
@@ -43,20 +50,23 @@ bool CrawlQueue::repeatsEarlierEntry(std::size_t index) const {
 }
 
 std::optional<std::size_t> CrawlQueue::find(const std::string& address) const {
-  const auto found = firstWithAddress_.find(lookupKey(address));
+  const std::string* key = pooledIfAny(lookupKey(address));
+  const auto found = key == nullptr ? firstWithAddress_.end() : firstWithAddress_.find(key);
   if (found == firstWithAddress_.end()) return std::nullopt;
   return found->second;
 }
 
-void CrawlQueue::markIndexed(const std::string& address, const std::string& title) {
+void CrawlQueue::markIndexed(const std::string& address, std::string_view title) {
   // Entries appended expanded already carry the title of the first entry, and
   // that title never changes once the first entry is expanded: marking the
   // same address again would change nothing, so each entry is marked once.
-  const auto found = unmarked_.find(address);
+  const std::string* exact = pooledIfAny(address);
+  const auto found = exact == nullptr ? unmarked_.end() : unmarked_.find(exact);
   if (found == unmarked_.end()) return;
+  const std::string* pooledTitle = pooled(title);
   for (const std::size_t index : found->second) {
     entries_[index].expanded = true;
-    entries_[index].title = title;
+    entries_[index].title = pooledTitle;
   }
   unmarked_.erase(found);
 }

@@ -2,14 +2,18 @@
 // The breadth-first queue of one crawl. It is also the complete record of the
 // run: entries are only appended and are processed in order. Hashed indexes
 // answer the repeat test and the address lookups in constant time, so a crawl
-// costs time in proportion to the links it finds.
+// costs time in proportion to the links it finds. A site's links name the same
+// few thousand addresses, parents, titles and texts over and over, so the
+// queue keeps each text once and its entries point at it.
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "indexer/url_rules.hpp"
@@ -19,16 +23,29 @@ namespace quillon {
 
 inline constexpr const char* kNoTitle = "NONE";
 
-struct QueueEntry {
+// A link found, as it joins the queue.
+struct QueueLink {
   std::string rawLink;  // as written in the page (character references decoded)
   std::string address;  // absolute, without its bookmark
   std::string parentAddress;
   bool expanded = false;  // its links have been extracted, or are known to have been
   std::string title = kNoTitle;
-  TreeNode* node = nullptr;
   TreeNode* parentNode = nullptr;  // new nodes for this entry go under it
   std::size_t depth = 0;           // links followed from the start page
   std::string link;                // the node's link: where the link leads, as the saved menu opens it
+};
+
+// An entry of the queue: the texts of its link, kept by the queue.
+struct QueueEntry {
+  const std::string* rawLink;
+  const std::string* address;
+  const std::string* parentAddress;
+  const std::string* title;
+  const std::string* link;
+  TreeNode* node = nullptr;
+  TreeNode* parentNode = nullptr;
+  std::uint32_t depth = 0;
+  bool expanded = false;
 };
 
 class CrawlQueue {
@@ -41,7 +58,11 @@ class CrawlQueue {
   QueueEntry& operator[](std::size_t index) { return entries_[index]; }
   const QueueEntry& operator[](std::size_t index) const { return entries_[index]; }
 
-  void append(QueueEntry entry);
+  void append(const QueueLink& link);
+
+  // The queue's one copy of the text, which lives as long as the queue.
+  const std::string* pooled(std::string_view text);
+  void setTitle(std::size_t index, std::string_view title) { entries_[index].title = pooled(title); }
 
   // True when an earlier entry has the same parent address and raw link.
   bool repeatsEarlierEntry(std::size_t index) const;
@@ -52,35 +73,37 @@ class CrawlQueue {
 
   // Every entry whose address is exactly `address` becomes expanded with the
   // title. They all lie at or after the entry that find() gives for it.
-  void markIndexed(const std::string& address, const std::string& title);
+  void markIndexed(const std::string& address, std::string_view title);
 
  private:
-  // A parent address and raw link, viewed in the entry, with their hash
-  // worked out once: the table then never hashes the texts again.
-  struct LinkKey {
-    std::size_t hash;
-    std::string_view parentAddress;
-    std::string_view rawLink;
-    bool operator==(const LinkKey& other) const {
-      return hash == other.hash && parentAddress == other.parentAddress && rawLink == other.rawLink;
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const noexcept { return std::hash<std::string_view>{}(text); }
+  };
+  // Pooled texts are equal exactly when they are the same text.
+  using TextPair = std::pair<const std::string*, const std::string*>;
+  struct PairHash {
+    std::size_t operator()(const TextPair& pair) const noexcept {
+      const auto first = reinterpret_cast<std::uintptr_t>(pair.first);
+      return first ^ (reinterpret_cast<std::uintptr_t>(pair.second) + 0x9e3779b97f4a7c15ULL + (first << 6) + (first >> 2));
     }
   };
-  struct LinkKeyHash {
-    std::size_t operator()(const LinkKey& key) const noexcept { return key.hash; }
-  };
-  static LinkKey linkKey(const QueueEntry& entry);
 
+  // The pooled text, or null when the queue holds no such text.
+  const std::string* pooledIfAny(std::string_view text) const;
   std::string lookupKey(const std::string& address) const;
 
   CrawlMode mode_;
-  // A deque keeps the entries in place, so the indexes can view their texts.
+  // Nodes stay in place, so the entries can point at their texts.
+  std::unordered_set<std::string, TextHash, std::equal_to<>> texts_;
   std::deque<QueueEntry> entries_;
-  std::unordered_set<LinkKey, LinkKeyHash> links_;
+  // Each entry's parent address and raw link.
+  std::unordered_set<TextPair, PairHash> links_;
   // Whether each entry repeats the parent address and raw link of an earlier one.
   std::vector<bool> repeats_;
-  std::unordered_map<std::string, std::size_t> firstWithAddress_;
+  std::unordered_map<const std::string*, std::size_t> firstWithAddress_;
   // Entries appended not expanded, by exact address, that no marking has reached yet.
-  std::unordered_map<std::string_view, std::vector<std::size_t>> unmarked_;
+  std::unordered_map<const std::string*, std::vector<std::size_t>> unmarked_;
 };
 
 // The form in which addresses are compared: a web address with its scheme and

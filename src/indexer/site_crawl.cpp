@@ -69,7 +69,7 @@ class SiteCrawl {
  private:
   // What the walk learnt from reading an address.
   struct ReadResult {
-    std::string title;
+    const std::string* title;  // pooled in the queue
     bool page = false;  // read as a page: its links can be extracted
   };
 
@@ -104,8 +104,8 @@ class SiteCrawl {
   std::size_t pagesRequested_ = 0;
   bool linkLimitLogged_ = false;
   CrawlResult result_;
-  // Every address read in this walk, by address (and by the address it was found at).
-  std::unordered_map<std::string, ReadResult> read_;
+  // Every address read in this walk, by address (and by the address it was found at), pooled in the queue.
+  std::unordered_map<const std::string*, ReadResult> read_;
   std::unordered_map<std::string, RobotsRules> robots_;
   // The next entry to consider announcing, and those announced, in order, with their addresses.
   std::size_t announceNext_ = 1;
@@ -133,7 +133,7 @@ CrawlResult SiteCrawl::run(const std::string& startAddress) {
   } else {
     const std::string resolved = mode_ == CrawlMode::Internet ? normalWebAddress(start) : start;
     const std::string address = trimBookMark(resolved);
-    queue_.append({start, address, address, false, kNoTitle, nullptr, nullptr, 0, nodeLink(start, resolved)});
+    queue_.append({start, address, address, false, kNoTitle, nullptr, 0, nodeLink(start, resolved)});
     codebase_ = getCodebase(mode_, address);
   }
 
@@ -180,7 +180,7 @@ void SiteCrawl::reportFailure() {
 }
 
 std::optional<std::string> SiteCrawl::refusal(std::size_t index) {
-  const std::string& address = queue_[index].address;
+  const std::string& address = *queue_[index].address;
   if (index > 0) {
     if (std::optional<std::string> leftOut = rules_.patterns.refusal(address)) return leftOut;
   }
@@ -227,7 +227,7 @@ bool SiteCrawl::robotsAllow(const std::string& address) {
 
 void SiteCrawl::announceReads(std::size_t processed) {
   while (!announced_.empty() && announced_.front() <= processed) {
-    announcedAddresses_.erase(queue_[announced_.front()].address);
+    announcedAddresses_.erase(*queue_[announced_.front()].address);
     announced_.pop_front();
   }
   // Pages on disk are read when asked for.
@@ -237,7 +237,7 @@ void SiteCrawl::announceReads(std::size_t processed) {
     const std::optional<bool> read = willRead(announceNext_);
     if (!read) return;
     if (*read) {
-      const std::string& address = queue_[announceNext_].address;
+      const std::string& address = *queue_[announceNext_].address;
       env_.pages.expect(address, isHTMLFile(address) ? ReadKind::Page : ReadKind::PageIfHtml);
       announced_.push_back(announceNext_);
       announcedAddresses_.insert(address);
@@ -249,9 +249,9 @@ void SiteCrawl::announceReads(std::size_t processed) {
 std::optional<bool> SiteCrawl::willRead(std::size_t index) const {
   // The same tests as processEntry's and refusal()'s, in their order.
   const QueueEntry& entry = queue_[index];
-  const std::string& address = entry.address;
+  const std::string& address = *entry.address;
   if (queue_.repeatsEarlierEntry(index) || entry.expanded) return false;
-  if (read_.contains(address) || announcedAddresses_.contains(address)) return false;
+  if (read_.contains(entry.address) || announcedAddresses_.contains(address)) return false;
   const bool page = isHTMLFile(address) || (rules_.pagesByType && !isKnownNonPage(address));
   if (isExternalLink(mode_, codebase_, address) || !page) return false;
   if (rules_.patterns.refusal(address)) return false;
@@ -272,12 +272,12 @@ std::optional<PageRead> SiteCrawl::readPage(std::size_t index, bool byExtension)
   }
   ++pagesRequested_;
   const ReadKind kind = index == 0 || byExtension ? ReadKind::Page : ReadKind::PageIfHtml;
-  return env_.pages.read(queue_[index].address, kind);
+  return env_.pages.read(*queue_[index].address, kind);
 }
 
 void SiteCrawl::processEntry(std::size_t index) {
   QueueEntry& entry = queue_[index];
-  const std::string& address = entry.address;
+  const std::string& address = *entry.address;
   log_.add(" ");
   log_.add(">>> PROCESSING: ", address);
   env_.state.indicator.start();
@@ -292,17 +292,17 @@ void SiteCrawl::processEntry(std::size_t index) {
   const bool candidate = index == 0 || (!external && (byExtension || byType));
 
   // An address read before is not read again: this entry is one more occurrence of it.
-  const auto earlier = index > 0 && !entry.expanded ? read_.find(address) : read_.end();
+  const auto earlier = index > 0 && !entry.expanded ? read_.find(entry.address) : read_.end();
   if (earlier != read_.end()) {
     entry.expanded = earlier->second.page;
     entry.title = earlier->second.title;
   }
   if (entry.expanded) {
     log_.add("  > ALREADY INDEXED: ", address);
-    title = entry.title;
+    title = *entry.title;
     page = true;
   } else if (earlier != read_.end()) {
-    title = entry.title;
+    title = *entry.title;
     log_.add("  > EXTERNAL LINK OR NO HTML FILE: ", address);
   } else if (candidate) {
     const std::optional<PageRead> read = readPage(index, byExtension);
@@ -329,27 +329,28 @@ void SiteCrawl::processEntry(std::size_t index) {
       }
     }
     if (read) {
-      const ReadResult result{title, page};
-      read_.emplace(address, result);
-      if (!read->finalAddress.empty()) read_.emplace(trimBookMark(read->finalAddress), result);
+      const ReadResult result{queue_.pooled(title), page};
+      read_.emplace(entry.address, result);
+      if (!read->finalAddress.empty()) read_.emplace(queue_.pooled(trimBookMark(read->finalAddress)), result);
     }
   } else {
     title = getFileName(mode_, address);
     log_.add("  > EXTERNAL LINK OR NO HTML FILE: ", address);
   }
-  entry.title = title;
+  queue_.setTitle(index, title);
   if (title.empty()) title = linkFileName(address);
 
-  const std::string linkName = linkFileName(entry.rawLink);
-  const bool shownAsPage = page || isHTMLFile(entry.rawLink);
+  const std::string& rawLink = *entry.rawLink;
+  const std::string linkName = linkFileName(rawLink);
+  const bool shownAsPage = page || isHTMLFile(rawLink);
   NewNode node;
   node.statusText =
-      withoutLeadingSlashes(siteStatusText(settings_, entry.rawLink, linkName, title, entry.link, shownAsPage));
-  node.text = withoutLeadingSlashes(siteNodeText(settings_, linkName, title, address, entry.link, shownAsPage));
-  node.link = entry.link;
+      withoutLeadingSlashes(siteStatusText(settings_, rawLink, linkName, title, *entry.link, shownAsPage));
+  node.text = withoutLeadingSlashes(siteNodeText(settings_, linkName, title, address, *entry.link, shownAsPage));
+  node.link = *entry.link;
   node.target = settings_.Target;
   log_.add("  + ADDED TO TREE: ", address);
-  log_.add("  +        PARENT: ", entry.parentAddress);
+  log_.add("  +        PARENT: ", *entry.parentAddress);
   entry.node = &addTreeNode(tree(), env_.menu.Settings, node, entry.parentNode);
 
   const bool extract = (!entry.expanded || index == 0) && attempted && (index == 0 || !settings_.FileOnly);
@@ -363,8 +364,8 @@ void SiteCrawl::processEntry(std::size_t index) {
 
 void SiteCrawl::extractLinks(std::size_t index, const std::string& pageText, const std::string& base) {
   QueueEntry& entry = queue_[index];
-  // Copies: the queue grows below, and the entry's own texts are appended from.
-  const std::string address = entry.address;
+  // The pooled texts stay in place while the queue grows below.
+  const std::string& address = *entry.address;
   TreeNode* const node = entry.node;
   const std::size_t depth = entry.depth + 1;
   const std::size_t maxEntries = limits_.maxPages * kLinksPerPage;
@@ -386,7 +387,7 @@ void SiteCrawl::extractLinks(std::size_t index, const std::string& pageText, con
                "), left out: " + shortenedForLog(linked, 80));
       continue;
     }
-    QueueEntry added{link, linked, address, false, kNoTitle, nullptr, node, depth, nodeLink(link, resolved)};
+    QueueLink added{link, linked, address, false, kNoTitle, node, depth, nodeLink(link, resolved)};
     const std::optional<std::size_t> found = queue_.find(linked);
     if (!found) {
       log_.add("    Added to queue: ", linked);
@@ -394,7 +395,7 @@ void SiteCrawl::extractLinks(std::size_t index, const std::string& pageText, con
       log_.add("    Found in queue: ", linked);
     } else {
       added.expanded = true;
-      added.title = queue_[*found].title;
+      added.title = *queue_[*found].title;
       log_.add("    Found in queue and already indexed: ", linked);
       queue_.markIndexed(linked, added.title);
     }

@@ -12,7 +12,7 @@ namespace {
 class LinearQueue {
  public:
   explicit LinearQueue(CrawlMode mode) : mode_(mode) {}
-  std::vector<QueueEntry> entries;
+  std::vector<QueueLink> entries;
 
   bool repeatsEarlierEntry(std::size_t index) const {
     for (std::size_t i = 0; i < index; ++i) {
@@ -71,7 +71,7 @@ TEST(CrawlQueue, AnswersAsTheLinearSearchesDo) {
     };
     CrawlQueue hashed(CrawlMode::Internet);
     LinearQueue linear(CrawlMode::Internet);
-    const auto append = [&](const QueueEntry& entry) {
+    const auto append = [&](const QueueLink& entry) {
       hashed.append(entry);
       linear.entries.push_back(entry);
     };
@@ -80,16 +80,17 @@ TEST(CrawlQueue, AnswersAsTheLinearSearchesDo) {
       ASSERT_EQ(hashed.repeatsEarlierEntry(i), linear.repeatsEarlierEntry(i)) << "seed " << seed << " entry " << i;
       if (hashed.repeatsEarlierEntry(i) || hashed[i].expanded) continue;
       // Each entry read gets a title of its own, so a wrong marking shows.
-      hashed[i].title = linear.entries[i].title = "title " + std::to_string(i);
-      const std::string parent = hashed[i].address;
+      linear.entries[i].title = "title " + std::to_string(i);
+      hashed.setTitle(i, linear.entries[i].title);
+      const std::string parent = *hashed[i].address;
       for (int n = std::uniform_int_distribution<int>(0, 3)(random); n > 0; --n) {
         const std::string address = pick(addresses);
-        QueueEntry entry{pick(links), address, parent};
+        QueueLink entry{pick(links), address, parent};
         const std::optional<std::size_t> found = hashed.find(address);
         ASSERT_EQ(found, linear.find(address)) << "seed " << seed << " entry " << i;
         if (found && hashed[*found].expanded) {
           entry.expanded = true;
-          entry.title = hashed[*found].title;
+          entry.title = *hashed[*found].title;
           hashed.markIndexed(address, entry.title);
           linear.markIndexed(*found, address, entry.title);
         }
@@ -100,7 +101,7 @@ TEST(CrawlQueue, AnswersAsTheLinearSearchesDo) {
     ASSERT_EQ(hashed.size(), linear.entries.size());
     for (std::size_t i = 0; i < hashed.size(); ++i) {
       EXPECT_EQ(hashed[i].expanded, linear.entries[i].expanded) << "seed " << seed << " entry " << i;
-      EXPECT_EQ(hashed[i].title, linear.entries[i].title) << "seed " << seed << " entry " << i;
+      EXPECT_EQ(*hashed[i].title, linear.entries[i].title) << "seed " << seed << " entry " << i;
     }
   }
 }
