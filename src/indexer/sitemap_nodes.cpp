@@ -55,6 +55,7 @@ class SitemapNodes {
         addPage(i);
         env_.ui.processEvents();
         if (state.abortRequested) break;
+        if (state.onProgress) state.onProgress({result_.pagesRead.size(), listing_.addresses.size() - i - 1});
       }
     } catch (const StoreError& error) {
       fail(error.what(), MessageKind::Error, error.what());
