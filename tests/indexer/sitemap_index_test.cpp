@@ -2,8 +2,8 @@
 // Sitemap lines, gzip, the folder arrangement, titles, and refusals that
 // leave the tree as it was.
 #include <gtest/gtest.h>
-#include <zlib.h>
 
+#include "compressed_text.hpp"
 #include "indexer/sitemap_files.hpp"
 #include "indexer_fixture.hpp"
 #include "site_server.hpp"
@@ -12,20 +12,9 @@ namespace quillon::testing {
 namespace {
 
 using Pages = std::map<std::string, SiteAnswer>;
+using net::testing::compressed;
 
-std::string gzipped(const std::string& text) {
-  z_stream z{};
-  deflateInit2(&z, Z_BEST_COMPRESSION, Z_DEFLATED, 15 + 16, 9, Z_DEFAULT_STRATEGY);
-  std::string out(deflateBound(&z, text.size()) + 32, '\0');
-  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
-  z.avail_in = static_cast<uInt>(text.size());
-  z.next_out = reinterpret_cast<Bytef*>(out.data());
-  z.avail_out = static_cast<uInt>(out.size());
-  deflate(&z, Z_FINISH);
-  out.resize(z.total_out);
-  deflateEnd(&z);
-  return out;
-}
+constexpr int kGzip = 31;
 
 std::string urlset(const std::vector<std::string>& locs) {
   std::string text = "<?xml version=\"1.0\"?>\n<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n";
@@ -65,7 +54,7 @@ TEST_F(SitemapIndex, AnIndexOfPlainAndGzipSitemapsGivesNodesByFolder) {
          {"/a.xml", page(urlset({s + "/docs/guide.htm", s + "/", s + "/docs/", s + "/list?x=1&amp;y=2",
                                  "https://other.example/x.htm", "mailto:me@site", s + "/docs/guide.htm"}),
                          "text/xml")},
-         {"/b.xml.gz", page(gzipped(urlset({s + "/docs/api/ref.htm", s + "/about.htm"})), "application/gzip")},
+         {"/b.xml.gz", page(compressed(urlset({s + "/docs/api/ref.htm", s + "/about.htm"}), kGzip), "application/gzip")},
          {"/", page("<title>Home</title>")},
          {"/docs/", page("<title>Docs</title>")},
          {"/docs/guide.htm", page("<title>Guide</title>")},
@@ -73,6 +62,10 @@ TEST_F(SitemapIndex, AnIndexOfPlainAndGzipSitemapsGivesNodesByFolder) {
          {"/docs/api/ref.htm", page("<title>Reference</title>")},
          {"/about.htm", page("no title")}}; });
   indexer->settings.Site.NodeText = kHTMLFileTitle;
+  std::vector<std::pair<std::size_t, std::size_t>> progress;
+  indexer->state().onProgress = [&progress](const CrawlProgress& reached) {
+    progress.emplace_back(reached.pagesRead, reached.queued);
+  };
   const CrawlResult result = indexer->indexSitemap(at("/sitemap.xml"));
   ASSERT_TRUE(result.succeeded) << log();
   // The folders where their first page is listed; pages in the sitemap's order.
@@ -86,6 +79,8 @@ TEST_F(SitemapIndex, AnIndexOfPlainAndGzipSitemapsGivesNodesByFolder) {
             "  about.htm |about.htm ->http://site/about.htm\n");
   EXPECT_TRUE(logHas("  > LEFT OUT: 1 on other hosts, 1 not http or https, 1 duplicates")) << log();
   EXPECT_EQ(result.pagesRead.size(), 6u);
+  // One report a page listed, as the crawl of a site gives.
+  EXPECT_EQ(progress, (std::vector<std::pair<std::size_t, std::size_t>>{{1, 5}, {2, 4}, {3, 3}, {4, 2}, {5, 1}, {6, 0}}));
   EXPECT_EQ(ui.messageTexts().back(), "Site successfully indexed");
 }
 
@@ -109,10 +104,10 @@ TEST_F(SitemapIndex, ASiteAddressReadsTheSitemapsOfItsRobotsTxt) {
 }
 
 TEST_F(SitemapIndex, WhatIsNoSitemapIsRefusedAndTheTreeStaysAsItWas) {
-  const std::string bomb = gzipped(std::string(2 * 1024 * 1024, ' '));
+  const std::string bomb = compressed(std::string(2 * 1024 * 1024, ' '), kGzip);
   serve({{"/page.htm", page("<html><body>hello</body></html>")},
          {"/doctype.xml", page("<!DOCTYPE urlset [<!ENTITY a 'b'>]><urlset/>")},
-         {"/broken.xml.gz", page(gzipped("<urlset>").substr(0, 12), "application/gzip")},
+         {"/broken.xml.gz", page(compressed("<urlset>", kGzip).substr(0, 12), "application/gzip")},
          {"/loop.xml", page("<sitemapindex><sitemap><loc>http://127.0.0.1:{port}/missing.xml</loc></sitemap>"
                             "</sitemapindex>")},
          {"/robots.txt", page("User-agent: *\n", "text/plain")}});
@@ -145,8 +140,9 @@ TEST_F(SitemapIndex, WhatIsNoSitemapIsRefusedAndTheTreeStaysAsItWas) {
 
 TEST_F(SitemapIndex, ALocalFileTakesTheSiteOfItsFirstAddressAndThePageCap) {
   serve(Pages{});
-  const std::string file = write("map.xml.gz", gzipped(urlset({at("/a/one.htm"), at("/a/two.htm"), at("/b.htm"),
-                                                               "http://elsewhere/x.htm"})));
+  const std::string file = write("map.xml.gz", compressed(urlset({at("/a/one.htm"), at("/a/two.htm"), at("/b.htm"),
+                                                                  "http://elsewhere/x.htm"}),
+                                                          kGzip));
   indexer->settings.Site.StatusBar = kURL;
   indexer->settings.Limits.MaxPages = "2";
   ASSERT_TRUE(indexer->indexSitemap(file).succeeded) << log();
