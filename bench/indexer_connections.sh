@@ -19,13 +19,7 @@ done
 [ -x "$bench" ] || { echo "build the indexer_bench target first: $bench" >&2; exit 1; }
 [ -x "$cli" ] || { echo "build the quillon-cli target first: $cli" >&2; exit 1; }
 
-work=$(mktemp -d)
-server_pid=
-cleanup() {
-  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/lib/indexer_setup.sh"
 
 cat >"$work/serve.py" <<'PY'
 import http.server, sys, time
@@ -52,11 +46,7 @@ print(server.server_address[1], flush=True)
 server.serve_forever()
 PY
 
-export QUILLON_HOME=$work/home/program QUILLON_CONFIG_DIR=$work/home/config XDG_CACHE_HOME=$work/cache
-mkdir -p "$QUILLON_HOME/files/JClass"
-: >"$QUILLON_HOME/files/JClass/TrellTreeR.class"
-echo '{"Kind": "akTree", "Settings": {"UseIcons": false}, "Tabs": [{"Nodes": []}]}' >"$work/tree.json"
-"$cli" write "$work/tree.json" "$work/empty.htm" 2>/dev/null
+write_empty_menu "$work/empty.htm"
 
 # Serves a generated site of N pages; sets $site.
 serve() {
@@ -67,7 +57,7 @@ serve() {
   : >"$work/port"
   (cd "$work/site" && exec python3 "$work/serve.py" 2>"$work/server.log" >"$work/port") &
   server_pid=$!
-  for _ in $(seq 100); do [ -s "$work/port" ] && break; sleep 0.1; done
+  wait_for_port
   site=http://127.0.0.1:$(cat "$work/port")
 }
 

@@ -11,14 +11,9 @@ cli=$build/bin/quillon-cli
 [ -x "$bench" ] || { echo "build the indexer_bench target first: $bench" >&2; exit 1; }
 [ -x "$cli" ] || { echo "build the quillon-cli target first: $cli" >&2; exit 1; }
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/lib/indexer_setup.sh"
 "$bench" --write-site="$work/site" --pages="$pages"
-export QUILLON_HOME=$work/home/program QUILLON_CONFIG_DIR=$work/home/config
-mkdir -p "$QUILLON_HOME/files/JClass"
-: >"$QUILLON_HOME/files/JClass/TrellTreeR.class"
-echo '{"Kind": "akTree", "Settings": {"UseIcons": false}, "Tabs": [{"Nodes": []}]}' >"$work/tree.json"
-"$cli" write "$work/tree.json" "$work/menu.htm" 2>/dev/null
+write_empty_menu "$work/menu.htm"
 
 /usr/bin/time -f '%M %e' -o "$work/time" "$cli" index site "$work/site/index.htm" "$work/menu.htm" \
   --max-pages "$pages" --urls "$work/urls.txt" 2>/dev/null

@@ -16,13 +16,7 @@ command -v python3 >/dev/null || { echo "python3 is needed" >&2; exit 1; }
 [ -x /usr/bin/time ] || { echo "/usr/bin/time is needed (apt-get install time)" >&2; exit 1; }
 [ -x "$cli" ] || { echo "build the quillon-cli target first: $cli" >&2; exit 1; }
 
-work=$(mktemp -d)
-server_pid=
-cleanup() {
-  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/lib/indexer_setup.sh"
 
 cat >"$work/trap.py" <<'PY'
 import http.server, sys
@@ -53,11 +47,7 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 
-export QUILLON_HOME=$work/home/program QUILLON_CONFIG_DIR=$work/home/config XDG_CACHE_HOME=$work/cache
-mkdir -p "$QUILLON_HOME/files/JClass"
-: >"$QUILLON_HOME/files/JClass/TrellTreeR.class"
-echo '{"Kind": "akTree", "Settings": {"UseIcons": false}, "Tabs": [{"Nodes": []}]}' >"$work/tree.json"
-"$cli" write "$work/tree.json" "$work/menu.htm" 2>/dev/null
+write_empty_menu "$work/menu.htm"
 
 start=$(date +%s.%N)
 status=0

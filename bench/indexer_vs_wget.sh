@@ -14,13 +14,7 @@ command -v python3 >/dev/null || { echo "python3 is needed" >&2; exit 1; }
 [ -x "$bench" ] || { echo "build the indexer_bench target first: $bench" >&2; exit 1; }
 [ -x "$cli" ] || { echo "build the quillon-cli target first: $cli" >&2; exit 1; }
 
-work=$(mktemp -d)
-server_pid=
-cleanup() {
-  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/lib/indexer_setup.sh"
 
 "$bench" --write-site="$work/site" --pages="$pages"
 printf 'GIF89a' >"$work/site/logo.gif"
@@ -49,12 +43,7 @@ print(server.server_address[1], flush=True)
 server.serve_forever()
 PY
 
-# A menu page to index into, with a program folder of its own.
-export QUILLON_HOME=$work/home/program QUILLON_CONFIG_DIR=$work/home/config
-mkdir -p "$QUILLON_HOME/files/JClass"
-: >"$QUILLON_HOME/files/JClass/TrellTreeR.class"
-echo '{"Kind": "akTree", "Settings": {"UseIcons": false}, "Tabs": [{"Nodes": []}]}' >"$work/tree.json"
-"$cli" write "$work/tree.json" "$work/menu.htm" 2>/dev/null
+write_empty_menu "$work/menu.htm"
 
 requests() { grep -c '"GET \|"HEAD ' "$work/server.log" || true; }
 
@@ -65,7 +54,7 @@ compare() {
   : >"$work/server.log"
   (cd "$work/site" && exec python3 "$work/serve.py" "$@" 2>"$work/server.log" >"$work/port") &
   server_pid=$!
-  for _ in $(seq 100); do [ -s "$work/port" ] && break; sleep 0.1; done
+  wait_for_port
   local start_address=$scheme://127.0.0.1:$(cat "$work/port")/index.htm
   local before start end
 
