@@ -12,6 +12,8 @@ MenuSnapshot::MenuSnapshot(const MenuModel& menu)
   for (int t = 0; t < menu.tabCount(); ++t) {
     const TAppletPage& page = menu.tab(t);
     Tab& tab = tabs_.emplace_back(Tab{page.Caption, page.TabPage, {}});
+    // Growing by doubling would hold the copy of a large tree one and a half times over.
+    tab.nodes.reserve(page.Nodes.size());
     page.Nodes.forEachInPageOrder(
         [&tab](const TreeNode& node, int level) { tab.nodes.push_back({level, node.Text, node.Data}); });
   }
