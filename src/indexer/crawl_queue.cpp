@@ -39,7 +39,7 @@ void CrawlQueue::append(const QueueLink& link) {
   const std::size_t index = entries_.size();
   const QueueEntry& stored = entries_.emplace_back(QueueEntry{
       pooled(link.rawLink), pooled(link.address), pooled(link.parentAddress), pooled(link.title), pooled(link.link),
-      nullptr, link.parentNode, static_cast<std::uint32_t>(link.depth), link.expanded});
+      link.parentNode, static_cast<std::uint32_t>(link.depth), link.expanded});
   repeats_.push_back(!links_.emplace(stored.parentAddress, stored.rawLink).second);
   firstWithAddress_.try_emplace(pooled(lookupKey(link.address)), index);
   if (!stored.expanded) unmarked_[stored.address].push_back(index);

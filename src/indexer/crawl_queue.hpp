@@ -42,7 +42,6 @@ struct QueueEntry {
   const std::string* parentAddress;
   const std::string* title;
   const std::string* link;
-  TreeNode* node = nullptr;
   TreeNode* parentNode = nullptr;
   std::uint32_t depth = 0;
   bool expanded = false;

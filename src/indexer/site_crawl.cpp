@@ -85,7 +85,8 @@ class SiteCrawl {
   // that cannot be told yet (robots.txt of its site unread, the page limit
   // reached by reads announced).
   std::optional<bool> willRead(std::size_t index) const;
-  void extractLinks(std::size_t index, const std::string& pageText, const std::string& base);
+  // The links of the entry's page become entries under its node.
+  void extractLinks(std::size_t index, TreeNode* node, const std::string& pageText, const std::string& base);
   std::string nodeLink(const std::string& rawLink, const std::string& resolved) const;
   bool timeIsUp() const { return env_.now() - started_ >= limits_.maxTime; }
   NodeTree& tree();
@@ -351,22 +352,22 @@ void SiteCrawl::processEntry(std::size_t index) {
   node.target = settings_.Target;
   log_.add("  + ADDED TO TREE: ", address);
   log_.add("  +        PARENT: ", *entry.parentAddress);
-  entry.node = &addTreeNode(tree(), env_.menu.Settings, node, entry.parentNode);
+  TreeNode* const added = &addTreeNode(tree(), env_.menu.Settings, node, entry.parentNode);
 
   const bool extract = (!entry.expanded || index == 0) && attempted && (index == 0 || !settings_.FileOnly);
   if (extract && entry.depth >= limits_.maxDepth) {
     log_.add("  > DEPTH LIMIT REACHED (Max Depth = " + std::to_string(limits_.maxDepth) + "): " + address);
   } else if (extract) {
-    extractLinks(index, pageText.value_or(std::string()), base);
+    extractLinks(index, added, pageText.value_or(std::string()), base);
   }
   env_.state.indicator.stop();
 }
 
-void SiteCrawl::extractLinks(std::size_t index, const std::string& pageText, const std::string& base) {
+void SiteCrawl::extractLinks(std::size_t index, TreeNode* node, const std::string& pageText,
+                             const std::string& base) {
   QueueEntry& entry = queue_[index];
   // The pooled texts stay in place while the queue grows below.
   const std::string& address = *entry.address;
-  TreeNode* const node = entry.node;
   const std::size_t depth = entry.depth + 1;
   const std::size_t maxEntries = limits_.maxPages * kLinksPerPage;
   log_.add("  > EXTRACTING LINKS: ", address);
