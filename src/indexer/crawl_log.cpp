@@ -1,6 +1,5 @@
 #include "indexer/crawl_log.hpp"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
