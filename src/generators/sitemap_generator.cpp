@@ -33,7 +33,7 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
 
   EntryReading reading;
   reading.onEntry = [&ui] { ui.processEvents(); };
-  const std::vector<MenuEntry> entries = readMenuEntries(menu, reading);
+  const MenuEntries entries = readMenuEntries(menu, reading);
 
   auto tabHeading = [&](int tab) {
     std::string caption = menu.tab(tab).Caption;
@@ -88,7 +88,11 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
     std::string& caption = scratch.caption;
     caption.clear();
     const bool upper = kind == akTab ? options.upperCaseTabs : options.upperCaseRoots && entry.level == 0;
-    appendHtmlText(caption, upper ? upperCase(entry.caption) : entry.caption);
+    if (upper) {
+      appendHtmlText(caption, upperCase(std::string(entry.caption)));
+    } else {
+      appendHtmlText(caption, entry.caption);
+    }
 
     // One buffer for the entry's text, its room used again for every entry.
     std::string& text = scratch.text;
@@ -100,7 +104,7 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
       text += "<A HREF=\"";
       appendHtmlAttribute(text, entry.url);
       text += '"';
-      const std::string& target = options.useMainTarget ? entry.target : options.target;
+      const std::string_view target = options.useMainTarget ? entry.target : std::string_view(options.target);
       if (options.useMainTarget || !options.target.empty()) {
         text += " TARGET=\"";
         appendHtmlAttribute(text, target);
