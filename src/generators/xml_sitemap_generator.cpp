@@ -28,6 +28,31 @@ bool mayReplace(const std::string& path) {
   return head.find(xml_sitemap::kNamespace) != std::string::npos;
 }
 
+// A link of plain path characters, no dot segment among them, relative to
+// the page's folder: its address is the base followed by the link, as
+// resolving and normalising it would give, found without either.
+bool isPlainRelativePath(std::string_view link) {
+  if (link.empty() || link.front() == '/') return false;
+  for (const char c : link) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte <= 0x20 || byte >= 0x7F) return false;
+    switch (c) {
+      case ':': case '?': case '#': case '"': case '<': case '>': case '\\':
+      case '^': case '`': case '{': case '|': case '}':
+        return false;
+      default:
+        break;
+    }
+  }
+  for (std::size_t start = 0; start <= link.size();) {
+    const std::size_t end = std::min(link.find('/', start), link.size());
+    const std::string_view segment = link.substr(start, end - start);
+    if (segment == "." || segment == "..") return false;
+    start = end + 1;
+  }
+  return true;
+}
+
 std::string numberedName(std::size_t number) { return "sitemap-" + std::to_string(number) + ".xml"; }
 
 }  // namespace
@@ -60,13 +85,25 @@ SitemapAddresses sitemapAddresses(const MenuModel& menu, const WebAddress& base)
   EntryReading reading;
   reading.tabRecords = true;
   SitemapAddresses found;
+  const MenuEntries entries = readMenuEntries(menu, reading);
   std::unordered_set<std::string> seen;
+  seen.reserve(entries.size());
+  found.addresses.reserve(entries.size());
   const std::string origin = originOf(base);
-  for (const MenuEntry& entry : readMenuEntries(menu, reading)) {
+  const std::string folder = base.text(false);
+  for (const MenuEntry& entry : entries) {
     if (entry.url.empty() || entry.url.front() == '#') continue;
-    const WebAddress address = normalised(resolveReference(base, entry.url));
-    if (!isWebScheme(address.scheme) || originOf(address) != origin) continue;
-    std::string text = address.text(false);
+    const std::string_view link = entry.url.substr(0, entry.url.find('#'));
+    std::string text;
+    if (isPlainRelativePath(link)) {
+      text.reserve(folder.size() + link.size());
+      text += folder;
+      text += link;
+    } else {
+      const WebAddress address = normalised(resolveReference(base, entry.url));
+      if (!isWebScheme(address.scheme) || originOf(address) != origin) continue;
+      text = address.text(false);
+    }
     if (!seen.insert(text).second) continue;
     if (text.size() > xml_sitemap::kMaxAddressLength) {
       ++found.tooLong;
