@@ -1,5 +1,6 @@
 #include "generators/xml_sitemap_generator.hpp"
 
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <unordered_set>
@@ -86,9 +87,12 @@ SitemapAddresses sitemapAddresses(const MenuModel& menu, const WebAddress& base)
   reading.tabRecords = true;
   SitemapAddresses found;
   const MenuEntries entries = readMenuEntries(menu, reading);
-  std::unordered_set<std::string> seen;
+  // Views of the addresses met: those listed stay where they are, as the
+  // list has room for every entry; those too long are kept aside.
+  std::unordered_set<std::string_view> seen;
   seen.reserve(entries.size());
   found.addresses.reserve(entries.size());
+  std::deque<std::string> tooLong;
   const std::string origin = originOf(base);
   const std::string folder = base.text(false);
   for (const MenuEntry& entry : entries) {
@@ -104,12 +108,13 @@ SitemapAddresses sitemapAddresses(const MenuModel& menu, const WebAddress& base)
       if (!isWebScheme(address.scheme) || originOf(address) != origin) continue;
       text = address.text(false);
     }
-    if (!seen.insert(text).second) continue;
+    if (seen.contains(text)) continue;
     if (text.size() > xml_sitemap::kMaxAddressLength) {
       ++found.tooLong;
+      seen.insert(tooLong.emplace_back(std::move(text)));
       continue;
     }
-    found.addresses.push_back(std::move(text));
+    seen.insert(found.addresses.emplace_back(std::move(text)));
   }
   return found;
 }
