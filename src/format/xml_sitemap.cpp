@@ -11,9 +11,37 @@ namespace {
 
 constexpr std::string_view kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
 
-std::string entryLine(const char* element, const std::string& address) {
-  return std::string("  <") + element + "><loc>" + escapeXml(address) + "</loc></" + element + ">\n";
+// & ' " < > as the five predefined entities of XML, appended to out; runs
+// without them, most addresses whole, are copied in one piece.
+void appendXml(std::string& out, std::string_view text) {
+  std::size_t run = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char* entity = nullptr;
+    switch (text[i]) {
+      case '&': entity = "&amp;"; break;
+      case '\'': entity = "&apos;"; break;
+      case '"': entity = "&quot;"; break;
+      case '<': entity = "&lt;"; break;
+      case '>': entity = "&gt;"; break;
+      default: continue;
+    }
+    out.append(text.data() + run, i - run);
+    out += entity;
+    run = i + 1;
+  }
+  out.append(text.data() + run, text.size() - run);
 }
+
+void appendEntryLine(std::string& out, std::string_view element, std::string_view address) {
+  out += "  <";
+  out += element;
+  out += "><loc>";
+  appendXml(out, address);
+  out += "</loc></";
+  out += element;
+  out += ">\n";
+}
+
 
 std::string opening(const char* root) { return std::string(kDeclaration) + "<" + root + " xmlns=\"" + xml_sitemap::kNamespace + "\">\n"; }
 
@@ -242,16 +270,7 @@ class SitemapParser {
 std::string escapeXml(std::string_view text) {
   std::string result;
   result.reserve(text.size());
-  for (const char c : text) {
-    switch (c) {
-      case '&': result += "&amp;"; break;
-      case '\'': result += "&apos;"; break;
-      case '"': result += "&quot;"; break;
-      case '<': result += "&lt;"; break;
-      case '>': result += "&gt;"; break;
-      default: result += c;
-    }
-  }
+  appendXml(result, text);
   return result;
 }
 
@@ -260,11 +279,12 @@ std::vector<std::string> urlsetTexts(const std::vector<std::string>& addresses, 
   const std::string tail = closing("urlset");
   std::vector<std::string> files{head};
   std::size_t entries = 0;
+  std::string line;  // one buffer for every line
   for (const std::string& address : addresses) {
-    const std::string line = entryLine("url", address);
-    std::string& file = files.back();
-    if (entries > 0 && (entries == bounds.entries || file.size() + line.size() + tail.size() > bounds.bytes)) {
-      file += tail;
+    line.clear();
+    appendEntryLine(line, "url", address);
+    if (entries > 0 && (entries == bounds.entries || files.back().size() + line.size() + tail.size() > bounds.bytes)) {
+      files.back() += tail;
       files.push_back(head);
       entries = 0;
     }
@@ -277,7 +297,7 @@ std::vector<std::string> urlsetTexts(const std::vector<std::string>& addresses, 
 
 std::string sitemapIndexText(const std::vector<std::string>& sitemapAddresses) {
   std::string text = opening("sitemapindex");
-  for (const std::string& address : sitemapAddresses) text += entryLine("sitemap", address);
+  for (const std::string& address : sitemapAddresses) appendEntryLine(text, "sitemap", address);
   return text + closing("sitemapindex");
 }
 

@@ -58,9 +58,10 @@ void clearLastLine(std::string& text) {
 }
 
 struct DropDownRecord {
-  std::string display;
-  std::string url;
-  std::string target;
+  std::string_view caption;
+  std::string_view url;
+  std::string_view target;
+  int level = 0;
   int group = 0;  // the tab of a Tab&Tree menu
 };
 
@@ -70,6 +71,9 @@ struct DropDownPage {
   const PageStyleForm& form;
   std::vector<DropDownRecord> records;
   bool grouped = false;
+  bool tabMenu = false;
+  // The indent and end symbol of each level, made once.
+  std::vector<std::string> prefixes;
 
   // Blocks of lines are built as one text, CR LF between the lines: the
   // page takes each block as one element, written as the lines it holds.
@@ -78,7 +82,7 @@ struct DropDownPage {
     block += text;
   }
 
-  static void addQuoted(std::string& block, const std::string& text) {
+  static void addQuoted(std::string& block, std::string_view text) {
     if (!block.empty()) block += "\r\n";
     block += ",\"";
     appendScriptString(block, text, '"');
@@ -164,15 +168,21 @@ struct DropDownPage {
         },
         [&](const DropDownRecord& record) {
           block += "\r\n<OPTION>";
-          appendHtmlText(block, record.display);
+          if (tabMenu) {
+            appendHtmlText(block, record.caption);
+          } else if (options.upperCaseRoots && record.level == 0) {
+            appendHtmlText(block, upperCase(std::string(record.caption)));
+          } else {
+            appendHtmlText(block, prefixes[static_cast<std::size_t>(record.level)]);
+            appendHtmlText(block, record.caption);
+          }
         });
     return block;
   }
 };
 
-}  // namespace
-
-std::string dropDownDisplayText(const std::string& text, int level, const DropDownOptions& options) {
+// The indent and end symbol before a text of the level.
+std::string displayPrefix(int level, const DropDownOptions& options) {
   std::string indent;
   const std::optional<int> count = readInteger(options.indentCount);
   const std::string& symbol = options.indentSymbol;
@@ -182,11 +192,15 @@ std::string dropDownDisplayText(const std::string& text, int level, const DropDo
     const long length = std::min(wanted, available);
     if (length > 0) indent = repeatedCharacters(symbol, static_cast<std::size_t>(length));
   }
-  std::string display = indent;
-  if (!indent.empty() && !equalsNoCase(options.endSymbol, "none")) display += options.endSymbol;
-  display += text;
-  if (options.upperCaseRoots && level == 0) display = upperCase(display);
-  return display;
+  if (!indent.empty() && !equalsNoCase(options.endSymbol, "none")) indent += options.endSymbol;
+  return indent;
+}
+
+}  // namespace
+
+std::string dropDownDisplayText(const std::string& text, int level, const DropDownOptions& options) {
+  const std::string display = displayPrefix(level, options) + text;
+  return options.upperCaseRoots && level == 0 ? upperCase(display) : display;
 }
 
 std::string dropDownJumpLine(const DropDownOptions& options, const std::string& urlArray) {
@@ -204,11 +218,15 @@ GenerationResult generateDDMenu(const DropDownOptions& options, GeneratorContext
   EntryReading reading;
   reading.onEntry = [&ui] { ui.processEvents(); };
   const bool tabMenu = menu.Settings.Kind == akTab;
-  DropDownPage page{options, menu, context.style.form, {}, menu.Settings.Kind == akTabTree};
-  for (MenuEntry& entry : readMenuEntries(menu, reading)) {
-    std::string display = tabMenu ? entry.caption : dropDownDisplayText(entry.caption, entry.level, options);
-    std::string target = options.useFrames ? entry.target : options.target;
-    page.records.push_back({std::move(display), std::move(entry.url), std::move(target), entry.tabIndex});
+  DropDownPage page{options, menu, context.style.form, {}, menu.Settings.Kind == akTabTree, tabMenu, {}};
+  const MenuEntries entries = readMenuEntries(menu, reading);
+  page.records.reserve(entries.size());
+  for (const MenuEntry& entry : entries) {
+    const std::string_view target = options.useFrames ? entry.target : std::string_view(options.target);
+    page.records.push_back({entry.caption, entry.url, target, entry.level, entry.tabIndex});
+    while (page.prefixes.size() <= static_cast<std::size_t>(entry.level)) {
+      page.prefixes.push_back(displayPrefix(static_cast<int>(page.prefixes.size()), options));
+    }
   }
 
   GeneratedFiles files(menu);

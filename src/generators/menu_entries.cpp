@@ -1,5 +1,7 @@
 #include "generators/menu_entries.hpp"
 
+#include <algorithm>
+
 #include "format/param_values.hpp"
 #include "format/site_layout.hpp"
 #include "format/text_helpers.hpp"
@@ -69,31 +71,46 @@ std::string entryUrl(const std::string& url1, const TAppletSettings& settings) {
   return relativeToCodebase(settings.Codebase, url1);
 }
 
-std::string entryTarget(const std::string& target1) { return equalsNoCase(target1, "none") ? "" : target1; }
-
-std::string entryStatusText(const std::string& statusText) {
-  return equalsNoCase(statusText, "none") ? "" : statusText;
+std::string_view entryTarget(const std::string& target1) {
+  return equalsNoCase(target1, "none") ? std::string_view() : target1;
 }
 
-std::vector<MenuEntry> readMenuEntries(const MenuModel& menu, const EntryReading& reading) {
+std::string_view entryStatusText(const std::string& statusText) {
+  return equalsNoCase(statusText, "none") ? std::string_view() : statusText;
+}
+
+MenuEntries readMenuEntries(const MenuModel& menu, const EntryReading& reading) {
   const TAppletSettings& settings = menu.Settings;
-  std::vector<MenuEntry> entries;
+  const bool linksFromPage = isPageFolderSetting(settings.Codebase);
+  MenuEntries result;
   std::size_t count = static_cast<std::size_t>(menu.tabCount());
   for (int t = 0; t < menu.tabCount(); ++t) count += menu.tab(t).Nodes.size();
-  entries.reserve(count);
-  auto add = [&](MenuEntry entry) {
-    entries.push_back(std::move(entry));
+  result.entries_.reserve(count);
+
+  auto keep = [&result](std::string text) -> std::string_view { return result.changed_.emplace_back(std::move(text)); };
+  auto oneLine = [&](std::string_view text) -> std::string_view {
+    // A plain loop: find_first_of searches its set once per byte.
+    if (std::none_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; })) return text;
+    return keep(onOneLine(std::string(text)));
+  };
+  auto url = [&](const std::string& url1) -> std::string_view {
+    if (equalsNoCase(url1, "none")) return {};
+    const bool asWritten = url1.find('\\') == std::string::npos && (linksFromPage || isFolderIndependent(url1));
+    return asWritten ? std::string_view(url1) : keep(entryUrl(url1, settings));
+  };
+  auto add = [&](const MenuEntry& entry) {
+    result.entries_.push_back(entry);
     if (reading.onEntry) reading.onEntry();
   };
   auto addTab = [&](const TAppletPage& tab, int index) {
-    add({onOneLine(tab.Caption), entryUrl(tab.TabPage.URL1, settings), entryTarget(tab.TabPage.Target1),
-         onOneLine(entryStatusText(tab.TabPage.StatusText)),
+    add({oneLine(tab.Caption), url(tab.TabPage.URL1), entryTarget(tab.TabPage.Target1),
+         oneLine(entryStatusText(tab.TabPage.StatusText)),
          index, 0, true});
   };
   auto addNodes = [&](const TAppletPage& tab, int index, int levelOffset) {
     tab.Nodes.forEachInPageOrder([&](const TreeNode& node, int level) {
-      add({onOneLine(node.Text), entryUrl(node.Data.URL1, settings), entryTarget(node.Data.Target1),
-           onOneLine(entryStatusText(node.Data.StatusText)), index,
+      add({oneLine(node.Text), url(node.Data.URL1), entryTarget(node.Data.Target1),
+           oneLine(entryStatusText(node.Data.StatusText)), index,
            level + levelOffset, false});
     });
   };
@@ -112,7 +129,7 @@ std::vector<MenuEntry> readMenuEntries(const MenuModel& menu, const EntryReading
       }
       break;
   }
-  return entries;
+  return result;
 }
 
 }  // namespace quillon

@@ -1,6 +1,7 @@
 #include "generators/sitemap_generator.hpp"
 
 #include <charconv>
+#include <iterator>
 
 #include "format/html_escape.hpp"
 #include "generators/menu_entries.hpp"
@@ -33,7 +34,7 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
 
   EntryReading reading;
   reading.onEntry = [&ui] { ui.processEvents(); };
-  const std::vector<MenuEntry> entries = readMenuEntries(menu, reading);
+  const MenuEntries entries = readMenuEntries(menu, reading);
 
   auto tabHeading = [&](int tab) {
     std::string caption = menu.tab(tab).Caption;
@@ -66,6 +67,7 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
   lines.reserve(entries.size() + 2 * static_cast<std::size_t>(tabs) + 1);
   if (tabs > 0) lines.push_back(tabHeading(0) + "<BR>");
 
+  const std::string tokenPrefix = options.token + " ";
   int currentTab = 0;
   int previousLevel = -1;
   bool noWrapStarted = false;
@@ -88,7 +90,11 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
     std::string& caption = scratch.caption;
     caption.clear();
     const bool upper = kind == akTab ? options.upperCaseTabs : options.upperCaseRoots && entry.level == 0;
-    appendHtmlText(caption, upper ? upperCase(entry.caption) : entry.caption);
+    if (upper) {
+      appendHtmlText(caption, upperCase(std::string(entry.caption)));
+    } else {
+      appendHtmlText(caption, entry.caption);
+    }
 
     // One buffer for the entry's text, its room used again for every entry.
     std::string& text = scratch.text;
@@ -100,7 +106,7 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
       text += "<A HREF=\"";
       appendHtmlAttribute(text, entry.url);
       text += '"';
-      const std::string& target = options.useMainTarget ? entry.target : options.target;
+      const std::string_view target = options.useMainTarget ? entry.target : std::string_view(options.target);
       if (options.useMainTarget || !options.target.empty()) {
         text += " TARGET=\"";
         appendHtmlAttribute(text, target);
@@ -120,21 +126,29 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
       text += font.closing;
     }
 
+    // Each line made in its own room, without a temporary on the way.
+    auto addLine = [&lines, &text](std::string_view before, std::string_view after) {
+      std::string& line = lines.emplace_back();
+      line.reserve(before.size() + text.size() + after.size());
+      line += before;
+      line += text;
+      line += after;
+    };
     if (outline) {
-      lines.push_back(text + "<BR>");
+      addLine("", "<BR>");
       continue;
     }
     if (entry.level == previousLevel && entry.level != 0) {
-      lines.push_back(options.token + " " + text);
+      addLine(tokenPrefix, "");
     } else if (previousLevel != -1) {
       if (options.noLineWrap) {
-        lines.push_back((noWrapStarted ? "</NOBR><BR><NOBR>" : "<BR><NOBR>") + text);
+        addLine(noWrapStarted ? "</NOBR><BR><NOBR>" : "<BR><NOBR>", "");
         noWrapStarted = true;
       } else {
-        lines.push_back("<BR>" + text);
+        addLine("<BR>", "");
       }
     } else {
-      lines.push_back(text);
+      addLine("", "");
     }
     previousLevel = entry.level;
   }
@@ -157,8 +171,8 @@ GenerationResult generateSiteMap(const SiteMapOptions& options, GeneratorContext
   (*lines)[sitemap_lines::kTitle] =
       form.useDefaultFonts ? "<H2>" + title + "</H2>" : fontWrap(title, form.fontTitle) + "<BR><BR>";
 
-  const PageLines map = siteMapLines(options, menu, form, context.ui);
-  lines->insert(lines->end(), map.begin(), map.end());
+  PageLines map = siteMapLines(options, menu, form, context.ui);
+  lines->insert(lines->end(), std::make_move_iterator(map.begin()), std::make_move_iterator(map.end()));
   lines->push_back("</BODY></HTML>");
   files.writePage(outputName(options.outputPage, preview), *lines);
   return files.result();

@@ -5,7 +5,7 @@ namespace quillon {
 namespace {
 
 // "/script" in any letter case at the position.
-bool startsScriptEndTag(const std::string& text, std::size_t at) {
+bool startsScriptEndTag(std::string_view text, std::size_t at) {
   static const std::string sought = "/script";
   if (text.size() - at < sought.size()) return false;
   for (std::size_t k = 0; k < sought.size(); ++k) {
@@ -15,6 +15,16 @@ bool startsScriptEndTag(const std::string& text, std::size_t at) {
   }
   return true;
 }
+
+// The bytes a script string may have to escape, whatever its quote; most
+// texts hold none, and runs without them are copied whole.
+struct ScriptStops {
+  bool of[256] = {};
+  ScriptStops() {
+    for (char c : {'\\', '\'', '"', '\n', '\r', '<'}) of[static_cast<unsigned char>(c)] = true;
+  }
+};
+const ScriptStops kScriptStops;
 
 }  // namespace
 
@@ -26,15 +36,16 @@ std::string replaceQuotes(const std::string& text) {
   return result;
 }
 
-void appendScriptString(std::string& out, const std::string& text, char quote) {
+void appendScriptString(std::string& out, std::string_view text, char quote) {
   std::size_t run = 0;
   auto replace = [&](std::size_t at, std::size_t length, const char* with) {
-    out.append(text, run, at - run);
+    out.append(text.data() + run, at - run);
     out += with;
     run = at + length;
   };
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
+    if (!kScriptStops.of[static_cast<unsigned char>(c)]) continue;
     if (c == '\\' || c == quote) {
       const char escaped[] = {'\\', c, '\0'};
       replace(i, 1, escaped);
@@ -50,7 +61,7 @@ void appendScriptString(std::string& out, const std::string& text, char quote) {
       i += 3;
     }
   }
-  out.append(text, run, text.size() - run);
+  out.append(text.data() + run, text.size() - run);
 }
 
 std::string escapeScriptString(const std::string& text, char quote) {
@@ -60,16 +71,16 @@ std::string escapeScriptString(const std::string& text, char quote) {
   return result;
 }
 
-void appendHtmlText(std::string& out, const std::string& text) {
+void appendHtmlText(std::string& out, std::string_view text) {
   std::size_t run = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (c != '&' && c != '<') continue;
-    out.append(text, run, i - run);
+    out.append(text.data() + run, i - run);
     out += c == '&' ? "&amp;" : "&lt;";
     run = i + 1;
   }
-  out.append(text, run, text.size() - run);
+  out.append(text.data() + run, text.size() - run);
 }
 
 std::string escapeHtmlText(const std::string& text) {

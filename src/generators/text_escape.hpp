@@ -1,6 +1,7 @@
 #pragma once
 // Texts put into the generated pages, each escaped for the place it goes.
 #include <string>
+#include <string_view>
 
 namespace quillon {
 
@@ -13,12 +14,12 @@ std::string replaceQuotes(const std::string& text);
 // "<!--" are broken up so the string can never end or confuse its script element.
 std::string escapeScriptString(const std::string& text, char quote);
 // The same, appended to out.
-void appendScriptString(std::string& out, const std::string& text, char quote);
+void appendScriptString(std::string& out, std::string_view text, char quote);
 
 // Plain text as HTML content: & and < become character references (a ">"
 // ends nothing in content, so the end symbols of the drop-down stay as typed).
 std::string escapeHtmlText(const std::string& text);
 // The same, appended to out.
-void appendHtmlText(std::string& out, const std::string& text);
+void appendHtmlText(std::string& out, std::string_view text);
 
 }  // namespace quillon

@@ -10,26 +10,30 @@ namespace {
 // of the list, the common step, is an append.
 using ReversedList = std::vector<std::size_t>;
 
-const std::string kOpening = " = new createNodeObject('";
-const std::string kBetween = "', '";
-const std::string kEmptyLast = "', ''";
+constexpr std::string_view kOpening = " = new createNodeObject('";
+constexpr std::string_view kBetween = "', '";
+constexpr std::string_view kEmptyLast = "', ''";
 
 void appendList(ReversedList& list, const ReversedList& more) { list.insert(list.end(), more.begin(), more.end()); }
 
-std::string joinIds(const std::vector<TreeScriptNode>& nodes, const ReversedList& list) {
-  std::string text;
+// ", " and the identifiers of the list, in menu order.
+void appendIds(std::string& out, const std::vector<TreeScriptNode>& nodes, const ReversedList& list) {
   for (auto it = list.rbegin(); it != list.rend(); ++it) {
-    if (!text.empty()) text += ", ";
-    text += nodes[*it].id;
+    out += ", ";
+    out += nodes[*it].id;
   }
-  return text;
 }
 
 }  // namespace
 
-std::vector<std::string> treeNodeLines(const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root) {
-  std::vector<std::string> lines;
-  lines.reserve(nodes.size() + 1);
+std::string treeNodeText(const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root) {
+  std::string text;
+  std::size_t size = 0;
+  for (const TreeScriptNode& node : nodes) {
+    // The line itself, and the identifier once more in its parent's line.
+    size += 3 * node.id.size() + node.url.size() + node.caption.size() + node.status.size() + 64;
+  }
+  text.reserve(size + root.caption.size() + root.status.size() + 64);
   // pending[L]: the later siblings at level L waiting for their parent;
   // group: the siblings read so far at the previous level.
   std::vector<ReversedList> pending(1);
@@ -41,22 +45,22 @@ std::vector<std::string> treeNodeLines(const std::vector<TreeScriptNode>& nodes,
     const std::size_t level = node.level > 0 ? static_cast<std::size_t>(node.level) : 0;
     if (pending.size() <= std::max(level, previousLevel)) pending.resize(std::max(level, previousLevel) + 1);
 
-    std::string line;
-    line.reserve(2 * node.id.size() + node.url.size() + node.caption.size() + node.status.size() + 64);
-    for (const std::string* piece : {&node.id, &kOpening, &node.id, &kBetween, &node.url, &kBetween, &node.caption,
-                                     &kBetween, &node.status, &kEmptyLast}) {
-      line += *piece;
+    if (!text.empty()) text += "\r\n";
+    for (const std::string_view piece :
+         {node.id, kOpening, node.id, kBetween, node.url, kBetween, node.caption, kBetween, node.status, kEmptyLast}) {
+      text += piece;
     }
     if (level < previousLevel) {
       // The node holds the group below it, and the siblings that followed the group.
       ReversedList children = std::move(pending[previousLevel]);
       pending[previousLevel].clear();
       appendList(children, group);
-      line += ", " + joinIds(nodes, children) + ");";
+      appendIds(text, nodes, children);
+      text += ");";
       group.clear();
       if (level > 0) group.push_back(k);
     } else {
-      line += ");";
+      text += ");";
       if (level > 0) {
         if (previousLevel < level) {
           if (previousLevel > 0) appendList(pending[previousLevel], group);
@@ -68,22 +72,18 @@ std::vector<std::string> treeNodeLines(const std::vector<TreeScriptNode>& nodes,
     }
 
     if (k == 0) {
-      std::string rootLine = "rootNode = new createNodeObject('root', '', '" + root.caption + "', '" + root.status +
-                             "', ''";
-      if (nodes.size() == 1 || root.firstNodeOnly || pending[0].empty()) {
-        rootLine += ", " + node.id + ");";
-      } else {
-        rootLine += ", " + node.id + ", " + joinIds(nodes, pending[0]) + ");";
+      for (const std::string_view piece :
+           {std::string_view("\r\nrootNode = new createNodeObject('root', '', '"), root.caption, kBetween, root.status,
+            kEmptyLast, std::string_view(", "), node.id}) {
+        text += piece;
       }
-      lines.push_back(std::move(line));
-      lines.push_back(std::move(rootLine));
-    } else {
-      lines.push_back(std::move(line));
+      if (nodes.size() != 1 && !root.firstNodeOnly) appendIds(text, nodes, pending[0]);
+      text += ");";
     }
     if (level == 0) pending[0].push_back(k);
     previousLevel = level;
   }
-  return lines;
+  return text;
 }
 
 }  // namespace quillon

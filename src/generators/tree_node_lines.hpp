@@ -3,25 +3,29 @@
 // their parents, each parent listing its children in menu order, and the
 // root object last.
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillon {
 
+// Views of texts the caller keeps while the lines are made.
 struct TreeScriptNode {
-  std::string id;       // the script variable, also the object's identifier
-  std::string url;      // script-string bodies, escaped already
-  std::string caption;
-  std::string status;
-  int level = 0;        // 0 for top-level entries
+  std::string_view id;  // the script variable, also the object's identifier
+  std::string_view url;  // script-string bodies, escaped already
+  std::string_view caption;
+  std::string_view status;
+  int level = 0;  // 0 for top-level entries
 };
 
 struct TreeScriptRoot {
-  std::string caption;  // script-string bodies, escaped already
-  std::string status;
+  std::string_view caption;  // script-string bodies, escaped already
+  std::string_view status;
   // The root lists only the first node (a one-tab Tab&Tree menu).
   bool firstNodeOnly = false;
 };
 
-std::vector<std::string> treeNodeLines(const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root);
+// The lines as one text, CR LF between them (none after the last); empty
+// for no nodes. One buffer, as the lines of a large menu are many.
+std::string treeNodeText(const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root);
 
 }  // namespace quillon

@@ -64,9 +64,23 @@ std::string headerLine(const PageStyleForm& form) {
          "'+Title+'" + scriptText(wrapped.substr(at + slot.size())) + "</TD></TR></TABLE>';";
 }
 
-std::string nodeId(int tabIndex, std::size_t recordNumber, bool separated) {
+void appendNodeId(std::string& out, int tabIndex, std::size_t recordNumber, bool separated) {
   // Past ten tabs "ID1" + "11" and "ID11" + "1" would meet.
-  return "ID" + std::to_string(tabIndex) + (separated ? "_" : "") + std::to_string(recordNumber);
+  out += "ID";
+  out += std::to_string(tabIndex);
+  if (separated) out += '_';
+  out += std::to_string(recordNumber);
+}
+
+// The caption as HTML inside its font tags, apostrophes made back-quotes.
+void appendCaption(std::string& out, std::string_view caption, const StyleTags* font) {
+  if (font) out += font->opening;
+  if (caption.find('\'') == std::string_view::npos) {
+    appendHtmlText(out, caption);
+  } else {
+    appendHtmlText(out, replaceQuotes(std::string(caption)));
+  }
+  if (font) out += font->closing;
 }
 
 }  // namespace
@@ -88,7 +102,7 @@ GenerationResult generateTreeView(const TreeViewOptions& options, GeneratorConte
   EntryReading reading;
   reading.tabRecords = true;
   reading.onEntry = [&ui] { ui.processEvents(); };
-  std::vector<MenuEntry> entries = readMenuEntries(menu, reading);
+  const MenuEntries entries = readMenuEntries(menu, reading);
 
   GeneratedFiles files(menu);
   std::optional<PageLines> page = files.readTemplate(context.programFolder, "treex.htm");
@@ -143,27 +157,48 @@ GenerationResult generateTreeView(const TreeViewOptions& options, GeneratorConte
 
   // The nodes, below the "//Nodes" line.
   const bool separated = menu.Settings.Kind == akTabTree && menu.tabCount() > 10;
-  std::vector<TreeScriptNode> nodes;
-  nodes.reserve(entries.size());
+  const bool tabOfTabMenu = menu.Settings.Kind == akTab;
   const StyleTags fonts[] = {fontWrapping(form.fontLevel2), fontWrapping(form.fontLevel3)};
+  // Every node's texts in one buffer, cut into views once it stops growing.
+  std::string texts;
+  std::vector<std::size_t> ends;
+  ends.reserve(4 * entries.size());
   std::string caption;
   for (std::size_t k = 0; k < entries.size(); ++k) {
     const MenuEntry& entry = entries[k];
-    caption.clear();
-    if (!plain) caption += fonts[entry.level == 0 ? 0 : 1].opening;
-    appendHtmlText(caption, replaceQuotes(entry.caption));
-    if (!plain) caption += fonts[entry.level == 0 ? 0 : 1].closing;
-    const bool tabOfTabMenu = menu.Settings.Kind == akTab;
     // The tab records of a Tab&Tree menu count as tab 0 in their identifiers.
-    const int idTab = entry.isTab && !tabOfTabMenu ? 0 : entry.tabIndex;
-    nodes.push_back({nodeId(idTab, k, separated), scriptText(entry.url), scriptText(caption),
-                     tabOfTabMenu ? "" : scriptText(entry.statusText), entry.level});
+    appendNodeId(texts, entry.isTab && !tabOfTabMenu ? 0 : entry.tabIndex, k, separated);
+    ends.push_back(texts.size());
+    appendScriptString(texts, entry.url, '\'');
+    ends.push_back(texts.size());
+    caption.clear();
+    appendCaption(caption, entry.caption, plain ? nullptr : &fonts[entry.level == 0 ? 0 : 1]);
+    appendScriptString(texts, caption, '\'');
+    ends.push_back(texts.size());
+    if (!tabOfTabMenu) appendScriptString(texts, entry.statusText, '\'');
+    ends.push_back(texts.size());
   }
-  const TreeScriptRoot root{scriptText(rootCaption), scriptText(mouseOver),
-                            menu.Settings.Kind == akTabTree && menu.tabCount() == 1};
-  const std::vector<std::string> nodeLines = treeNodeLines(nodes, root);
-  frameset->insert(frameset->begin() + static_cast<std::ptrdiff_t>(*nodesMarker + 1), nodeLines.begin(),
-                   nodeLines.end());
+  std::vector<TreeScriptNode> nodes;
+  nodes.reserve(entries.size());
+  std::size_t start = 0;
+  auto next = [&](std::size_t piece) {
+    const std::string_view text(texts.data() + start, ends[piece] - start);
+    start = ends[piece];
+    return text;
+  };
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    const std::string_view id = next(4 * k);
+    const std::string_view url = next(4 * k + 1);
+    const std::string_view nodeCaption = next(4 * k + 2);
+    nodes.push_back({id, url, nodeCaption, next(4 * k + 3), entries[k].level});
+  }
+  const std::string rootText = scriptText(rootCaption);
+  const std::string mouseOverText = scriptText(mouseOver);
+  const TreeScriptRoot root{rootText, mouseOverText, menu.Settings.Kind == akTabTree && menu.tabCount() == 1};
+  std::string nodeText = treeNodeText(nodes, root);
+  if (!nodeText.empty()) {
+    frameset->insert(frameset->begin() + static_cast<std::ptrdiff_t>(*nodesMarker + 1), std::move(nodeText));
+  }
 
   if (!files.writePage(outputName(options.framesetPage, preview), *frameset)) return files.result();
   files.writePage(extractFileName(options.treePage), *page);

@@ -1,5 +1,6 @@
 #include "generators/xml_sitemap_generator.hpp"
 
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <unordered_set>
@@ -26,6 +27,31 @@ bool mayReplace(const std::string& path) {
   file.read(head.data(), static_cast<std::streamsize>(head.size()));
   head.resize(static_cast<std::size_t>(file.gcount()));
   return head.find(xml_sitemap::kNamespace) != std::string::npos;
+}
+
+// A link of plain path characters, no dot segment among them, relative to
+// the page's folder: its address is the base followed by the link, as
+// resolving and normalising it would give, found without either.
+bool isPlainRelativePath(std::string_view link) {
+  if (link.empty() || link.front() == '/') return false;
+  for (const char c : link) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte <= 0x20 || byte >= 0x7F) return false;
+    switch (c) {
+      case ':': case '?': case '#': case '"': case '<': case '>': case '\\':
+      case '^': case '`': case '{': case '|': case '}':
+        return false;
+      default:
+        break;
+    }
+  }
+  for (std::size_t start = 0; start <= link.size();) {
+    const std::size_t end = std::min(link.find('/', start), link.size());
+    const std::string_view segment = link.substr(start, end - start);
+    if (segment == "." || segment == "..") return false;
+    start = end + 1;
+  }
+  return true;
 }
 
 std::string numberedName(std::size_t number) { return "sitemap-" + std::to_string(number) + ".xml"; }
@@ -60,19 +86,35 @@ SitemapAddresses sitemapAddresses(const MenuModel& menu, const WebAddress& base)
   EntryReading reading;
   reading.tabRecords = true;
   SitemapAddresses found;
-  std::unordered_set<std::string> seen;
+  const MenuEntries entries = readMenuEntries(menu, reading);
+  // Views of the addresses met: those listed stay where they are, as the
+  // list has room for every entry; those too long are kept aside.
+  std::unordered_set<std::string_view> seen;
+  seen.reserve(entries.size());
+  found.addresses.reserve(entries.size());
+  std::deque<std::string> tooLong;
   const std::string origin = originOf(base);
-  for (const MenuEntry& entry : readMenuEntries(menu, reading)) {
+  const std::string folder = base.text(false);
+  for (const MenuEntry& entry : entries) {
     if (entry.url.empty() || entry.url.front() == '#') continue;
-    const WebAddress address = normalised(resolveReference(base, entry.url));
-    if (!isWebScheme(address.scheme) || originOf(address) != origin) continue;
-    std::string text = address.text(false);
-    if (!seen.insert(text).second) continue;
+    const std::string_view link = entry.url.substr(0, entry.url.find('#'));
+    std::string text;
+    if (isPlainRelativePath(link)) {
+      text.reserve(folder.size() + link.size());
+      text += folder;
+      text += link;
+    } else {
+      const WebAddress address = normalised(resolveReference(base, entry.url));
+      if (!isWebScheme(address.scheme) || originOf(address) != origin) continue;
+      text = address.text(false);
+    }
+    if (seen.contains(text)) continue;
     if (text.size() > xml_sitemap::kMaxAddressLength) {
       ++found.tooLong;
+      seen.insert(tooLong.emplace_back(std::move(text)));
       continue;
     }
-    found.addresses.push_back(std::move(text));
+    seen.insert(found.addresses.emplace_back(std::move(text)));
   }
   return found;
 }

@@ -29,7 +29,8 @@ struct SitemapAddresses {
 };
 
 // The pages of the base's site that the tabs and nodes link to; links to other
-// sites, other schemes (mailto:) and bookmarks alone are left out.
+// sites, other schemes (mailto:) and bookmarks alone are left out. The base
+// is one sitemapBase gave.
 SitemapAddresses sitemapAddresses(const MenuModel& menu, const WebAddress& base);
 
 GenerationResult generateXmlSitemap(const XmlSitemapOptions& options, GeneratorContext& context, bool preview,

@@ -53,7 +53,7 @@ TEST(MenuEntries, RecordsKeepEveryFieldWhole) {
   first.URL1 = "a|b.htm";
   first.Target1 = "";
   first.StatusText = "x|y";
-  const std::vector<MenuEntry> entries = readMenuEntries(f.menu, {});
+  const MenuEntries entries = readMenuEntries(f.menu, {});
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].caption, "A|B");
   EXPECT_EQ(entries[0].url, "a|b.htm");

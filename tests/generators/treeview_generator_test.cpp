@@ -22,6 +22,18 @@ std::vector<TreeScriptNode> scriptNodes(const std::vector<std::pair<std::string,
   return nodes;
 }
 
+// The node text cut at its CR LFs.
+Lines treeNodeLines(const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root) {
+  const std::string text = treeNodeText(nodes, root);
+  Lines lines;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find("\r\n", start), text.size());
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
 std::string node(const std::string& id, const std::string& children = "") {
   return id + " = new createNodeObject('" + id + "', '', '" + id + "', '', ''" +
          (children.empty() ? ");" : ", " + children + ");");

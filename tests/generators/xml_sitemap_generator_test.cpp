@@ -46,6 +46,22 @@ TEST(XmlSitemapGenerator, ListsEachPageOfItsOwnSiteOnce) {
                        "http://www.example.com/site/q.htm?x=1&y=2"}));
 }
 
+// Plain links are joined to the base directly; their look-alikes must still
+// get the full reference rules.
+TEST(XmlSitemapGenerator, PlainLinksAndTheirLookAlikesResolveAlike) {
+  GeneratorFixture f;
+  linkedMenu(f, {"a.htm", "a/./b.htm", "a/../c.htm", "..", "./", "a//d.htm", "e f.htm", "g%20h.htm", "i.htm#x",
+                 "caf\xC3\xA9.htm", "j.htm?k=1", "k|l.htm", "sub/", "//other.example/m.htm", "HTTPS://www.example.com:443/n"});
+  std::string problem;
+  const auto base = sitemapBase("https://WWW.example.com:443/site/", problem);
+  ASSERT_TRUE(base) << problem;
+  const std::string site = "https://www.example.com/site/";
+  EXPECT_EQ(sitemapAddresses(f.menu, *base).addresses,
+            (Addresses{site + "a.htm", site + "a/b.htm", site + "c.htm", "https://www.example.com/", site, site + "a//d.htm",
+                       site + "e%20f.htm", site + "g%20h.htm", site + "i.htm", site + "caf%C3%A9.htm",
+                       site + "j.htm?k=1", site + "k%7Cl.htm", site + "sub/", "https://www.example.com/n"}));
+}
+
 TEST(XmlSitemapGenerator, RefusesABaseUrlThatIsMissingOrNotWeb) {
   for (const std::string url : {"", "   ", "www.example.com", "ftp://example.com/", "mailto:me@example.com", "http://"}) {
     std::string problem;
