@@ -1,6 +1,5 @@
 #include "format/fallback_links.hpp"
 
-#include "format/byte_kinds.hpp"
 #include "format/html_escape.hpp"
 #include "format/param_values.hpp"
 #include "format/text_helpers.hpp"
@@ -19,26 +18,18 @@ bool standsAlone(std::string_view url) {
   return colon != std::string_view::npos && colon > 0 && url.find_first_of("/?#") > colon;
 }
 
-// The text on one line: itself when it has no line break, else a copy in a
-// scratch string whose room is used again.
-std::string_view oneLine(std::string_view text, std::string& scratch) {
-  if ((byteKindsIn(text) & kLineBreakByte) == 0) return text;
-  scratch.clear();
-  appendOnOneLine(scratch, text);
-  return scratch;
-}
-
 }  // namespace
 
 FallbackLinks::FallbackLinks(const std::string& codebase) {
-  if (codebase != ".") folder_ = codebase;
-  if (!folder_.empty() && folder_.back() != '/') folder_ += '/';
+  std::string folder = codebase == "." ? "" : codebase;
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  folder_ = escapeHtmlAttribute(folder);
 }
 
-void FallbackLinks::item(int level, std::string_view caption, std::string_view rawUrl, std::string_view rawTarget) {
+// A line break in an address or target turns into a blank, which neither makes
+// nor unmakes "None", a scheme or a root: they are judged on the texts as given.
+void FallbackLinks::item(int level, std::string_view caption, std::string_view url, std::string_view target) {
   if (lists_.empty()) lists_ += "\t<NOSCRIPT>\r\n\t<UL>\r\n";
-  const std::string_view url = oneLine(rawUrl, urlScratch_);
-  const std::string_view target = oneLine(rawTarget, targetScratch_);
   for (; depth_ < level; ++depth_) lists_ += "\t<UL>\r\n";
   for (; depth_ > level; --depth_) lists_ += "\t</UL>\r\n";
   if (isNone(url)) {
@@ -48,12 +39,12 @@ void FallbackLinks::item(int level, std::string_view caption, std::string_view r
     return;
   }
   lists_ += "\t<LI><A HREF=\"";
-  if (!standsAlone(url)) appendHtmlAttribute(lists_, folder_);
-  appendHtmlAttribute(lists_, url);
+  if (!standsAlone(url)) lists_ += folder_;
+  appendOnOneLine(lists_, url, true);
   lists_ += '"';
   if (!isNone(target)) {
     lists_ += " TARGET=\"";
-    appendHtmlAttribute(lists_, target);
+    appendOnOneLine(lists_, target, true);
     lists_ += '"';
   }
   lists_ += '>';

@@ -33,9 +33,7 @@ class FallbackLinks {
 
  private:
   std::string lists_;
-  std::string folder_;
-  std::string urlScratch_;
-  std::string targetScratch_;
+  std::string folder_;  // escaped, ending in "/" unless empty
   int depth_ = 0;
 };
 

@@ -100,7 +100,7 @@ class Composer {
   static void appendNumber(std::string& to, long long number) {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    to.append(digits, end);
+    to.append(digits, static_cast<std::size_t>(end - digits));
   }
 
   void openParam(std::string_view name) {
