@@ -20,7 +20,7 @@ bool standsAlone(std::string_view url) {
 
 }  // namespace
 
-FallbackLinks::FallbackLinks(const std::string& codebase) {
+FallbackLinks::FallbackLinks(std::string& out, const std::string& codebase) : out_(out) {
   std::string folder = codebase == "." ? "" : codebase;
   if (!folder.empty() && folder.back() != '/') folder += '/';
   folder_ = escapeHtmlAttribute(folder);
@@ -29,34 +29,34 @@ FallbackLinks::FallbackLinks(const std::string& codebase) {
 // A line break in an address or target turns into a blank, which neither makes
 // nor unmakes "None", a scheme or a root: they are judged on the texts as given.
 void FallbackLinks::item(int level, std::string_view caption, std::string_view url, std::string_view target) {
-  if (lists_.empty()) lists_ += "\t<NOSCRIPT>\r\n\t<UL>\r\n";
-  for (; depth_ < level; ++depth_) lists_ += "\t<UL>\r\n";
-  for (; depth_ > level; --depth_) lists_ += "\t</UL>\r\n";
+  if (empty_) out_ += "\t<NOSCRIPT>\r\n\t<UL>\r\n";
+  empty_ = false;
+  for (; depth_ < level; ++depth_) out_ += "\t<UL>\r\n";
+  for (; depth_ > level; --depth_) out_ += "\t</UL>\r\n";
   if (isNone(url)) {
-    lists_ += "\t<LI>";
-    appendOnOneLine(lists_, caption, true);
-    lists_ += "\r\n";
+    out_ += "\t<LI>";
+    appendOnOneLine(out_, caption, true);
+    out_ += "\r\n";
     return;
   }
-  lists_ += "\t<LI><A HREF=\"";
-  if (!standsAlone(url)) lists_ += folder_;
-  appendOnOneLine(lists_, url, true);
-  lists_ += '"';
+  out_ += "\t<LI><A HREF=\"";
+  if (!standsAlone(url)) out_ += folder_;
+  appendOnOneLine(out_, url, true);
+  out_ += '"';
   if (!isNone(target)) {
-    lists_ += " TARGET=\"";
-    appendOnOneLine(lists_, target, true);
-    lists_ += '"';
+    out_ += " TARGET=\"";
+    appendOnOneLine(out_, target, true);
+    out_ += '"';
   }
-  lists_ += '>';
-  appendOnOneLine(lists_, caption, true);
-  lists_ += "</A>\r\n";
+  out_ += '>';
+  appendOnOneLine(out_, caption, true);
+  out_ += "</A>\r\n";
 }
 
-void FallbackLinks::appendTo(std::string& out) {
-  if (lists_.empty()) return;
-  out += lists_;
-  for (int depth = depth_; depth > 0; --depth) out += "\t</UL>\r\n";
-  out += "\t</UL>\r\n\t</NOSCRIPT>\r\n";
+void FallbackLinks::finish() {
+  if (empty_) return;
+  for (; depth_ > 0; --depth_) out_ += "\t</UL>\r\n";
+  out_ += "\t</UL>\r\n\t</NOSCRIPT>\r\n";
 }
 
 }  // namespace quillon

@@ -10,16 +10,14 @@
 
 namespace quillon {
 
-// Gathered while the entries are written, so the menu is walked once, and
-// appended after them.
+// Appends the lists to out as lines with CR LF ends, an item at a time.
 class FallbackLinks {
  public:
   // codebase is the applet tag's CODEBASE ("." or a folder with "/"
   // separators); links are written relative to it, as the applets open them.
-  explicit FallbackLinks(const std::string& codebase);
+  FallbackLinks(std::string& out, const std::string& codebase);
 
-  void reserve(std::size_t bytes) { lists_.reserve(bytes); }
-  // The room an item of these texts takes, for reserve.
+  // The room an item of these texts takes, for sizing out.
   std::size_t itemBytes(std::size_t textBytes) const { return textBytes + folder_.size() + 40; }
 
   // Levels come in page order and deepen one at a time (0 for a tab, or for a
@@ -27,14 +25,14 @@ class FallbackLinks {
   // entries they stand beside.
   void item(int level, std::string_view caption, std::string_view url, std::string_view target);
 
-  // Appends the closed lists as lines with CR LF ends; nothing for a menu
-  // without entries.
-  void appendTo(std::string& out);
+  // Closes the lists; a menu without entries has none.
+  void finish();
 
  private:
-  std::string lists_;
+  std::string& out_;
   std::string folder_;  // escaped, ending in "/" unless empty
   int depth_ = 0;
+  bool empty_ = true;
 };
 
 }  // namespace quillon

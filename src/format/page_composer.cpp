@@ -31,7 +31,7 @@ const char* const kCopyrightNotice = "Quillon navigation applet, copyright Morva
 class Composer {
  public:
   Composer(MenuModel& menu, const SiteLayout& layout, const std::function<void()>& onStep)
-      : menu_(menu), settings_(menu.Settings), layout_(layout), onStep_(onStep), links_(codebase()) {}
+      : menu_(menu), settings_(menu.Settings), layout_(layout), onStep_(onStep), links_(out_, codebase()) {}
 
   ComposedPage run() {
     reserveRoom();
@@ -47,7 +47,7 @@ class Composer {
       writeDefaultImageParameters();
     }
     for (int i = 0; i < menu_.tabCount(); ++i) writeTab(i);
-    links_.appendTo(out_);
+    writeFallbackLinks();
     line("</APPLET>");
     line(menuScriptLine(codebase()));
     writeFooter();
@@ -89,7 +89,6 @@ class Composer {
       tabNodes_.push_back(nodes);
     }
     out_.reserve(size + linkBytes);
-    links_.reserve(linkBytes);
   }
 
   void line(std::string_view text) {
@@ -281,12 +280,10 @@ class Composer {
       if (kinds & kSeparatorByte) {
         page_.entriesWithSemicolon.push_back("TAB" + std::to_string(index) + " \"" + tab.Caption + "\"");
       }
-      links_.item(0, tab.Caption, link.URL1, link.Target1);
     }
     if (!hasTrees(settings_.Kind)) return;
     const bool tabTree = settings_.Kind == akTabTree;
     const std::string prefix = tabTree ? "T" + std::to_string(index) + "I" : "I";
-    const int linkLevel = hasTabs(settings_.Kind) ? 1 : 0;
     const TabNodes& nodes = tabNodes_.at(static_cast<std::size_t>(index));
     ContentFile content;
     if (settings_.ContentInFile) content.text.reserve(nodes.entryBytes);
@@ -309,7 +306,6 @@ class Composer {
       if (kinds & kSeparatorByte) {
         page_.entriesWithSemicolon.push_back(prefix + std::to_string(nodeIndex) + " \"" + node.Text + "\"");
       }
-      links_.item(linkLevel + level, node.Text, node.Data.URL1, node.Data.Target1);
       ++nodeIndex;
     }
     if (settings_.ContentInFile) {
@@ -317,6 +313,22 @@ class Composer {
       if (tabTree) param("TAB" + std::to_string(index) + "_CONTENT", content.name);
       page_.contentFiles.push_back(std::move(content));
     }
+  }
+
+  // After the entries, from the same list of nodes.
+  void writeFallbackLinks() {
+    const int nodeLevel = hasTabs(settings_.Kind) ? 1 : 0;
+    for (int i = 0; i < menu_.tabCount(); ++i) {
+      const TAppletPage& tab = menu_.tab(i);
+      if (hasTabs(settings_.Kind)) links_.item(0, tab.Caption, tab.TabPage.URL1, tab.TabPage.Target1);
+      if (!hasTrees(settings_.Kind)) continue;
+      const TabNodes& nodes = tabNodes_.at(static_cast<std::size_t>(i));
+      for (std::size_t at = nodes.begin; at < nodes.end; ++at) {
+        const TreeNode& node = *pageOrder_[at].node;
+        links_.item(nodeLevel + pageOrder_[at].level, node.Text, node.Data.URL1, node.Data.Target1);
+      }
+    }
+    links_.finish();
   }
 
   void imagePiece(std::string& to, bool escaped, int index) {
