@@ -61,9 +61,9 @@ class Composer {
     if (onStep_) onStep_();
   }
 
-  // Room for the whole page and for the fallback links written beside the
-  // entries: each node's texts with some fifty bytes of markup around them.
-  // The walk also lists the nodes in page order, so writing them is a loop.
+  // Room for the whole page: each node's texts go into its entry and its
+  // fallback link, with some markup around each. The walk also lists the
+  // nodes in page order, so writing them is a loop.
   void reserveRoom() {
     std::size_t size = 8192 + layout_.imagePrefix.size() * menu_.Images.ImageFiles().size();
     std::size_t linkBytes = 0;
@@ -85,7 +85,7 @@ class Composer {
         linkBytes += links_.itemBytes(linked);
       });
       nodes.end = pageOrder_.size();
-      size += nodes.entryBytes;
+      if (!settings_.ContentInFile) size += nodes.entryBytes;
       tabNodes_.push_back(nodes);
     }
     out_.reserve(size + linkBytes);
