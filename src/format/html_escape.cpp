@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "format/byte_kinds.hpp"
+
 namespace quillon {
 
 namespace {
@@ -25,6 +27,10 @@ const AttributeReferences kAttributeReferences;
 }  // namespace
 
 void appendHtmlAttribute(std::string& out, std::string_view text) {
+  if ((byteKindsIn(text) & (kLineBreakByte | kMarkupByte)) == 0) {
+    out.append(text);
+    return;
+  }
   std::size_t run = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char* reference = kAttributeReferences.of[static_cast<unsigned char>(text[i])];

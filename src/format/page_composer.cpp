@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "format/applet_files.hpp"
+#include "format/byte_kinds.hpp"
 #include "format/fallback_links.hpp"
 #include "format/html_escape.hpp"
 #include "format/page_frame.hpp"
@@ -30,10 +31,10 @@ const char* const kCopyrightNotice = "Quillon navigation applet, copyright Morva
 class Composer {
  public:
   Composer(MenuModel& menu, const SiteLayout& layout, const std::function<void()>& onStep)
-      : menu_(menu), settings_(menu.Settings), layout_(layout), onStep_(onStep) {}
+      : menu_(menu), settings_(menu.Settings), layout_(layout), onStep_(onStep), links_(out_, codebase()) {}
 
   ComposedPage run() {
-    page_.text.reserve(estimatedPageSize());
+    reserveRoom();
     for (const std::string* background : {&settings_.TabBackImage, &settings_.TreeBackImage}) {
       if (!background->empty()) addToCopyList(*background);
     }
@@ -46,7 +47,7 @@ class Composer {
       writeDefaultImageParameters();
     }
     for (int i = 0; i < menu_.tabCount(); ++i) writeTab(i);
-    appendFallbackLinks(out_, menu_, codebase());
+    writeFallbackLinks();
     line("</APPLET>");
     line(menuScriptLine(codebase()));
     writeFooter();
@@ -61,29 +62,33 @@ class Composer {
   }
 
   // Room for the whole page: each node's texts go into its entry and its
-  // fallback link, with some fifty bytes of markup around each.
-  std::size_t estimatedPageSize() const {
-    std::size_t size = 8192;
+  // fallback link, with some markup around each. The walk also lists the
+  // nodes in page order, so writing them is a loop.
+  void reserveRoom() {
+    std::size_t size = 8192 + layout_.imagePrefix.size() * menu_.Images.ImageFiles().size();
+    std::size_t linkBytes = 0;
     for (const auto& text : menu_.Document.HeaderLines) size += text.size() + 2;
     for (const auto& text : menu_.Document.FooterLines) size += text.size() + 2;
     for (int i = 0; i < menu_.tabCount(); ++i) {
       const TAppletPage& tab = menu_.tab(i);
-      size += 2 * (tab.Caption.size() + tab.TabPage.URL1.size() + tab.TabPage.Target1.size()) + 200;
-      size += tab.TabPage.StatusText.size() + tab.TabPage.URL2.size() + tab.TabPage.Target2.size();
-      if (hasTrees(settings_.Kind)) size += nodeBytes(tab);
+      const TTabPage& link = tab.TabPage;
+      size += tab.Caption.size() + link.URL1.size() + link.Target1.size() + link.StatusText.size() +
+              link.URL2.size() + link.Target2.size() + 200;
+      linkBytes += links_.itemBytes(tab.Caption.size() + link.URL1.size() + link.Target1.size());
+      if (!hasTrees(settings_.Kind)) continue;
+      TabNodes nodes{pageOrder_.size(), 0, 0};
+      tab.Nodes.forEachInPageOrder([&](const TreeNode& node, int level) {
+        pageOrder_.push_back({&node, level});
+        const TAppletNode& data = node.Data;
+        const std::size_t linked = node.Text.size() + data.URL1.size() + data.Target1.size();
+        nodes.entryBytes += linked + data.StatusText.size() + data.URL2.size() + data.Target2.size() + 90;
+        linkBytes += links_.itemBytes(linked);
+      });
+      nodes.end = pageOrder_.size();
+      if (!settings_.ContentInFile) size += nodes.entryBytes;
+      tabNodes_.push_back(nodes);
     }
-    return size;
-  }
-
-  // A tab's node entries and their fallback links.
-  static std::size_t nodeBytes(const TAppletPage& tab) {
-    std::size_t size = 0;
-    tab.Nodes.forEachInPageOrder([&size](const TreeNode& node, int) {
-      const TAppletNode& data = node.Data;
-      size += 2 * (node.Text.size() + data.URL1.size() + data.Target1.size()) + data.StatusText.size() +
-              data.URL2.size() + data.Target2.size() + 130;
-    });
-    return size;
+    out_.reserve(size + linkBytes);
   }
 
   void line(std::string_view text) {
@@ -94,7 +99,7 @@ class Composer {
   static void appendNumber(std::string& to, long long number) {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    to.append(digits, end);
+    to.append(digits, static_cast<std::size_t>(end - digits));
   }
 
   void openParam(std::string_view name) {
@@ -231,25 +236,23 @@ class Composer {
     writeDefaultImageParameter("LEAF", settings_.DefLeaf);
   }
 
-  // entryName is built only for the rare entry that holds a ";".
-  template <typename EntryName>
-  void noteSemicolons(EntryName&& entryName, std::initializer_list<const std::string*> fields) {
-    for (const std::string* field : fields) {
-      if (field->find(';') != std::string::npos) {
-        page_.entriesWithSemicolon.push_back(entryName());
-        return;
-      }
+  // A text piece of an entry: on one line, escaped for a PARAM value. Gives
+  // the kinds of bytes the text holds, so a ";" in it can be noted.
+  static unsigned text(std::string& to, bool escaped, std::string_view value) {
+    const unsigned kinds = byteKindsIn(value);
+    if (kinds & (escaped ? kLineBreakByte | kMarkupByte : kLineBreakByte)) {
+      appendOnOneLine(to, value, escaped);
+    } else {
+      to += value;
     }
+    return kinds;
   }
-
-  // A text piece of an entry: on one line, escaped for a PARAM value.
-  static void text(std::string& to, bool escaped, std::string_view value) { appendOnOneLine(to, value, escaped); }
-  static void textOrNone(std::string& to, bool escaped, const std::string& value) {
+  static unsigned textOrNone(std::string& to, bool escaped, const std::string& value) {
     if (value.empty()) {
       to += "None";
-    } else {
-      text(to, escaped, value);
+      return 0;
     }
+    return text(to, escaped, value);
   }
 
   void writeTab(int index) {
@@ -262,48 +265,70 @@ class Composer {
       for (std::string* field : {&link.URL1, &link.Target1, &link.StatusText, &link.URL2, &link.Target2}) {
         if (field->empty()) *field = "None";
       }
-      noteSemicolons([&] { return "TAB" + std::to_string(index) + " \"" + tab.Caption + "\""; },
-                     {&tab.Caption, &link.URL1, &link.Target1, &link.StatusText, &link.URL2, &link.Target2});
       openParam("TAB");
       appendNumber(out_, index);
       openValue();
+      unsigned kinds = 0;
       for (const std::string* field : {&tab.Caption, &link.URL1, &link.Target1, &link.StatusText, &link.URL2}) {
-        text(out_, true, *field);
+        kinds |= text(out_, true, *field);
         out_ += "; ";
       }
-      text(out_, true, link.Target2);
+      kinds |= text(out_, true, link.Target2);
       out_ += "; ";
       text(out_, true, link.OnDemand);
       closeParam();
+      if (kinds & kSeparatorByte) {
+        page_.entriesWithSemicolon.push_back("TAB" + std::to_string(index) + " \"" + tab.Caption + "\"");
+      }
     }
     if (!hasTrees(settings_.Kind)) return;
     const bool tabTree = settings_.Kind == akTabTree;
     const std::string prefix = tabTree ? "T" + std::to_string(index) + "I" : "I";
+    const TabNodes& nodes = tabNodes_.at(static_cast<std::size_t>(index));
     ContentFile content;
-    if (settings_.ContentInFile) content.text.reserve(nodeBytes(tab));
+    if (settings_.ContentInFile) content.text.reserve(nodes.entryBytes);
     int nodeIndex = 0;
-    tab.Nodes.forEachInPageOrder([&](const TreeNode& node, int level) {
+    for (std::size_t at = nodes.begin; at < nodes.end; ++at) {
+      const TreeNode& node = *pageOrder_[at].node;
+      const int level = pageOrder_[at].level;
       step();
-      noteSemicolons([&] { return prefix + std::to_string(nodeIndex) + " \"" + node.Text + "\""; },
-                     {&node.Text, &node.Data.URL1, &node.Data.Target1, &node.Data.StatusText, &node.Data.URL2,
-                      &node.Data.Target2});
+      unsigned kinds;
       if (settings_.ContentInFile) {
-        appendEntry(content.text, false, node, level);
+        kinds = appendEntry(content.text, false, node, level);
         content.text += "\r\n";
       } else {
         openParam(prefix);
         appendNumber(out_, nodeIndex);
         openValue();
-        appendEntry(out_, true, node, level);
+        kinds = appendEntry(out_, true, node, level);
         closeParam();
       }
+      if (kinds & kSeparatorByte) {
+        page_.entriesWithSemicolon.push_back(prefix + std::to_string(nodeIndex) + " \"" + node.Text + "\"");
+      }
       ++nodeIndex;
-    });
+    }
     if (settings_.ContentInFile) {
       content.name = tabTree ? tabTreeContentFileName(layout_.baseName, index) : treeContentFileName(layout_.baseName);
       if (tabTree) param("TAB" + std::to_string(index) + "_CONTENT", content.name);
       page_.contentFiles.push_back(std::move(content));
     }
+  }
+
+  // After the entries, from the same list of nodes.
+  void writeFallbackLinks() {
+    const int nodeLevel = hasTabs(settings_.Kind) ? 1 : 0;
+    for (int i = 0; i < menu_.tabCount(); ++i) {
+      const TAppletPage& tab = menu_.tab(i);
+      if (hasTabs(settings_.Kind)) links_.item(0, tab.Caption, tab.TabPage.URL1, tab.TabPage.Target1);
+      if (!hasTrees(settings_.Kind)) continue;
+      const TabNodes& nodes = tabNodes_.at(static_cast<std::size_t>(i));
+      for (std::size_t at = nodes.begin; at < nodes.end; ++at) {
+        const TreeNode& node = *pageOrder_[at].node;
+        links_.item(nodeLevel + pageOrder_[at].level, node.Text, node.Data.URL1, node.Data.Target1);
+      }
+    }
+    links_.finish();
   }
 
   void imagePiece(std::string& to, bool escaped, int index) {
@@ -316,13 +341,14 @@ class Composer {
     to += "; ";
   }
 
-  void appendEntry(std::string& to, bool escaped, const TreeNode& node, int level) {
+  // Gives the kinds of bytes the node's own texts hold.
+  unsigned appendEntry(std::string& to, bool escaped, const TreeNode& node, int level) {
     const TAppletNode& data = node.Data;
-    text(to, escaped, node.Text);
+    unsigned kinds = text(to, escaped, node.Text);
     to += "; ";
-    textOrNone(to, escaped, data.URL1);
+    kinds |= textOrNone(to, escaped, data.URL1);
     to += "; ";
-    textOrNone(to, escaped, data.Target1);
+    kinds |= textOrNone(to, escaped, data.Target1);
     to += "; ";
     appendNumber(to, level);
     to += "; ";
@@ -333,13 +359,14 @@ class Composer {
       collapsedPiece(to, escaped, node);
       expandedPiece(to, escaped, node);
     }
-    text(to, escaped, data.StatusText);
+    kinds |= text(to, escaped, data.StatusText);
     to += ";";
-    textOrNone(to, escaped, data.URL2);
+    kinds |= textOrNone(to, escaped, data.URL2);
     to += "; ";
-    textOrNone(to, escaped, data.Target2);
+    kinds |= textOrNone(to, escaped, data.Target2);
     to += "; ";
     to += data.OpenExpanded ? "YES" : "NO";
+    return kinds;
   }
 
   static const char* byChildren(const TreeNode& node) { return node.hasChildren() ? "folder ; " : "leaf ; "; }
@@ -384,6 +411,18 @@ class Composer {
   const std::function<void()>& onStep_;
   ComposedPage page_;
   std::string& out_ = page_.text;
+  FallbackLinks links_;
+  struct PlacedNode {
+    const TreeNode* node;
+    int level;
+  };
+  std::vector<PlacedNode> pageOrder_;  // the nodes of every tab
+  struct TabNodes {
+    std::size_t begin;  // where in pageOrder_
+    std::size_t end;
+    std::size_t entryBytes;
+  };
+  std::vector<TabNodes> tabNodes_;
   std::unordered_set<std::string> copied_;
   std::vector<std::string> references_;
 };

@@ -1,5 +1,6 @@
 #include "format/param_values.hpp"
 
+#include "format/byte_kinds.hpp"
 #include "format/html_escape.hpp"
 
 namespace quillon {
@@ -36,6 +37,10 @@ const ByteClasses kByteClasses;
 }  // namespace
 
 void appendOnOneLine(std::string& out, std::string_view text, bool escaped) {
+  if ((byteKindsIn(text) & (escaped ? kLineBreakByte | kMarkupByte : kLineBreakByte)) == 0) {
+    out.append(text);
+    return;
+  }
   // Runs of plain characters are copied whole; most texts are one run.
   const unsigned char stop = escaped ? 2 : 1;
   std::size_t run = 0;
