@@ -2,8 +2,8 @@
 // The settings page control beside the construction area: the pages "Applet",
 // "Tab", "Tab Style", "Tree" and "Tree Style" over the Commander's menu.
 #include "app/commander.hpp"
-#include "model/menu_change.hpp"
 #include "app/window_state.hpp"
+#include "model/menu_change.hpp"
 
 #include <QTabWidget>
 

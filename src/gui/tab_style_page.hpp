@@ -2,8 +2,8 @@
 // The "Tab Style" settings page: the tab font, background image, position,
 // colours and border.
 #include "app/commander.hpp"
-#include "model/menu_change.hpp"
 #include "app/style_control_state.hpp"
+#include "model/menu_change.hpp"
 
 #include <QWidget>
 

@@ -2,8 +2,8 @@
 // The "Tree" settings page: the selected node's text, links and icons, the
 // image list with its slider, the default images and the node buttons.
 #include "app/commander.hpp"
-#include "model/menu_change.hpp"
 #include "app/style_control_state.hpp"
+#include "model/menu_change.hpp"
 
 #include <QWidget>
 #include <array>

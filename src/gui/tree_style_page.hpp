@@ -2,10 +2,10 @@
 // The "Tree Style" settings page: the tree font, background image, behaviour
 // check boxes, the toggle panel and the colours.
 #include "app/commander.hpp"
-#include "model/menu_change.hpp"
 #include "app/style_colors.hpp"
 #include "app/style_control_state.hpp"
 #include "app/tree_style_buttons.hpp"
+#include "model/menu_change.hpp"
 
 #include <QWidget>
 #include <array>
