@@ -1,11 +1,13 @@
 // The main window over a large Tab&Tree page, under the offscreen platform:
 // opening it until the first tab's tree is on screen, showing each other tab
-// the first time, saving, renaming a node, and scrolling an expanded tree.
+// the first time, saving, renaming a node, adding and deleting a node, and
+// scrolling an expanded tree.
 // Arguments are tabs and nodes per tab; 50 x 10,000 is the 500,000-node page.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
 #include <chrono>
@@ -88,8 +90,14 @@ std::string largePage(int tabs, int nodesPerTab) {
   return path;
 }
 
+// Adds new nodes above the selected one.
+class AddingAboveUi : public bench::SilentUi {
+ public:
+  InsertPosition askInsertPosition() override { return InsertPosition::Above; }
+};
+
 struct Window {
-  bench::SilentUi ui;
+  AddingAboveUi ui;
   bench::NullClipboard clipboard;
   NoBrowser browser;
   NoWindows windows;
@@ -187,6 +195,36 @@ void RenameSelectedNode(benchmark::State& state) {
   pageCounters(state);
 }
 
+// The "Add Node" button above a node in the middle of the shown tree, then
+// "Delete Node" on the new node, each painted; timed apart.
+void AddAndDeleteNode(benchmark::State& state) {
+  const std::string page = pageOrSkip(state);
+  Window window;
+  window.open(page);
+  auto* add = window.main.findChild<QPushButton*>("addNodeButton");
+  auto* remove = window.main.findChild<QPushButton*>("deleteNodeButton");
+  if (!add || !remove) state.SkipWithError("no node buttons");
+  NodeTree& tree = window.main.commander().menu().tab(0).Nodes;
+  TreeNode& middle = *tree.root().children().at(tree.root().children().size() / 2);
+  double adding = 0;
+  double deleting = 0;
+  for (auto _ : state) {
+    tree.select(&middle);
+    Clock::time_point start = Clock::now();
+    add->click();
+    window.main.repaint();
+    adding += millisecondsSince(start);
+    start = Clock::now();
+    remove->click();
+    window.main.repaint();
+    deleting += millisecondsSince(start);
+  }
+  const auto runs = static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
+  state.counters["add_ms"] = adding / runs;
+  state.counters["delete_ms"] = deleting / runs;
+  pageCounters(state);
+}
+
 // One wheel step (three rows) down a fully expanded tab, painted each time.
 void ScrollExpandedTree(benchmark::State& state) {
   const std::string page = pageOrSkip(state);
@@ -215,6 +253,7 @@ BENCHMARK(OpenPageUntilFirstTabShown)->Apply(pageSizes);
 BENCHMARK(ShowEachOtherTabFirstTime)->Apply(pageSizes);
 BENCHMARK(SavePage)->Apply(pageSizes);
 BENCHMARK(RenameSelectedNode)->Apply(pageSizes);
+BENCHMARK(AddAndDeleteNode)->Apply(pageSizes);
 BENCHMARK(ScrollExpandedTree)->Args({50, 1000})->ArgNames({"tabs", "nodes_per_tab"})->Unit(benchmark::kMicrosecond);
 
 }  // namespace

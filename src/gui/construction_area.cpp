@@ -35,6 +35,7 @@ class ConstructionArea::TabPage : public QWidget {
     return view_;
   }
   bool hasView(const NodeTreeView* view) const { return view_ && view_ == view; }
+  NodeTreeView* madeView() const { return view_; }
   void setTreesShown(bool shown) {
     treesShown_ = shown;
     if (view_) view_->setVisible(shown);
@@ -80,6 +81,34 @@ int ConstructionArea::indexOfTreeView(const NodeTreeView* view) const {
 }
 
 void ConstructionArea::refreshFromModel() {
+  icons_.update(menu_.Images);
+  showTabs(true);
+  showPage(currentIndex());
+}
+
+void ConstructionArea::followChange(const MenuChange& change) {
+  if (change.everything) {
+    refreshFromModel();
+    return;
+  }
+  // Pages of deleted tabs go first, with their views.
+  if (change.tabs) showTabs(false);
+  // A tree still to be drawn again is drawn whole when shown; the others follow now.
+  if (!change.nodes.empty() || !change.parents.empty()) {
+    for (int i = 0; i < count(); ++i) {
+      if (NodeTreeView* view = page(i)->madeView(); view && !page(i)->stale) view->followChange(change);
+    }
+  }
+  refreshing_ = true;
+  const int current = menu_.currentTabIndex();
+  if (current >= 0 && current < count()) setCurrentIndex(current);
+  refreshing_ = false;
+  showPage(currentIndex());
+}
+
+// The pages, captions and tab bar as the model has them; with redrawTrees
+// every tree is drawn again before it is next seen.
+void ConstructionArea::showTabs(bool redrawTrees) {
   refreshing_ = true;
   placePages();
   const TAppletKind kind = menu_.Settings.Kind;
@@ -91,13 +120,11 @@ void ConstructionArea::refreshFromModel() {
     if (tabText(i) != caption) setTabText(i, caption);
     tabBar()->setTabTextColor(i, kHighlightColor);
     page(i)->setTreesShown(hasTrees(kind));
-    page(i)->stale = true;
+    if (redrawTrees) page(i)->stale = true;
   }
-  icons_.update(menu_.Images);
   const int current = menu_.currentTabIndex();
   if (current >= 0 && current < count()) setCurrentIndex(current);
   refreshing_ = false;
-  showPage(currentIndex());
 }
 
 // One page per tab in the model's order; pages of tabs that stay are kept.
@@ -168,10 +195,14 @@ bool ConstructionArea::dropNode(int sourceTab, TreeNode& dragged, int targetTab,
   if (sourceTab < 0 || sourceTab >= menu_.tabCount() || targetTab < 0 || targetTab >= menu_.tabCount()) return false;
   const std::optional<DropChoice> choice = chooser_(globalPosition);
   if (!choice) return false;
+  const TreeNode* from = dragged.parent();
   TreeNode* placed = quillon::dropNode(menu_.tab(sourceTab).Nodes, dragged, menu_.tab(targetTab).Nodes, target, *choice);
   if (!placed) return false;
   menu_.setCurrentTab(targetTab);
-  refreshFromModel();
+  MenuChange change = MenuChange::ofChildren(*placed->parent());
+  // A copy leaves its source where it was; a move takes it from its parent.
+  if (placed == &dragged) change.parents.push_back(from);
+  followChange(change);
   Q_EMIT menuChanged();
   return true;
 }

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "gui/node_icons.hpp"
+#include "model/menu_change.hpp"
 #include "model/menu_model.hpp"
 #include "model/node_drop.hpp"
 
@@ -26,6 +27,9 @@ class ConstructionArea : public QTabWidget {
   // Follows the model: tabs, captions, order, the current tab, the trees and
   // the selection. Only the shown tab's tree is drawn now; the others when shown.
   void refreshFromModel();
+  // Follows one edit: the tab list when it changed, and in each tree drawn
+  // only the items of the nodes it names.
+  void followChange(const MenuChange& change);
 
   NodeTreeView* treeView(int tab) const;
   void setDropChooser(DropChooser chooser) { chooser_ = std::move(chooser); }
@@ -43,6 +47,7 @@ class ConstructionArea : public QTabWidget {
   class TabPage;
   TabPage* page(int index) const;
   int indexOfTreeView(const NodeTreeView* view) const;
+  void showTabs(bool redrawTrees);
   void placePages();
   void connectView(NodeTreeView* view);
   void showPage(int index);

@@ -72,7 +72,7 @@ MainWindow::MainWindow(CommanderPorts ports, QWidget* parent)
   // the pages changed what the trees show.
   connect(constructionArea_, &ConstructionArea::selectionChanged, settingsPages_, &SettingsPages::refreshFromModel);
   connect(constructionArea_, &ConstructionArea::menuChanged, settingsPages_, &SettingsPages::refreshFromModel);
-  connect(settingsPages_, &SettingsPages::menuChanged, constructionArea_, &ConstructionArea::refreshFromModel);
+  connect(settingsPages_, &SettingsPages::menuChanged, constructionArea_, &ConstructionArea::followChange);
   connect(settingsPages_, &SettingsPages::appletSizeApplied, this, &MainWindow::applyAppletSize);
 
   resize(kDesignWidth, kDesignHeight);

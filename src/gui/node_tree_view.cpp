@@ -89,10 +89,33 @@ void NodeTreeView::showTree(NodeTree& tree, const NodeIcons* icons) {
   } else {
     fillShownChildren(*invisibleRootItem());
   }
-  QTreeWidgetItem* selected = makeItemFor(tree.selected());
+  showSelection();
+  syncing_ = false;
+}
+
+void NodeTreeView::followChange(const MenuChange& change) {
+  if (!tree_) return;
+  syncing_ = true;
+  // Only nodes this view has items for are looked at: they are of its tree
+  // and still in it, as every edit reaches the view before the next.
+  for (const TreeNode* node : change.nodes) {
+    if (QTreeWidgetItem* item = itemOf(node)) updateItem(*item, *node);
+  }
+  for (const TreeNode* parent : change.parents) {
+    const bool top = parent == &tree_->root();
+    QTreeWidgetItem* item = top ? invisibleRootItem() : itemOf(parent);
+    if (!item) continue;
+    if (!top) updateItem(*item, *parent);
+    syncChildList(*item, *parent);
+  }
+  showSelection();
+  syncing_ = false;
+}
+
+void NodeTreeView::showSelection() {
+  QTreeWidgetItem* selected = makeItemFor(tree_->selected());
   setCurrentItem(selected);
   if (selected) scrollToItem(selected);
-  syncing_ = false;
 }
 
 QTreeWidgetItem* NodeTreeView::makeItem(const TreeNode& node) {
@@ -178,6 +201,41 @@ void NodeTreeView::syncChildren(QTreeWidgetItem* top, const TreeNode& topNode) {
   }
 }
 
+// One item's children brought in line with its node's after children were
+// added, removed or reordered. Children before and after the changed stretch
+// stay in place; the subtrees of those that stay are not looked at.
+void NodeTreeView::syncChildList(QTreeWidgetItem& parent, const TreeNode& node) {
+  if (!isFilled(parent)) return;
+  const auto& children = node.children();
+  const int shown = parent.childCount();
+  const int wanted = static_cast<int>(children.size());
+  const auto childNode = [&children](int index) { return children[static_cast<std::size_t>(index)].get(); };
+  int front = 0;
+  while (front < shown && front < wanted && nodeOf(parent.child(front)) == childNode(front)) ++front;
+  int back = 0;
+  while (back < shown - front && back < wanted - front &&
+         nodeOf(parent.child(shown - 1 - back)) == childNode(wanted - 1 - back)) {
+    ++back;
+  }
+  // Taking items out of the view forgets which were open, so that is noted first.
+  QHash<const TreeNode*, QTreeWidgetItem*> kept;
+  QSet<const QTreeWidgetItem*> expanded;
+  for (int i = front; i < shown - back; ++i) collectExpanded(*parent.child(i), expanded);
+  for (int i = shown - back - 1; i >= front; --i) {
+    QTreeWidgetItem* item = parent.takeChild(i);
+    kept.insert(nodeOf(item), item);
+  }
+  QList<QTreeWidgetItem*> middle;
+  for (int i = front; i < wanted - back; ++i) {
+    QTreeWidgetItem* item = kept.take(childNode(i));
+    middle << (item ? item : makeItem(*childNode(i)));
+  }
+  for (QTreeWidgetItem* gone : kept) deleteItem(gone);
+  parent.insertChildren(front, middle);
+  for (QTreeWidgetItem* item : middle) restoreExpanded(*item, expanded);
+  if (&parent == invisibleRootItem() || parent.isExpanded()) fillShownChildren(parent);
+}
+
 void NodeTreeView::collectExpanded(const QTreeWidgetItem& top, QSet<const QTreeWidgetItem*>& expanded) {
   std::vector<const QTreeWidgetItem*> pending{&top};
   while (!pending.empty()) {
@@ -206,6 +264,9 @@ void NodeTreeView::deleteItem(QTreeWidgetItem* top) {
     QTreeWidgetItem* item = pending.back();
     pending.pop_back();
     for (QTreeWidgetItem* child : item->takeChildren()) pending.push_back(child);
+    // The node may have an item elsewhere by now, moved there in the same edit.
+    const TreeNode* node = nodeOf(item);
+    if (items_.value(node) == item) items_.remove(node);
     delete item;
   }
 }

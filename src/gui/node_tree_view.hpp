@@ -1,6 +1,7 @@
 #pragma once
 // One tab's tree of nodes, drawn from the model. Items follow their nodes:
-// a refresh keeps the items (and their expanded state) of nodes that stay.
+// a refresh keeps the items (and their expanded state) of nodes that stay,
+// and a single edit touches only the items of the nodes it changed.
 // Items are made only for shown rows and the level below them; a branch's
 // deeper items are made when it is opened or a command reaches into it.
 // Captions are changed only through the node text field, never in place.
@@ -8,6 +9,7 @@
 #include <QSet>
 #include <QTreeWidget>
 
+#include "model/menu_change.hpp"
 #include "model/node_tree.hpp"
 
 namespace quillon::gui {
@@ -22,6 +24,10 @@ class NodeTreeView : public QTreeWidget {
 
   // Shows the tree's nodes and selection; icons only when `icons` is given.
   void showTree(NodeTree& tree, const NodeIcons* icons);
+  // Follows one edit of the shown tree: only the items of the nodes and
+  // children lists it names, then the selection. Nodes of other trees are
+  // left alone.
+  void followChange(const MenuChange& change);
 
   NodeTree* tree() const { return tree_; }
   TreeNode* nodeOf(const QTreeWidgetItem* item) const;
@@ -47,11 +53,13 @@ class NodeTreeView : public QTreeWidget {
 
  private:
   void syncChildren(QTreeWidgetItem* top, const TreeNode& topNode);
+  void syncChildList(QTreeWidgetItem& parent, const TreeNode& node);
+  void showSelection();
   QTreeWidgetItem* makeItem(const TreeNode& node);
   bool isFilled(const QTreeWidgetItem& item) const;
   void fill(QTreeWidgetItem& item);
   void fillShownChildren(QTreeWidgetItem& item);
-  static void deleteItem(QTreeWidgetItem* top);
+  void deleteItem(QTreeWidgetItem* top);
   void removeAllItems();
   static void collectExpanded(const QTreeWidgetItem& top, QSet<const QTreeWidgetItem*>& expanded);
   static void restoreExpanded(QTreeWidgetItem& top, const QSet<const QTreeWidgetItem*>& expanded);

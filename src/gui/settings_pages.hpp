@@ -3,6 +3,7 @@
 // "Tab", "Tab Style", "Tree" and "Tree Style" over the Commander's menu.
 #include "app/commander.hpp"
 #include "app/window_state.hpp"
+#include "model/menu_change.hpp"
 
 #include <QTabWidget>
 
@@ -33,7 +34,7 @@ class SettingsPages : public QTabWidget {
   // An edit changed what the construction area shows: tab captions, the tab
   // order, tabs or nodes added, copied or deleted, node texts and icons, the
   // tabs' place at the top or the bottom.
-  void menuChanged();
+  void menuChanged(const quillon::MenuChange& change);
   // "&Apply" on the "Applet" page, and its "Set Defaults": the construction
   // area takes the applet's size, in pixels.
   void appletSizeApplied(int width, int height);

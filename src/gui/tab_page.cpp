@@ -79,14 +79,14 @@ TabPage::TabPage(Commander& commander, QWidget* parent) : QWidget(parent), comma
     if (filling_) return;
     renameTab(commander_.menu(), toBytes(text));
     fillStartupList(rebuildStartupTabList(commander_.menu()));
-    Q_EMIT menuChanged();
+    Q_EMIT menuChanged(MenuChange::ofTabs());
   });
   connect(position_, &TabPositionControl::positionChanged, this, [this](int index) {
     if (filling_) return;
     moveTab(commander_.menu(), index);
     // The list follows the new order, so its choice still names the same tab.
     fillStartupList(rebuildStartupTabList(commander_.menu()));
-    Q_EMIT menuChanged();
+    Q_EMIT menuChanged(MenuChange::ofTabs());
   });
   for (QLineEdit* box : {status_, link1_, target1_, link2_, target2_})
     connect(box, &QLineEdit::textChanged, this, &TabPage::linksEdited);
@@ -149,7 +149,7 @@ void TabPage::browseLink(QLineEdit* box) {
 
 void TabPage::tabsEdited() {
   refresh();
-  Q_EMIT menuChanged();
+  Q_EMIT menuChanged(MenuChange::ofTabs());
   Q_EMIT modelChanged();
 }
 

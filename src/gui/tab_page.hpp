@@ -2,6 +2,7 @@
 // The "Tab" settings page: the current tab's caption, place and links, the
 // tab buttons and the start-up tab.
 #include "app/commander.hpp"
+#include "model/menu_change.hpp"
 #include "model/tab_editing.hpp"
 
 #include <QWidget>
@@ -25,7 +26,7 @@ class TabPage : public QWidget {
 
  Q_SIGNALS:
   // The construction area shows something else: a caption, the tab order, the tabs.
-  void menuChanged();
+  void menuChanged(const quillon::MenuChange& change);
   // Another tab became current: every page shows it.
   void modelChanged();
 

@@ -76,7 +76,7 @@ TabStylePage::TabStylePage(Commander& commander, QWidget* parent) : QWidget(pare
   connect(onBottom_, &QRadioButton::toggled, this, [this](bool bottom) {
     if (filling_) return;
     settings().TabOnBottom = bottom;
-    Q_EMIT menuChanged();
+    Q_EMIT menuChanged(MenuChange::ofTabs());
   });
   auto* positions = new QHBoxLayout;
   positions->addWidget(onTop_);
@@ -105,7 +105,7 @@ TabStylePage::TabStylePage(Commander& commander, QWidget* parent) : QWidget(pare
   connect(defaults, &QPushButton::clicked, this, [this] {
     resetGroup(settings(), SettingsGroup::TabStyle);
     refresh();
-    Q_EMIT menuChanged();
+    Q_EMIT menuChanged(MenuChange::ofTabs());
   });
 
   auto* layout = new QVBoxLayout(this);

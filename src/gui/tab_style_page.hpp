@@ -3,6 +3,7 @@
 // colours and border.
 #include "app/commander.hpp"
 #include "app/style_control_state.hpp"
+#include "model/menu_change.hpp"
 
 #include <QWidget>
 
@@ -27,7 +28,7 @@ class TabStylePage : public QWidget {
 
  Q_SIGNALS:
   // The tabs moved to the top or the bottom of the construction area.
-  void menuChanged();
+  void menuChanged(const quillon::MenuChange& change);
 
  private:
   TAppletSettings& settings() { return commander_.menu().Settings; }

@@ -147,10 +147,14 @@ QGroupBox* TreePage::buildNodeImages() {
   expandedPreview_->setObjectName("expandedPreview");
   setExpanded_ = makeButton("Set", "setExpandedButton", "Give the selected folder the chosen image for when it is open.");
   connect(setCollapsed_, &QPushButton::clicked, this, [this] {
-    if (setCollapsedImage(commander_.menu(), commander_.ui(), slider_->value())) nodesEdited();
+    if (setCollapsedImage(commander_.menu(), commander_.ui(), slider_->value())) {
+      nodesEdited(MenuChange::ofNode(*selectedNode()));
+    }
   });
   connect(setExpanded_, &QPushButton::clicked, this, [this] {
-    if (setExpandedImage(commander_.menu(), commander_.ui(), slider_->value())) nodesEdited();
+    if (setExpandedImage(commander_.menu(), commander_.ui(), slider_->value())) {
+      nodesEdited(MenuChange::ofNode(*selectedNode()));
+    }
   });
   auto* nodeIcons = new QHBoxLayout;
   nodeIcons->addWidget(collapsedLabel_);
@@ -193,13 +197,19 @@ QLayout* TreePage::buildNodeButtons() {
   QPushButton* child = makeButton("Add Child", "addChildButton", "Add a node under the selected node.");
   QPushButton* remove = makeButton("Delete Node", "deleteNodeButton", "Delete the selected node and all its children.");
   connect(add, &QPushButton::clicked, this, [this] {
-    if (addNode(commander_.menu(), commander_.ui())) nodesEdited();
+    if (const TreeNode* added = addNode(commander_.menu(), commander_.ui())) {
+      nodesEdited(MenuChange::ofChildren(*added->parent()));
+    }
   });
   connect(child, &QPushButton::clicked, this, [this] {
-    if (addChildNode(commander_.menu(), commander_.ui())) nodesEdited();
+    if (const TreeNode* added = addChildNode(commander_.menu(), commander_.ui())) {
+      nodesEdited(MenuChange::ofChildren(*added->parent()));
+    }
   });
   connect(remove, &QPushButton::clicked, this, [this] {
-    if (deleteNode(commander_.menu(), commander_.ui())) nodesEdited();
+    const TreeNode* selected = selectedNode();
+    const TreeNode* parent = selected ? selected->parent() : nullptr;
+    if (deleteNode(commander_.menu(), commander_.ui()) && parent) nodesEdited(MenuChange::ofChildren(*parent));
   });
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(add);
@@ -269,16 +279,21 @@ void TreePage::nodeEdited() {
   const NodeFields fields{toBytes(text_->text()),  toBytes(status_->text()), toBytes(link1_->text()),
                           toBytes(target1_->text()), toBytes(link2_->text()),  toBytes(target2_->text()),
                           openExpanded_->isChecked()};
-  if (editSelectedNode(commander_.menu(), fields)) Q_EMIT menuChanged();
+  if (editSelectedNode(commander_.menu(), fields)) Q_EMIT menuChanged(MenuChange::ofNode(*selectedNode()));
 }
 
 void TreePage::browseLink(QLineEdit* box) {
   if (auto link = browseForLink(commander_.menu(), commander_.ui())) box->setText(toQString(*link));
 }
 
-void TreePage::nodesEdited() {
+void TreePage::nodesEdited(const MenuChange& change) {
   showNode();
-  Q_EMIT menuChanged();
+  Q_EMIT menuChanged(change);
+}
+
+TreeNode* TreePage::selectedNode() const {
+  TAppletPage* tab = commander_.menu().CurrentTab();
+  return tab ? tab->Nodes.selected() : nullptr;
 }
 
 }  // namespace quillon::gui

@@ -3,6 +3,7 @@
 // image list with its slider, the default images and the node buttons.
 #include "app/commander.hpp"
 #include "app/style_control_state.hpp"
+#include "model/menu_change.hpp"
 
 #include <QWidget>
 #include <array>
@@ -30,7 +31,7 @@ class TreePage : public QWidget {
 
  Q_SIGNALS:
   // The construction area shows something else: nodes, node texts, node icons.
-  void menuChanged();
+  void menuChanged(const quillon::MenuChange& change);
   // The image list grew: what the pages enable may change.
   void modelChanged();
 
@@ -47,7 +48,8 @@ class TreePage : public QWidget {
   void showDefaultImages();
   void updateEnabling();
   // After add, add child, delete and a node image: the tree changed.
-  void nodesEdited();
+  void nodesEdited(const MenuChange& change);
+  TreeNode* selectedNode() const;
 
   Commander& commander_;
   bool filling_ = false;

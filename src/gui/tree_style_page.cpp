@@ -134,7 +134,7 @@ TreeStylePage::TreeStylePage(Commander& commander, QWidget* parent) : QWidget(pa
     resetGroup(settings(), SettingsGroup::TreeStyle);
     refresh();
     Q_EMIT modelChanged();
-    Q_EMIT menuChanged();
+    Q_EMIT menuChanged(MenuChange::ofEverything());
   });
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(setColor);
@@ -198,7 +198,7 @@ QLayout* TreeStylePage::buildTogglePanel() {
         refresh();
         if (button == TreeStyleButton::Icons) {
           Q_EMIT modelChanged();
-          Q_EMIT menuChanged();
+          Q_EMIT menuChanged(MenuChange::ofEverything());
         }
       });
       toggle(button) = toggleButton;

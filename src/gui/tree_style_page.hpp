@@ -5,6 +5,7 @@
 #include "app/style_colors.hpp"
 #include "app/style_control_state.hpp"
 #include "app/tree_style_buttons.hpp"
+#include "model/menu_change.hpp"
 
 #include <QWidget>
 #include <array>
@@ -29,7 +30,7 @@ class TreeStylePage : public QWidget {
 
  Q_SIGNALS:
   // The icons toggle or a reset changed what the construction area shows.
-  void menuChanged();
+  void menuChanged(const quillon::MenuChange& change);
   // The icons toggle or a reset changed what the "Tree" page enables and shows.
   void modelChanged();
 

@@ -1,6 +1,9 @@
 #pragma once
-// A copy of everything a page keeps of the menu, so that "changed since it
-// was opened or saved" is a comparison that no edit can slip past.
+// What a page keeps of the menu, so that "changed since it was opened or
+// saved" is a comparison that no edit can slip past. The settings, images and
+// page lines are copied; the nodes, by far the most of a menu, are kept as a
+// count and a 64-bit digest per tab instead of a second copy of every node.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,16 +18,12 @@ class MenuSnapshot {
   bool operator==(const MenuSnapshot&) const = default;
 
  private:
-  struct Node {
-    int level;
-    std::string text;
-    TAppletNode data;
-    bool operator==(const Node&) const = default;
-  };
   struct Tab {
     std::string caption;
     TTabPage link;
-    std::vector<Node> nodes;
+    std::size_t nodeCount = 0;
+    // Of every node in page order: level, text and fields.
+    std::uint64_t nodesDigest = 0;
     bool operator==(const Tab&) const = default;
   };
 

@@ -7,6 +7,7 @@
 #include "gui/main_window.hpp"
 #include "gui/node_tree_view.hpp"
 #include "gui/settings_pages.hpp"
+#include "gui/tab_position_control.hpp"
 #include "memory_ports.hpp"
 #include "scripted_ui.hpp"
 #include "temp_dir.hpp"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -428,6 +430,130 @@ TEST_F(MainWindowTest, EveryCommandHasAHint) {
   for (QAction* action : window->menuBar()->findChildren<QAction*>()) {
     if (action->isSeparator() || action->text().isEmpty() || action->menu()) continue;
     EXPECT_FALSE(action->statusTip().isEmpty()) << action->text().toStdString();
+  }
+}
+
+// The model's tree as "a(b,c),d", and the view's items alike.
+std::string modelOutline(const TreeNode& parent) {
+  std::string text;
+  for (const auto& node : parent.children()) {
+    if (!text.empty()) text += ",";
+    text += node->Text;
+    if (node->hasChildren()) text += "(" + modelOutline(*node) + ")";
+  }
+  return text;
+}
+
+std::string viewOutline(const QTreeWidgetItem& parent) {
+  std::string text;
+  for (int i = 0; i < parent.childCount(); ++i) {
+    if (i > 0) text += ",";
+    text += parent.child(i)->text(0).toStdString();
+    if (parent.child(i)->childCount() > 0) text += "(" + viewOutline(*parent.child(i)) + ")";
+  }
+  return text;
+}
+
+// Every item the view holds stands for its node as the model has it: its
+// text, and its children in order, all of them wherever its row is shown.
+void expectItemsMatchTheModel(const NodeTreeView& view, const NodeTree& tree, const std::string& edit) {
+  std::vector<std::pair<const QTreeWidgetItem*, const TreeNode*>> pending{{view.invisibleRootItem(), &tree.root()}};
+  while (!pending.empty()) {
+    const auto [item, node] = pending.back();
+    pending.pop_back();
+    const bool shown = item == view.invisibleRootItem() || item->parent() == nullptr || item->parent()->isExpanded();
+    if (item->childCount() == 0 && !shown) continue;
+    ASSERT_EQ(item->childCount(), static_cast<int>(node->children().size())) << edit << ": below " << node->Text;
+    for (int i = 0; i < item->childCount(); ++i) {
+      const TreeNode* child = node->children()[static_cast<std::size_t>(i)].get();
+      ASSERT_EQ(view.nodeOf(item->child(i)), child) << edit << ": below " << node->Text;
+      EXPECT_EQ(item->child(i)->text(0).toStdString(), child->Text) << edit;
+      EXPECT_EQ(view.itemOf(child), item->child(i)) << edit;
+      pending.emplace_back(item->child(i), child);
+    }
+  }
+  EXPECT_EQ(view.nodeOf(view.currentItem()), tree.selected()) << edit;
+}
+
+TEST_F(MainWindowTest, TheTreesShowWhatTheModelHoldsAfterEachEdit) {
+  struct Edit {
+    const char* name;
+    std::function<void()> run;
+  };
+  // Reached through the window as the user reaches them: the Tree and Tab
+  // pages' controls, and the drop that a drag onto a node ends with.
+  const auto node = [this](int tab, std::initializer_list<std::size_t> path) -> TreeNode& {
+    TreeNode* at = &menu().tab(tab).Nodes.root();
+    for (std::size_t index : path) at = at->children().at(index).get();
+    return *at;
+  };
+  const auto select = [this, node](std::initializer_list<std::size_t> path) {
+    NodeTreeView& view = *window->constructionArea().treeView(0);
+    view.setCurrentItem(view.makeItemFor(&node(0, path)));
+  };
+  const auto click = [this](const char* name) { window->findChild<QPushButton*>(name)->click(); };
+  const auto drop = [this, node](int fromTab, std::initializer_list<std::size_t> dragged, int toTab,
+                                 std::initializer_list<std::size_t> target, DropChoice choice) {
+    ConstructionArea& area = window->constructionArea();
+    area.setDropChooser([choice](const QPoint&) { return choice; });
+    area.dropNode(fromTab, node(fromTab, dragged), toTab, node(toTab, target), QPoint());
+  };
+  const Edit edits[] = {
+      {"rename a shown node", [&] { select({0, 0}); window->findChild<QLineEdit*>("nodeTextBox")->setText("A1 renamed"); }},
+      {"add above a top-level node", [&] { select({2}); ui.insertPositions.push_back(InsertPosition::Above); click("addNodeButton"); }},
+      {"add at the end of a deep level", [&] { select({0, 0, 0}); ui.insertPositions.push_back(InsertPosition::Below); click("addNodeButton"); }},
+      {"add a child to a closed folder", [&] { select({1}); click("addChildButton"); }},
+      {"add a child to a leaf", [&] { select({2}); click("addChildButton"); }},
+      {"delete a leaf", [&] { select({0, 1}); click("deleteNodeButton"); }},
+      {"delete a folder", [&] { select({0}); ui.answers.push_back(Answer::Yes); click("deleteNodeButton"); }},
+      {"move into a branch with no items yet", [&] { drop(0, {0, 1}, 0, {1, 0, 0}, DropChoice::MoveAsChild); }},
+      {"move up within its level", [&] { drop(0, {0, 1}, 0, {0, 0}, DropChoice::MoveOnSameLevel); }},
+      {"move a folder out to the top level", [&] { drop(0, {1, 0}, 0, {0}, DropChoice::MoveOnSameLevel); }},
+      {"copy into a closed folder", [&] { drop(0, {2}, 0, {1, 0}, DropChoice::CopyAsChild); }},
+      {"move to a tab never shown", [&] { drop(0, {0}, 1, {0}, DropChoice::MoveAsChild); }},
+      {"move from a tab shown before", [&] {
+         window->constructionArea().setCurrentIndex(1);
+         drop(1, {0, 0}, 0, {0, 0}, DropChoice::MoveAsChild);
+       }},
+      {"add a tab", [&] { click("addTabButton"); }},
+      {"copy a tab", [&] { click("copyTabButton"); }},
+      {"delete a tab", [&] { ui.answers.push_back(Answer::Ok); click("deleteTabButton"); }},
+      {"move a tab", [&] { Q_EMIT window->findChild<TabPositionControl*>("tabPosition")->positionChanged(1); }},
+      {"rename a tab", [&] { window->findChild<QLineEdit*>("tabCaptionBox")->setText("Renamed tab"); }},
+  };
+  for (const Edit& edit : edits) {
+    window.reset();
+    SetUp();
+    newMenuFromToolbar();
+    // First: A(A1(A1a),A2), B(B1(B1a(B1a1))), C; Second: X(X1).
+    NodeTree& first = menu().tab(0).Nodes;
+    first.clear();
+    TreeNode& a = first.root().appendChild("A");
+    a.appendChild("A1").appendChild("A1a");
+    a.appendChild("A2");
+    first.root().appendChild("B").appendChild("B1").appendChild("B1a").appendChild("B1a1");
+    first.root().appendChild("C");
+    first.select(&a);
+    menu().AddTab("Second").Nodes.root().children().front()->Text = "X";
+    menu().tab(1).Nodes.root().children().front()->appendChild("X1");
+    menu().setCurrentTab(0);
+    window->refreshFromModel();
+    ConstructionArea& area = window->constructionArea();
+    area.treeView(0)->topLevelItem(0)->setExpanded(true);
+
+    edit.run();
+
+    ASSERT_EQ(area.count(), menu().tabCount()) << edit.name;
+    EXPECT_EQ(area.currentIndex(), menu().currentTabIndex()) << edit.name;
+    for (int tab = 0; tab < menu().tabCount(); ++tab) {
+      EXPECT_EQ(area.tabText(tab).toStdString(), menu().tab(tab).Caption) << edit.name;
+      area.setCurrentIndex(tab);
+      NodeTreeView& view = *area.treeView(tab);
+      expectItemsMatchTheModel(view, menu().tab(tab).Nodes, edit.name);
+      // Nodes that had no items yet show once their branches are opened.
+      view.expandAll();
+      EXPECT_EQ(viewOutline(*view.invisibleRootItem()), modelOutline(menu().tab(tab).Nodes.root())) << edit.name;
+    }
   }
 }
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "model/menu_model.hpp"
+#include "model/menu_snapshot.hpp"
 #include "temp_dir.hpp"
 #include "test_images.hpp"
 
@@ -49,6 +52,45 @@ TEST(MenuModel, ResetsTouchOnlyTheirOwnGroup) {
   EXPECT_EQ(general.Codebase, "java/");
   general.ResetLocations();
   EXPECT_TRUE(general.Codebase.empty());
+}
+
+TEST(MenuSnapshot, EveryEditOfANodeCountsAndEditingItBackDoesNot) {
+  MenuModel menu;
+  resetToNewMenu(menu, akTabTree);
+  TreeNode& a = *menu.tab(0).Nodes.root().children()[0];
+  TreeNode& b = a.appendChild("b");
+  a.appendChild("c");
+  menu.AddTab("Second");
+  struct Case {
+    const char* what;
+    std::function<void()> edit;
+    std::function<void()> undo;
+  };
+  const auto field = [&b](std::string TAppletNode::*member) {
+    return Case{"a field", [&b, member] { b.Data.*member += "x"; }, [&b, member] { (b.Data.*member).pop_back(); }};
+  };
+  const Case cases[] = {
+      {"text", [&] { b.Text = "B"; }, [&] { b.Text = "b"; }},
+      field(&TAppletNode::StatusText), field(&TAppletNode::URL1), field(&TAppletNode::Target1),
+      field(&TAppletNode::URL2), field(&TAppletNode::Target2),
+      {"collapsed image", [&] { b.Data.CollapsedImage = 0; }, [&] { b.Data.CollapsedImage = -1; }},
+      {"expanded image", [&] { b.Data.ExpandedImage = 0; }, [&] { b.Data.ExpandedImage = -1; }},
+      {"open expanded", [&] { b.Data.OpenExpanded = true; }, [&] { b.Data.OpenExpanded = false; }},
+      // The same texts in another shape or order.
+      {"order", [&] { a.insertChild(1, a.detachChild(0)); }, [&] { a.insertChild(1, a.detachChild(0)); }},
+      {"level", [&] { b.insertChild(0, a.detachChild(1)); }, [&] { a.insertChild(1, b.detachChild(0)); }},
+      {"to another tab", [&] { menu.tab(1).Nodes.root().insertChild(1, a.detachChild(1)); },
+       [&] { a.insertChild(1, menu.tab(1).Nodes.root().detachChild(1)); }},
+      {"added", [&] { a.appendChild("d"); }, [&] { a.detachChild(2); }},
+      {"caption", [&] { menu.tab(1).Caption = "2"; }, [&] { menu.tab(1).Caption = "Second"; }},
+  };
+  const MenuSnapshot saved(menu);
+  for (const Case& c : cases) {
+    c.edit();
+    EXPECT_FALSE(MenuSnapshot(menu) == saved) << c.what;
+    c.undo();
+    EXPECT_TRUE(MenuSnapshot(menu) == saved) << c.what;
+  }
 }
 
 TEST(NodeTree, PageOrderIsDepthFirstWithLevels) {
