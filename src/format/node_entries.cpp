@@ -46,9 +46,8 @@ struct EntryPieces {
       entry.remove_prefix(end < entry.size() ? end + 1 : end);
     }
   }
-  std::string text(std::size_t index) const { return std::string(piece[index]); }
   // The page writes "None" for an empty link or target.
-  std::string linkField(std::size_t index) const { return piece[index] == "None" ? std::string() : text(index); }
+  std::string_view linkField(std::size_t index) const { return piece[index] == "None" ? std::string_view() : piece[index]; }
 };
 
 int imageIndex(std::string_view piece, bool expanded, const ImagePieceResolver& images) {
@@ -79,18 +78,19 @@ void readNodeEntries(const std::vector<std::string_view>& entries, NodeTree& tre
       if (level < 0 || level >= static_cast<long long>(path.size())) continue;
       path.resize(static_cast<std::size_t>(level));
     }  // a greater level makes a child of the last node, however much greater
-    TreeNode* parent = path.empty() ? &tree.root() : path.back();
-    TAppletNode data;
-    data.StatusText = items.text(6);
-    data.URL1 = items.linkField(1);
-    data.Target1 = items.linkField(2);
-    data.URL2 = items.linkField(7);
-    data.Target2 = items.linkField(8);
+    TreeNode& node = (path.empty() ? tree.root() : *path.back()).appendChild({});
+    // Each text is built once, in its place: no copy to move in afterwards.
+    node.Text.assign(items.piece[0]);
+    TAppletNode& data = node.Data;
+    data.StatusText.assign(items.piece[6]);
+    data.URL1.assign(items.linkField(1));
+    data.Target1.assign(items.linkField(2));
+    data.URL2.assign(items.linkField(7));
+    data.Target2.assign(items.linkField(8));
     data.OpenExpanded = items.piece[9] == "YES";
     // Images are resolved only for entries that become nodes.
     data.CollapsedImage = imageIndex(items.piece[4], false, images);
     data.ExpandedImage = imageIndex(items.piece[5], true, images);
-    TreeNode& node = parent->appendChild(items.text(0), std::move(data));
     path.push_back(&node);
     previousLevel = level;
   }

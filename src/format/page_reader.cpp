@@ -63,12 +63,19 @@ bool folderExists(const std::string& path) {
   return fs::is_directory(path, error);
 }
 
+// Where the run of digits from from ends; a plain loop, as every parameter's
+// name is looked at this way (a search for any of ten characters is ten searches a byte).
+std::size_t digitsEnd(std::string_view text, std::size_t from) {
+  while (from < text.size() && text[from] >= '0' && text[from] <= '9') ++from;
+  return from;
+}
+
 // "TAB12" gives 12; anything else gives -1. prefix and suffix frame the number.
 long long numberedName(std::string_view name, std::string_view prefix, std::string_view suffix = "") {
   if (name.size() <= prefix.size() + suffix.size() || !startsWithNoCase(name, prefix)) return -1;
   if (!equalsNoCase(name.substr(name.size() - suffix.size()), suffix)) return -1;
   const std::string_view digits = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
-  if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string_view::npos) return -1;
+  if (digits.empty() || digits.size() > 9 || digitsEnd(digits, 0) != digits.size()) return -1;
   return digitsValue(digits);
 }
 
@@ -76,11 +83,11 @@ long long numberedName(std::string_view name, std::string_view prefix, std::stri
 // The tab number stands as the writer writes it: "T01I0" belongs to no tab.
 long long entryTab(std::string_view name) {
   if (name.empty() || (name[0] != 'T' && name[0] != 't')) return -1;
-  const std::size_t digitsEnd = name.find_first_not_of("0123456789", 1);
-  if (digitsEnd == std::string_view::npos || digitsEnd == 1 || digitsEnd > 10) return -1;
-  if (name[1] == '0' && digitsEnd > 2) return -1;
-  if (numberedName(name.substr(digitsEnd), "I") < 0) return -1;
-  return digitsValue(name.substr(1, digitsEnd - 1));
+  const std::size_t tabEnd = digitsEnd(name, 1);
+  if (tabEnd == name.size() || tabEnd == 1 || tabEnd > 10) return -1;
+  if (name[1] == '0' && tabEnd > 2) return -1;
+  if (numberedName(name.substr(tabEnd), "I") < 0) return -1;
+  return digitsValue(name.substr(1, tabEnd - 1));
 }
 
 // The kinds by their class names; pages written by hand may differ in case or drop ".class".
@@ -341,12 +348,14 @@ class PageReader {
 
   // Settings are recognised by their parameter's whole name, without regard to case.
   void readSetting(const Param& param) {
-    // No setting's name is longer; node entries and the like are passed over at once.
+    // No setting's name is longer, and none holds a digit: node entries, tabs
+    // and content file names are passed over without a look-up.
     constexpr std::size_t kLongestName = 24;
     if (param.name.size() > kLongestName) return;
     char upper[kLongestName];
     for (std::size_t i = 0; i < param.name.size(); ++i) {
       const char c = param.name[i];
+      if (c >= '0' && c <= '9') return;
       upper[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     }
     const auto& handlers = settingHandlers(settings_.Kind);
@@ -465,9 +474,16 @@ class PageReader {
   // parameters; a walk per tab would make pages of many tabs quadratic.
   void gatherTabParams() {
     const bool tabTree = settings_.Kind == akTabTree;
+    // A tab's entries mostly stand together: its place is looked up again only when the tab changes.
+    long long lastEntryTab = -1;
+    std::vector<std::string_view>* lastEntries = nullptr;
     for (const Param& param : params_) {
       const long long entry = tabTree ? entryTab(param.name) : (numberedName(param.name, "I") >= 0 ? 0 : -1);
-      if (entry >= 0) tabParams_[entry].entries.push_back(param.value);
+      if (entry >= 0) {
+        if (entry != lastEntryTab) lastEntries = &tabParams_[entry].entries, lastEntryTab = entry;
+        lastEntries->push_back(param.value);
+        continue;  // an entry's name names no content file
+      }
       const long long content =
           tabTree ? numberedName(param.name, "TAB", "_CONTENT") : (equalsNoCase(param.name, "CONTENT") ? 0 : -1);
       if (content >= 0) tabParams_[content].contentName = valueText(param.value);
@@ -518,14 +534,17 @@ class PageReader {
     TabParams& gathered = tabParams_[tabIndex];
     entries = std::move(gathered.entries);
     const auto pageEntries = [&] {
+      // Each value is looked at once; most need no decoding.
       const auto needsDecoding = [](std::string_view raw) {
         return raw.find('&') != std::string_view::npos || raw.find('\r') != std::string_view::npos;
       };
-      // Reserved first, so that the views into the copies stay valid.
-      storage.reserve(static_cast<std::size_t>(std::count_if(entries.begin(), entries.end(), needsDecoding)));
-      for (std::string_view& entry : entries) {
-        if (needsDecoding(entry)) entry = storage.emplace_back(valueText(entry));
+      std::vector<std::size_t> decoded;
+      for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (needsDecoding(entries[i])) decoded.push_back(i);
       }
+      // Reserved first, so that the views into the copies stay valid.
+      storage.reserve(decoded.size());
+      for (const std::size_t i : decoded) entries[i] = storage.emplace_back(valueText(entries[i]));
       return true;
     };
     const std::string contentName = gathered.contentName;

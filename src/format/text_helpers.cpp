@@ -120,19 +120,6 @@ std::string lowerAscii(std::string text) {
   return text;
 }
 
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-  return prefix.size() <= text.size() && equalsNoCase(text.substr(0, prefix.size()), prefix);
-}
-
-std::string_view trimView(std::string_view text) {
-  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-  std::size_t first = 0;
-  std::size_t last = text.size();
-  while (first < last && blank(text[first])) ++first;
-  while (last > first && blank(text[last - 1])) --last;
-  return text.substr(first, last - first);
-}
-
 std::string trim(const std::string& text) { return std::string(trimView(text)); }
 
 int splitString(const std::string& text, const std::string& delimiter, StringList& list) {

@@ -33,10 +33,19 @@ inline bool equalsNoCase(std::string_view a, std::string_view b) {
   }
   return true;
 }
-bool startsWithNoCase(std::string_view text, std::string_view prefix);
+inline bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+  return prefix.size() <= text.size() && equalsNoCase(text.substr(0, prefix.size()), prefix);
+}
 // Removes leading and trailing characters with codes up to 32.
 std::string trim(const std::string& text);
-std::string_view trimView(std::string_view text);
+// Inline: the reader trims every piece of every node entry.
+inline std::string_view trimView(std::string_view text) {
+  std::size_t first = 0;
+  std::size_t last = text.size();
+  while (first < last && static_cast<unsigned char>(text[first]) <= 32) ++first;
+  while (last > first && static_cast<unsigned char>(text[last - 1]) <= 32) --last;
+  return text.substr(first, last - first);
+}
 
 int splitString(const std::string& text, const std::string& delimiter, StringList& list);
 std::string getTagValue(const std::string& tag, const std::string& name);
