@@ -108,7 +108,7 @@ MenuEntries readMenuEntries(const MenuModel& menu, const EntryReading& reading) 
          index, 0, true});
   };
   auto addNodes = [&](const TAppletPage& tab, int index, int levelOffset) {
-    tab.Nodes.forEachInPageOrder([&](const TreeNode& node, int level) {
+    tab.Nodes.visitInPageOrder([&](const TreeNode& node, int level) {
       add({oneLine(node.Text), url(node.Data.URL1), entryTarget(node.Data.Target1),
            oneLine(entryStatusText(node.Data.StatusText)), index,
            level + levelOffset, false});

@@ -72,31 +72,9 @@ void NodeTree::selectFirst() { selected_ = empty() ? nullptr : root_.children().
 
 std::size_t NodeTree::size() const {
   std::size_t count = 0;
-  forEachInPageOrder([&count](const TreeNode&, int) { ++count; });
+  visitInPageOrder([&count](const TreeNode&, int) { ++count; });
   return count;
 }
-
-namespace {
-
-// An explicit stack keeps deep trees from exhausting the call stack.
-template <typename Node, typename Visit>
-void walkPreOrder(Node& root, Visit&& visit) {
-  struct Pending {
-    Node* node;
-    int level;
-  };
-  std::vector<Pending> stack;
-  for (auto it = root.children().rbegin(); it != root.children().rend(); ++it) stack.push_back({it->get(), 0});
-  while (!stack.empty()) {
-    Pending current = stack.back();
-    stack.pop_back();
-    visit(*current.node, current.level);
-    const auto& children = current.node->children();
-    for (auto it = children.rbegin(); it != children.rend(); ++it) stack.push_back({it->get(), current.level + 1});
-  }
-}
-
-}  // namespace
 
 void NodeTree::forEachInPageOrder(const std::function<void(const TreeNode&, int)>& visit) const {
   walkPreOrder(root_, visit);

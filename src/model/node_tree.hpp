@@ -61,8 +61,31 @@ class NodeTree {
   // Visits every node in page order with its level.
   void forEachInPageOrder(const std::function<void(const TreeNode&, int level)>& visit) const;
   void forEachInPageOrder(const std::function<void(TreeNode&, int level)>& visit);
+  // The same walk with the visitor inlined, for the loops over every node of a large menu.
+  template <typename Visit>
+  void visitInPageOrder(Visit&& visit) const {
+    walkPreOrder(root_, visit);
+  }
 
  private:
+  // An explicit stack keeps deep trees from exhausting the call stack.
+  template <typename Node, typename Visit>
+  static void walkPreOrder(Node& root, Visit& visit) {
+    struct Pending {
+      Node* node;
+      int level;
+    };
+    std::vector<Pending> stack;
+    for (auto it = root.children().rbegin(); it != root.children().rend(); ++it) stack.push_back({it->get(), 0});
+    while (!stack.empty()) {
+      const Pending current = stack.back();
+      stack.pop_back();
+      visit(*current.node, current.level);
+      const auto& children = current.node->children();
+      for (auto it = children.rbegin(); it != children.rend(); ++it) stack.push_back({it->get(), current.level + 1});
+    }
+  }
+
   TreeNode root_;
   TreeNode* selected_ = nullptr;
 };
