@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory_resource>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,7 +50,14 @@ struct QueueEntry {
 
 class CrawlQueue {
  public:
-  explicit CrawlQueue(CrawlMode mode) : mode_(mode) {}
+  explicit CrawlQueue(CrawlMode mode)
+      : mode_(mode),
+        texts_(&memory_),
+        entries_(&memory_),
+        links_(&memory_),
+        repeats_(&memory_),
+        firstWithAddress_(&memory_),
+        unmarked_(&memory_) {}
   CrawlQueue(const CrawlQueue&) = delete;
   CrawlQueue& operator=(const CrawlQueue&) = delete;
 
@@ -93,16 +101,21 @@ class CrawlQueue {
   std::string lookupKey(const std::string& address) const;
 
   CrawlMode mode_;
+  // The queue's blocks come from chunks of their own rather than lying among
+  // the tree's nodes, so that the memory goes back to the system when the
+  // walk ends and saving the page does not add to it. Declared first: it
+  // outlives the containers.
+  std::pmr::unsynchronized_pool_resource memory_;
   // Nodes stay in place, so the entries can point at their texts.
-  std::unordered_set<std::string, TextHash, std::equal_to<>> texts_;
-  std::deque<QueueEntry> entries_;
+  std::pmr::unordered_set<std::string, TextHash, std::equal_to<>> texts_;
+  std::pmr::deque<QueueEntry> entries_;
   // Each entry's parent address and raw link.
-  std::unordered_set<TextPair, PairHash> links_;
+  std::pmr::unordered_set<TextPair, PairHash> links_;
   // Whether each entry repeats the parent address and raw link of an earlier one.
-  std::vector<bool> repeats_;
-  std::unordered_map<const std::string*, std::size_t> firstWithAddress_;
+  std::pmr::vector<bool> repeats_;
+  std::pmr::unordered_map<const std::string*, std::size_t> firstWithAddress_;
   // Entries appended not expanded, by exact address, that no marking has reached yet.
-  std::unordered_map<const std::string*, std::vector<std::size_t>> unmarked_;
+  std::pmr::unordered_map<const std::string*, std::pmr::vector<std::size_t>> unmarked_;
 };
 
 // The form in which addresses are compared: a web address with its scheme and

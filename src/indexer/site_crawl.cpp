@@ -1,5 +1,9 @@
 #include "indexer/site_crawl.hpp"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include <deque>
 #include <stdexcept>
 #include <unordered_map>
@@ -416,7 +420,14 @@ std::string SiteCrawl::nodeLink(const std::string& rawLink, const std::string& r
 
 CrawlResult crawlSite(CrawlMode mode, const std::string& startAddress, const SiteNodeSettings& settings,
                       const CrawlRules& rules, CrawlSurroundings& surroundings) {
-  return SiteCrawl(mode, settings, rules, surroundings).run(startAddress);
+  CrawlResult result = SiteCrawl(mode, settings, rules, surroundings).run(startAddress);
+  // The walk's queue and tables were many small blocks among the tree's; the
+  // allocator keeps their pages unless told, and saving the page needs as
+  // much again.
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
+  return result;
 }
 
 }  // namespace quillon
