@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
@@ -84,7 +85,8 @@ std::vector<std::string> CrawlLog::lines() const {
   text += held_;
   std::vector<std::string> all;
   for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find(kLineEnd, start);
+    // A saved file may have been edited since: its last line may lack the line end.
+    const std::size_t end = std::min(text.find(kLineEnd, start), text.size());
     all.push_back(text.substr(start, end - start));
     start = end + kLineEnd.size();
   }

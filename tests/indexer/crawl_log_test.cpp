@@ -43,6 +43,9 @@ TEST(CrawlLogTest, StreamedLinesReachTheFileInOrderOnlyWhenSaved) {
   EXPECT_EQ(readFile(target), whole);
   EXPECT_EQ(filesIn(dir.path()), 1U);
   EXPECT_EQ(log.lines(), expected);
+  // The saved file edited by hand, its last line end gone: read back, not looped on.
+  writeFile(target, "edited\r\nlast");
+  EXPECT_EQ(log.lines(), (std::vector<std::string>{"edited", "last"}));
 }
 
 TEST(CrawlLogTest, ALogNeverSavedLeavesNoFile) {
