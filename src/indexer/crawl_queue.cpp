@@ -26,6 +26,8 @@ namespace {
 
 // Texts' bytes go in chunks of this size; a longer text gets a block of its own.
 constexpr std::size_t kChunkBytes = 64 * 1024;
+// Sizes take 31 bits.
+constexpr std::size_t kLongestText = std::size_t{1} << 31;
 
 std::size_t hashOfText(std::string_view text) { return std::hash<std::string_view>{}(text); }
 
@@ -63,6 +65,7 @@ TextId CrawlQueue::pooled(std::string_view text) {
   const TextId found = textSlots_.find(hash, [&](TextId id) { return texts_[id].view() == text; });
   if (found != kNoNumber) return found;
   const TextId id = nextNumber(texts_.size());
+  if (text.size() >= kLongestText) throw std::length_error("A text too long for the crawl queue");
   texts_.push_back({store(text), static_cast<std::uint32_t>(text.size())});
   textSlots_.insert(hash, id, [this](TextId other) { return hashOfText(texts_[other].view()); });
   return id;
@@ -111,6 +114,19 @@ void CrawlQueue::markIndexed(std::string_view address, std::string_view title) {
     entries_[index].title = pooledTitle;
   }
   texts_[exact].unmarked = kNoNumber;
+}
+
+void CrawlQueue::noteRead(TextId address, ReadNote note) {
+  Text& text = texts_[address];
+  if (text.readTitle != kNoNumber) return;
+  text.readTitle = note.title;
+  text.readAsPage = note.page;
+}
+
+std::optional<ReadNote> CrawlQueue::readOf(TextId address) const {
+  const Text& text = texts_[address];
+  if (text.readTitle == kNoNumber) return std::nullopt;
+  return ReadNote{text.readTitle, text.readAsPage == 1};
 }
 
 }  // namespace quillon

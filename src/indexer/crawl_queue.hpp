@@ -37,6 +37,12 @@ struct QueueLink {
 // A text the queue keeps, by its number.
 using TextId = std::uint32_t;
 
+// What the walk learnt from reading an address.
+struct ReadNote {
+  TextId title;
+  bool page = false;  // read as a page: its links can be extracted
+};
+
 // An entry of the queue: the texts of its link, kept by the queue.
 struct QueueEntry {
   TextId rawLink;
@@ -84,15 +90,23 @@ class CrawlQueue {
   // title. They all lie at or after the entry that find() gives for it.
   void markIndexed(std::string_view address, std::string_view title);
 
+  // Notes that the address was read (or is where a read ended up); an
+  // address keeps its first note.
+  void noteRead(TextId address, ReadNote note);
+  std::optional<ReadNote> readOf(TextId address) const;
+
  private:
   struct Text {
     const char* data;
-    std::uint32_t size;
+    std::uint32_t size : 31;
+    std::uint32_t readAsPage : 1 = 0;
     // The first entry with this text as its address's lookup form.
     std::uint32_t firstWithKey = kNoNumber;
     // The last entry with this exact address appended not expanded that no
     // marking has reached yet; nextUnmarked_ leads to the others.
     std::uint32_t unmarked = kNoNumber;
+    // The title of the page read at this address, kNoNumber while unread.
+    TextId readTitle = kNoNumber;
     std::string_view view() const { return {data, size}; }
   };
 

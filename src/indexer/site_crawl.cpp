@@ -71,12 +71,6 @@ class SiteCrawl {
   CrawlResult run(const std::string& startAddress);
 
  private:
-  // What the walk learnt from reading an address.
-  struct ReadResult {
-    TextId title;  // pooled in the queue
-    bool page = false;  // read as a page: its links can be extracted
-  };
-
   void processEntry(std::size_t index);
   // Reads the entry's page, unless a limit or robots.txt refuses it (the log says which).
   std::optional<PageRead> readPage(std::size_t index, bool byExtension);
@@ -110,8 +104,6 @@ class SiteCrawl {
   std::size_t pagesRequested_ = 0;
   bool linkLimitLogged_ = false;
   CrawlResult result_;
-  // Every address read in this walk, by address (and by the address it was found at), pooled in the queue.
-  std::unordered_map<TextId, ReadResult> read_;
   std::unordered_map<std::string, RobotsRules> robots_;
   // The next entry to consider announcing, and those announced, in order, with their addresses.
   std::size_t announceNext_ = 1;
@@ -256,7 +248,7 @@ std::optional<bool> SiteCrawl::willRead(std::size_t index) const {
   // The same tests as processEntry's and refusal()'s, in their order.
   const QueueEntry& entry = queue_[index];
   if (queue_.repeatsEarlierEntry(index) || entry.expanded) return false;
-  if (read_.contains(entry.address) || announcedAddresses_.contains(entry.address)) return false;
+  if (queue_.readOf(entry.address) || announcedAddresses_.contains(entry.address)) return false;
   const std::string address = addressOf(index);
   const bool page = isHTMLFile(address) || (rules_.pagesByType && !isKnownNonPage(address));
   if (isExternalLink(mode_, codebase_, address) || !page) return false;
@@ -298,16 +290,16 @@ void SiteCrawl::processEntry(std::size_t index) {
   const bool candidate = index == 0 || (!external && (byExtension || byType));
 
   // An address read before is not read again: this entry is one more occurrence of it.
-  const auto earlier = index > 0 && !entry.expanded ? read_.find(entry.address) : read_.end();
-  if (earlier != read_.end()) {
-    entry.expanded = earlier->second.page;
-    entry.title = earlier->second.title;
+  const std::optional<ReadNote> earlier = index > 0 && !entry.expanded ? queue_.readOf(entry.address) : std::nullopt;
+  if (earlier) {
+    entry.expanded = earlier->page;
+    entry.title = earlier->title;
   }
   if (entry.expanded) {
     log_.add("  > ALREADY INDEXED: ", address);
     title = queue_.text(entry.title);
     page = true;
-  } else if (earlier != read_.end()) {
+  } else if (earlier) {
     title = queue_.text(entry.title);
     log_.add("  > EXTERNAL LINK OR NO HTML FILE: ", address);
   } else if (candidate) {
@@ -335,9 +327,9 @@ void SiteCrawl::processEntry(std::size_t index) {
       }
     }
     if (read) {
-      const ReadResult result{queue_.pooled(title), page};
-      read_.emplace(entry.address, result);
-      if (!read->finalAddress.empty()) read_.emplace(queue_.pooled(trimBookMark(read->finalAddress)), result);
+      const ReadNote note{queue_.pooled(title), page};
+      queue_.noteRead(entry.address, note);
+      if (!read->finalAddress.empty()) queue_.noteRead(queue_.pooled(trimBookMark(read->finalAddress)), note);
     }
   } else {
     title = getFileName(mode_, address);
