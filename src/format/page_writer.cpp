@@ -73,7 +73,8 @@ bool stageSave(const ComposedPage& page, const SiteFilesInput& site, const std::
   const SiteLayout& layout = site.layout;
   CopySiteFiles(site, save);
   if (!target.empty()) save.stage(layout.reportPath, joinLines(report));
-  // The content files and the page belong together: their renames come last, back to back, the page's staged already.
+  // The content files and the page belong together: their renames come last, back to back
+  // (the page is staged already, to be renamed last).
   for (const auto& file : page.contentFiles) save.stage(layout.classFolder + file.name, file.text);
   return !save.failed();
 }

@@ -56,14 +56,15 @@ const char* CrawlQueue::store(std::string_view text) {
   return at;
 }
 
-TextId CrawlQueue::pooledIfAny(std::string_view text) const {
-  return textSlots_.find(hashOfText(text), [&](TextId id) { return texts_[id].view() == text; });
+TextId CrawlQueue::findText(std::size_t hash, std::string_view text) const {
+  return textSlots_.find(hash, [&](TextId id) { return texts_[id].view() == text; });
 }
+
+TextId CrawlQueue::pooledIfAny(std::string_view text) const { return findText(hashOfText(text), text); }
 
 TextId CrawlQueue::pooled(std::string_view text) {
   const std::size_t hash = hashOfText(text);
-  const TextId found = textSlots_.find(hash, [&](TextId id) { return texts_[id].view() == text; });
-  if (found != kNoNumber) return found;
+  if (const TextId found = findText(hash, text); found != kNoNumber) return found;
   const TextId id = nextNumber(texts_.size());
   if (text.size() >= kLongestText) throw std::length_error("A text too long for the crawl queue");
   texts_.push_back({store(text), static_cast<std::uint32_t>(text.size())});

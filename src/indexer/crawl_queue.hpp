@@ -112,6 +112,7 @@ class CrawlQueue {
 
   // The text's number, or kNoNumber when the queue holds no such text.
   TextId pooledIfAny(std::string_view text) const;
+  TextId findText(std::size_t hash, std::string_view text) const;
   // A lasting copy of the text's bytes.
   const char* store(std::string_view text);
 

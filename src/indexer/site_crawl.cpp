@@ -343,8 +343,7 @@ void SiteCrawl::processEntry(std::size_t index) {
   const std::string linkName = linkFileName(rawLink);
   const bool shownAsPage = page || isHTMLFile(rawLink);
   NewNode node;
-  node.statusText =
-      withoutLeadingSlashes(siteStatusText(settings_, rawLink, linkName, title, link, shownAsPage));
+  node.statusText = withoutLeadingSlashes(siteStatusText(settings_, rawLink, linkName, title, link, shownAsPage));
   node.text = withoutLeadingSlashes(siteNodeText(settings_, linkName, title, address, link, shownAsPage));
   node.link = link;
   node.target = settings_.Target;

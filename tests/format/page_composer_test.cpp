@@ -437,7 +437,9 @@ TEST(PageComposer, ThePageInPiecesIsThePageWhole) {
     SCOPED_TRACE(std::string(appletNamesFor(c.kind).name) + (c.contentInFile ? " with content files" : ""));
     EXPECT_TRUE(streamed.text.empty());
     EXPECT_EQ(joined, whole.text);
-    if (!c.contentInFile) EXPECT_GT(pieces.size(), 2u);
+    if (!c.contentInFile) {
+      EXPECT_GT(pieces.size(), 2u);
+    }
     EXPECT_LT(largest, 600u * 1024);
     EXPECT_EQ(streamed.copyList, whole.copyList);
     EXPECT_EQ(streamed.entriesWithSemicolon, whole.entriesWithSemicolon);
