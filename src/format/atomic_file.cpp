@@ -22,19 +22,6 @@ constexpr std::size_t kRandomPart = 6;  // the XXXXXX of mkstemp
 // Keeps "." + name + mark + pid + random within a file name's 255 bytes.
 constexpr std::size_t kNamePartLimit = 200;
 
-int writeAll(int fd, const char* data, std::size_t size) {
-  std::size_t written = 0;
-  while (written < size) {
-    const ssize_t n = ::write(fd, data + written, size - written);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    written += static_cast<std::size_t>(n);
-  }
-  return 0;
-}
-
 // A replaced regular file keeps its permissions; anything else gets the usual ones.
 mode_t modeFor(const std::string& target) {
   struct stat existing {};
@@ -64,8 +51,21 @@ bool isRunning(pid_t pid) {
 
 std::string errorText(int error) { return std::strerror(error); }
 
+int writeAllTo(int fd, std::string_view bytes) {
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    written += static_cast<std::size_t>(n);
+  }
+  return 0;
+}
+
 FileFiller bytesFiller(const std::string& bytes) {
-  return [&bytes](int fd) { return writeAll(fd, bytes.data(), bytes.size()); };
+  return [&bytes](int fd) { return writeAllTo(fd, bytes); };
 }
 
 FileFiller copyFiller(int sourceFd) {
@@ -78,7 +78,7 @@ FileFiller copyFiller(int sourceFd) {
         if (errno == EINTR) continue;
         return errno;
       }
-      if (int error = writeAll(fd, buffer.data(), static_cast<std::size_t>(n))) return error;
+      if (int error = writeAllTo(fd, {buffer.data(), static_cast<std::size_t>(n)})) return error;
     }
   };
 }

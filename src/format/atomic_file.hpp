@@ -5,11 +5,16 @@
 // is ever written through one.
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace quillon {
 
 // The system's words for an error number: "No space left on device".
 std::string errorText(int error);
+
+// Writes all the bytes to the open file, as many calls as it takes; returns 0
+// or the error number that stopped it.
+int writeAllTo(int fd, std::string_view bytes);
 
 // Fills an open file; returns 0 or the error number that stopped it.
 using FileFiller = std::function<int(int fd)>;

@@ -1,5 +1,6 @@
 #include "format/page_composer.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 #include <unordered_set>
@@ -28,10 +29,20 @@ const char* const kDefaultHeader[] = {
 const char* const kDefaultFooter[] = {"</BODY>", "</HTML>"};
 const char* const kCopyrightNotice = "Quillon navigation applet, copyright Morvane. All rights reserved.";
 
+// The pieces handed to a sink: big enough that writing them costs little,
+// small enough that a page of any size takes about this much memory.
+constexpr std::size_t kPieceBytes = 512 * 1024;
+
 class Composer {
  public:
-  Composer(MenuModel& menu, const SiteLayout& layout, const std::function<void()>& onStep)
-      : menu_(menu), settings_(menu.Settings), layout_(layout), onStep_(onStep), links_(out_, codebase()) {}
+  Composer(MenuModel& menu, const SiteLayout& layout, const PageSink* sink, const std::function<void()>& onStep)
+      : menu_(menu),
+        settings_(menu.Settings),
+        layout_(layout),
+        sink_(sink),
+        onStep_(onStep),
+        links_(out_, codebase()),
+        drainAt_(sink ? kPieceBytes : std::string::npos) {}
 
   ComposedPage run() {
     reserveRoom();
@@ -51,6 +62,10 @@ class Composer {
     line("</APPLET>");
     line(menuScriptLine(codebase()));
     writeFooter();
+    if (sink_) {
+      (*sink_)(out_);
+      std::string().swap(out_);
+    }
     return std::move(page_);
   }
 
@@ -88,12 +103,21 @@ class Composer {
       if (!settings_.ContentInFile) size += nodes.entryBytes;
       tabNodes_.push_back(nodes);
     }
-    out_.reserve(size + linkBytes);
+    // An entry may pass the piece size before the buffer drains: some room for it.
+    out_.reserve(sink_ ? std::min(size + linkBytes, kPieceBytes + kPieceBytes / 4) : size + linkBytes);
+  }
+
+  // Called where a line ends: a sink takes the buffer once it holds a piece.
+  void drain() {
+    if (out_.size() < drainAt_) return;
+    (*sink_)(out_);
+    out_.clear();
   }
 
   void line(std::string_view text) {
     out_ += text;
     out_ += "\r\n";
+    drain();
   }
 
   static void appendNumber(std::string& to, long long number) {
@@ -108,7 +132,10 @@ class Composer {
   }
 
   void openValue() { out_ += "\" VALUE=\""; }
-  void closeParam() { out_ += "\">\r\n"; }
+  void closeParam() {
+    out_ += "\">\r\n";
+    drain();
+  }
 
   void param(std::string_view name, std::string_view value) {
     openParam(name);
@@ -320,12 +347,16 @@ class Composer {
     const int nodeLevel = hasTabs(settings_.Kind) ? 1 : 0;
     for (int i = 0; i < menu_.tabCount(); ++i) {
       const TAppletPage& tab = menu_.tab(i);
-      if (hasTabs(settings_.Kind)) links_.item(0, tab.Caption, tab.TabPage.URL1, tab.TabPage.Target1);
+      if (hasTabs(settings_.Kind)) {
+        links_.item(0, tab.Caption, tab.TabPage.URL1, tab.TabPage.Target1);
+        drain();
+      }
       if (!hasTrees(settings_.Kind)) continue;
       const TabNodes& nodes = tabNodes_.at(static_cast<std::size_t>(i));
       for (std::size_t at = nodes.begin; at < nodes.end; ++at) {
         const TreeNode& node = *pageOrder_[at].node;
         links_.item(nodeLevel + pageOrder_[at].level, node.Text, node.Data.URL1, node.Data.Target1);
+        drain();
       }
     }
     links_.finish();
@@ -408,10 +439,12 @@ class Composer {
   MenuModel& menu_;
   const TAppletSettings& settings_;
   const SiteLayout& layout_;
+  const PageSink* sink_;  // none: the page stays whole in page_.text
   const std::function<void()>& onStep_;
   ComposedPage page_;
   std::string& out_ = page_.text;
   FallbackLinks links_;
+  std::size_t drainAt_;
   struct PlacedNode {
     const TreeNode* node;
     int level;
@@ -429,13 +462,27 @@ class Composer {
 
 }  // namespace
 
-ComposedPage composePage(MenuModel& menu, const SiteLayout& layout, const std::function<void()>& onStep) {
+namespace {
+
+ComposedPage compose(MenuModel& menu, const SiteLayout& layout, const PageSink* sink,
+                     const std::function<void()>& onStep) {
   applySizeRules(menu.Settings);
   // Writing visits every tab; the user stays on the one they were on.
   const int current = menu.currentTabIndex();
-  ComposedPage page = Composer(menu, layout, onStep).run();
+  ComposedPage page = Composer(menu, layout, sink, onStep).run();
   menu.setCurrentTab(current);
   return page;
+}
+
+}  // namespace
+
+ComposedPage composePage(MenuModel& menu, const SiteLayout& layout, const std::function<void()>& onStep) {
+  return compose(menu, layout, nullptr, onStep);
+}
+
+ComposedPage composePageTo(MenuModel& menu, const SiteLayout& layout, const PageSink& sink,
+                           const std::function<void()>& onStep) {
+  return compose(menu, layout, &sink, onStep);
 }
 
 std::string joinLines(const std::vector<std::string>& lines) {

@@ -4,6 +4,7 @@
 // no file; the page writer does the output.
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "format/site_layout.hpp"
@@ -30,6 +31,14 @@ struct ComposedPage {
 // current tab stays current.
 // onStep runs once per tab and per node, so a window can keep painting.
 ComposedPage composePage(MenuModel& menu, const SiteLayout& layout, const std::function<void()>& onStep = {});
+
+// Takes the page text in order, a piece at a time.
+using PageSink = std::function<void(std::string_view piece)>;
+
+// The same page handed to sink in pieces of about half a megabyte, so that a
+// large menu is never held whole; the text of the page returned stays empty.
+ComposedPage composePageTo(MenuModel& menu, const SiteLayout& layout, const PageSink& sink,
+                           const std::function<void()>& onStep = {});
 
 // Lines joined with CR LF line ends, as they go into a file.
 std::string joinLines(const std::vector<std::string>& lines);

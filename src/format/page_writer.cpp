@@ -38,18 +38,44 @@ std::optional<std::string> pageTargetProblem(const std::string& target) {
   return std::nullopt;
 }
 
-// Stages every file of the save, the page last; false when one cannot be.
+// Composes the page, into its temporary file when there is a target to save
+// to: a large menu is then never held as one text.
+ComposedPage composeFor(MenuModel& menu, const SiteLayout& layout, const std::string& target, bool refused,
+                        SaveTransaction& save, UserInterface& ui) {
+  if (!refused) {
+    for (const std::string& folder : {layout.pageFolder, layout.classFolder, layout.imageFolder}) {
+      removeLeftoverTempFiles(folder);
+    }
+  }
+  const auto onStep = [&ui] { ui.processEvents(); };
+  if (target.empty()) return composePage(menu, layout, onStep);
+  ComposedPage page;
+  bool composed = false;
+  if (!refused) {
+    save.stageLast(target, [&](int fd) {
+      composed = true;
+      int error = 0;
+      const PageSink toFile = [&](std::string_view piece) {
+        if (!error) error = writeAllTo(fd, piece);
+      };
+      page = composePageTo(menu, layout, toFile, onStep);
+      return error;
+    });
+  }
+  // A page that cannot be written is composed all the same, for its warnings.
+  if (!composed) page = composePageTo(menu, layout, [](std::string_view) {}, onStep);
+  return page;
+}
+
+// Stages the other files of the save; false when one cannot be.
 bool stageSave(const ComposedPage& page, const SiteFilesInput& site, const std::vector<std::string>& report,
                const std::string& target, SaveTransaction& save) {
   const SiteLayout& layout = site.layout;
-  for (const std::string& folder : {layout.pageFolder, layout.classFolder, layout.imageFolder}) {
-    removeLeftoverTempFiles(folder);
-  }
   CopySiteFiles(site, save);
   if (!target.empty()) save.stage(layout.reportPath, joinLines(report));
-  // The content files and the page belong together: their renames come last, back to back.
+  // The content files and the page belong together: their renames come last, back to back
+  // (the page is staged already, to be renamed last).
   for (const auto& file : page.contentFiles) save.stage(layout.classFolder + file.name, file.text);
-  if (!target.empty()) save.stage(target, page.text);
   return !save.failed();
 }
 
@@ -86,7 +112,14 @@ WriteResult WritePage(MenuModel& menu, WriterContext& context) {
   const SiteLayout layout = siteLayoutFor(document.PagePath, settings);
   document.ReportPath = layout.reportPath;
 
-  ComposedPage page = composePage(menu, layout, [&ui] { ui.processEvents(); });
+  WriteResult result;
+  std::string target;
+  if (!document.ClipboardMode) target = document.PreviewMode ? layout.pageFolder + kPreviewPageName : document.PagePath;
+  std::error_code error;
+  const bool existed = !target.empty() && std::filesystem::exists(target, error);
+  const auto problem = target.empty() ? std::nullopt : pageTargetProblem(target);
+  SaveTransaction save;
+  const ComposedPage page = composeFor(menu, layout, target, problem.has_value(), save, ui);
   if (!page.entriesWithSemicolon.empty()) ui.message(MessageKind::Warning, semicolonWarning(page.entriesWithSemicolon));
 
   std::vector<std::string> contentNames;
@@ -96,13 +129,7 @@ WriteResult WritePage(MenuModel& menu, WriterContext& context) {
     report.push_back(std::move(line));
   }
 
-  WriteResult result;
-  std::string target;
-  if (!document.ClipboardMode) target = document.PreviewMode ? layout.pageFolder + kPreviewPageName : document.PagePath;
-  std::error_code error;
-  const bool existed = !target.empty() && std::filesystem::exists(target, error);
-  SaveTransaction save;
-  if (const auto problem = target.empty() ? std::nullopt : pageTargetProblem(target)) {
+  if (problem) {
     result.failure = savingFailure(target, *problem);
   } else if (!stageSave(page, {settings, layout, page.copyList, context.programFolder}, report, target, save) ||
              !save.commit()) {

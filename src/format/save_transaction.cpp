@@ -22,6 +22,7 @@ std::string savingFailure(const std::string& path, const std::string& cause) { r
 SaveTransaction::~SaveTransaction() {
   if (committed_) return;
   for (const auto& file : staged_) ::unlink(file.temp.c_str());
+  if (!last_.temp.empty()) ::unlink(last_.temp.c_str());
   for (auto folder = madeFolders_.rbegin(); folder != madeFolders_.rend(); ++folder) ::rmdir(folder->c_str());
 }
 
@@ -78,8 +79,20 @@ bool SaveTransaction::stageCopy(const std::string& from, const std::string& path
   return true;
 }
 
+void SaveTransaction::stageLast(const std::string& path, const FileFiller& fill) {
+  std::string cause;
+  last_ = {writeTempFileFor(path, fill, cause), path};
+  if (last_.temp.empty()) lastFailure_ = savingFailure(path, cause);
+}
+
 bool SaveTransaction::commit() {
   if (failed()) return false;
+  if (!lastFailure_.empty()) {
+    failure_ = lastFailure_;
+    return false;
+  }
+  if (!last_.target.empty()) staged_.push_back(std::move(last_));
+  last_ = {};
   // Back to back, so a kill finds the files either all old or, for the last
   // few renames only, some already new.
   for (const auto& file : staged_) {

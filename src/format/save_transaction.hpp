@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "format/atomic_file.hpp"
+
 namespace quillon {
 
 class SaveTransaction {
@@ -23,6 +25,11 @@ class SaveTransaction {
   bool stage(const std::string& path, const std::string& bytes);
   // Stages a copy of the regular file from as the new content of path.
   bool stageCopy(const std::string& from, const std::string& path);
+  // Stages the file that is renamed after all the others, though it is
+  // written first: writing it tells which others the save needs. Its failure
+  // is told only when none of the others fails, so the failure named is the
+  // first in renaming order. One such file a save.
+  void stageLast(const std::string& path, const FileFiller& fill);
   // Renames the staged files into place, the last staged last.
   bool commit();
 
@@ -38,6 +45,8 @@ class SaveTransaction {
   bool fail(const std::string& text, const std::string& path, const std::string& cause);
 
   std::vector<Staged> staged_;
+  Staged last_;
+  std::string lastFailure_;
   std::vector<std::string> madeFolders_;
   std::string failure_;
   bool committed_ = false;

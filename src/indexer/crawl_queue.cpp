@@ -1,6 +1,8 @@
 #include "indexer/crawl_queue.hpp"
 
+#include <algorithm>
 #include <functional>
+#include <stdexcept>
 
 #include "format/text_helpers.hpp"
 
@@ -20,55 +22,112 @@ std::string webAddressKey(const std::string& address) {
   return lowerAscii(address.substr(0, end)) + address.substr(end);
 }
 
-std::string CrawlQueue::lookupKey(const std::string& address) const {
-  return mode_ == CrawlMode::Internet ? webAddressKey(address) : address;
+namespace {
+
+// Texts' bytes go in chunks of this size; a longer text gets a block of its own.
+constexpr std::size_t kChunkBytes = 64 * 1024;
+// Sizes take 31 bits.
+constexpr std::size_t kLongestText = std::size_t{1} << 31;
+
+std::size_t hashOfText(std::string_view text) { return std::hash<std::string_view>{}(text); }
+
+// Numbers are 32 bits: no crawl comes near, its memory would run out first.
+std::uint32_t nextNumber(std::size_t count) {
+  if (count >= kNoNumber) throw std::length_error("The crawl queue is full");
+  return static_cast<std::uint32_t>(count);
 }
 
-const std::string* CrawlQueue::pooled(std::string_view text) {
-  auto found = texts_.find(text);
-  if (found == texts_.end()) found = texts_.emplace(text).first;
-  return &*found;
+}  // namespace
+
+const char* CrawlQueue::store(std::string_view text) {
+  if (text.size() > chunkLeft_) {
+    if (text.size() > kChunkBytes / 4) {
+      auto* own = static_cast<char*>(memory_.allocate(text.size(), 1));
+      std::copy(text.begin(), text.end(), own);
+      return own;
+    }
+    chunkFree_ = static_cast<char*>(memory_.allocate(kChunkBytes, 1));
+    chunkLeft_ = kChunkBytes;
+  }
+  char* at = chunkFree_;
+  std::copy(text.begin(), text.end(), at);
+  chunkFree_ += text.size();
+  chunkLeft_ -= text.size();
+  return at;
 }
 
-const std::string* CrawlQueue::pooledIfAny(std::string_view text) const {
-  const auto found = texts_.find(text);
-  return found == texts_.end() ? nullptr : &*found;
+TextId CrawlQueue::findText(std::size_t hash, std::string_view text) const {
+  return textSlots_.find(hash, [&](TextId id) { return texts_[id].view() == text; });
+}
+
+TextId CrawlQueue::pooledIfAny(std::string_view text) const { return findText(hashOfText(text), text); }
+
+TextId CrawlQueue::pooled(std::string_view text) {
+  const std::size_t hash = hashOfText(text);
+  if (const TextId found = findText(hash, text); found != kNoNumber) return found;
+  const TextId id = nextNumber(texts_.size());
+  if (text.size() >= kLongestText) throw std::length_error("A text too long for the crawl queue");
+  texts_.push_back({store(text), static_cast<std::uint32_t>(text.size())});
+  textSlots_.insert(hash, id, [this](TextId other) { return hashOfText(texts_[other].view()); });
+  return id;
 }
 
 void CrawlQueue::append(const QueueLink& link) {
-  const std::size_t index = entries_.size();
-  const QueueEntry& stored = entries_.emplace_back(QueueEntry{
-      pooled(link.rawLink), pooled(link.address), pooled(link.parentAddress), pooled(link.title), pooled(link.link),
-      link.parentNode, static_cast<std::uint32_t>(link.depth), link.expanded});
-  repeats_.push_back(!links_.emplace(stored.parentAddress, stored.rawLink).second);
-  firstWithAddress_.try_emplace(pooled(lookupKey(link.address)), index);
-  if (!stored.expanded) unmarked_[stored.address].push_back(index);
+  const std::uint32_t index = nextNumber(entries_.size());
+  QueueEntry entry{pooled(link.rawLink), pooled(link.address), pooled(link.parentAddress), pooled(link.title),
+                   pooled(link.link), static_cast<std::uint32_t>(link.depth), link.expanded, link.parentNode};
+  const TextId key = mode_ == CrawlMode::Internet ? pooled(webAddressKey(link.address)) : entry.address;
+  const QueueEntry& stored = entries_.emplace_back(entry);
+
+  const std::size_t linkHash = hashOfPair(stored.parentAddress, stored.rawLink);
+  const std::uint32_t first = linkSlots_.find(linkHash, [&](std::uint32_t earlier) {
+    return entries_[earlier].parentAddress == stored.parentAddress && entries_[earlier].rawLink == stored.rawLink;
+  });
+  repeats_.push_back(first != kNoNumber);
+  if (first == kNoNumber) {
+    linkSlots_.insert(linkHash, index, [this](std::uint32_t earlier) {
+      return hashOfPair(entries_[earlier].parentAddress, entries_[earlier].rawLink);
+    });
+  }
+
+  if (texts_[key].firstWithKey == kNoNumber) texts_[key].firstWithKey = index;
+  Text& address = texts_[stored.address];
+  nextUnmarked_.push_back(stored.expanded ? kNoNumber : address.unmarked);
+  if (!stored.expanded) address.unmarked = index;
 }
 
-bool CrawlQueue::repeatsEarlierEntry(std::size_t index) const {
-  return repeats_[index];
+std::optional<std::size_t> CrawlQueue::find(std::string_view address) const {
+  const TextId key =
+      mode_ == CrawlMode::Internet ? pooledIfAny(webAddressKey(std::string(address))) : pooledIfAny(address);
+  if (key == kNoNumber || texts_[key].firstWithKey == kNoNumber) return std::nullopt;
+  return texts_[key].firstWithKey;
 }
 
-std::optional<std::size_t> CrawlQueue::find(const std::string& address) const {
-  const std::string* key = pooledIfAny(lookupKey(address));
-  const auto found = key == nullptr ? firstWithAddress_.end() : firstWithAddress_.find(key);
-  if (found == firstWithAddress_.end()) return std::nullopt;
-  return found->second;
-}
-
-void CrawlQueue::markIndexed(const std::string& address, std::string_view title) {
+void CrawlQueue::markIndexed(std::string_view address, std::string_view title) {
   // Entries appended expanded already carry the title of the first entry, and
   // that title never changes once the first entry is expanded: marking the
   // same address again would change nothing, so each entry is marked once.
-  const std::string* exact = pooledIfAny(address);
-  const auto found = exact == nullptr ? unmarked_.end() : unmarked_.find(exact);
-  if (found == unmarked_.end()) return;
-  const std::string* pooledTitle = pooled(title);
-  for (const std::size_t index : found->second) {
+  const TextId exact = pooledIfAny(address);
+  if (exact == kNoNumber || texts_[exact].unmarked == kNoNumber) return;
+  const TextId pooledTitle = pooled(title);
+  for (std::uint32_t index = texts_[exact].unmarked; index != kNoNumber; index = nextUnmarked_[index]) {
     entries_[index].expanded = true;
     entries_[index].title = pooledTitle;
   }
-  unmarked_.erase(found);
+  texts_[exact].unmarked = kNoNumber;
+}
+
+void CrawlQueue::noteRead(TextId address, ReadNote note) {
+  Text& text = texts_[address];
+  if (text.readTitle != kNoNumber) return;
+  text.readTitle = note.title;
+  text.readAsPage = note.page;
+}
+
+std::optional<ReadNote> CrawlQueue::readOf(TextId address) const {
+  const Text& text = texts_[address];
+  if (text.readTitle == kNoNumber) return std::nullopt;
+  return ReadNote{text.readTitle, text.readAsPage == 1};
 }
 
 }  // namespace quillon

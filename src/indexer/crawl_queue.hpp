@@ -4,7 +4,7 @@
 // answer the repeat test and the address lookups in constant time, so a crawl
 // costs time in proportion to the links it finds. A site's links name the same
 // few thousand addresses, parents, titles and texts over and over, so the
-// queue keeps each text once and its entries point at it.
+// queue keeps each text once and its entries name it by number.
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -12,11 +12,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
-#include <utility>
 #include <vector>
 
+#include "indexer/hash_slots.hpp"
 #include "indexer/url_rules.hpp"
 #include "model/node_tree.hpp"
 
@@ -36,16 +34,25 @@ struct QueueLink {
   std::string link;                // the node's link: where the link leads, as the saved menu opens it
 };
 
+// A text the queue keeps, by its number.
+using TextId = std::uint32_t;
+
+// What the walk learnt from reading an address.
+struct ReadNote {
+  TextId title;
+  bool page = false;  // read as a page: its links can be extracted
+};
+
 // An entry of the queue: the texts of its link, kept by the queue.
 struct QueueEntry {
-  const std::string* rawLink;
-  const std::string* address;
-  const std::string* parentAddress;
-  const std::string* title;
-  const std::string* link;
-  TreeNode* parentNode = nullptr;
-  std::uint32_t depth = 0;
-  bool expanded = false;
+  TextId rawLink;
+  TextId address;
+  TextId parentAddress;
+  TextId title;
+  TextId link;
+  std::uint32_t depth : 31;
+  std::uint32_t expanded : 1;
+  TreeNode* parentNode;
 };
 
 class CrawlQueue {
@@ -53,11 +60,11 @@ class CrawlQueue {
   explicit CrawlQueue(CrawlMode mode)
       : mode_(mode),
         texts_(&memory_),
+        textSlots_(&memory_),
         entries_(&memory_),
-        links_(&memory_),
+        linkSlots_(&memory_),
         repeats_(&memory_),
-        firstWithAddress_(&memory_),
-        unmarked_(&memory_) {}
+        nextUnmarked_(&memory_) {}
   CrawlQueue(const CrawlQueue&) = delete;
   CrawlQueue& operator=(const CrawlQueue&) = delete;
 
@@ -67,38 +74,47 @@ class CrawlQueue {
 
   void append(const QueueLink& link);
 
-  // The queue's one copy of the text, which lives as long as the queue.
-  const std::string* pooled(std::string_view text);
+  // The number of the queue's one copy of the text, which lives as long as the queue.
+  TextId pooled(std::string_view text);
+  std::string_view text(TextId id) const { return texts_[id].view(); }
   void setTitle(std::size_t index, std::string_view title) { entries_[index].title = pooled(title); }
 
   // True when an earlier entry has the same parent address and raw link.
-  bool repeatsEarlierEntry(std::size_t index) const;
+  bool repeatsEarlierEntry(std::size_t index) const { return repeats_[index]; }
 
   // The first entry whose address equals `address`. Paths keep their case;
   // in the Internet mode the scheme and host of a web address ignore it.
-  std::optional<std::size_t> find(const std::string& address) const;
+  std::optional<std::size_t> find(std::string_view address) const;
 
   // Every entry whose address is exactly `address` becomes expanded with the
   // title. They all lie at or after the entry that find() gives for it.
-  void markIndexed(const std::string& address, std::string_view title);
+  void markIndexed(std::string_view address, std::string_view title);
+
+  // Notes that the address was read (or is where a read ended up); an
+  // address keeps its first note.
+  void noteRead(TextId address, ReadNote note);
+  std::optional<ReadNote> readOf(TextId address) const;
 
  private:
-  struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const noexcept { return std::hash<std::string_view>{}(text); }
-  };
-  // Pooled texts are equal exactly when they are the same text.
-  using TextPair = std::pair<const std::string*, const std::string*>;
-  struct PairHash {
-    std::size_t operator()(const TextPair& pair) const noexcept {
-      const auto first = reinterpret_cast<std::uintptr_t>(pair.first);
-      return first ^ (reinterpret_cast<std::uintptr_t>(pair.second) + 0x9e3779b97f4a7c15ULL + (first << 6) + (first >> 2));
-    }
+  struct Text {
+    const char* data;
+    std::uint32_t size : 31;
+    std::uint32_t readAsPage : 1 = 0;
+    // The first entry with this text as its address's lookup form.
+    std::uint32_t firstWithKey = kNoNumber;
+    // The last entry with this exact address appended not expanded that no
+    // marking has reached yet; nextUnmarked_ leads to the others.
+    std::uint32_t unmarked = kNoNumber;
+    // The title of the page read at this address, kNoNumber while unread.
+    TextId readTitle = kNoNumber;
+    std::string_view view() const { return {data, size}; }
   };
 
-  // The pooled text, or null when the queue holds no such text.
-  const std::string* pooledIfAny(std::string_view text) const;
-  std::string lookupKey(const std::string& address) const;
+  // The text's number, or kNoNumber when the queue holds no such text.
+  TextId pooledIfAny(std::string_view text) const;
+  TextId findText(std::size_t hash, std::string_view text) const;
+  // A lasting copy of the text's bytes.
+  const char* store(std::string_view text);
 
   CrawlMode mode_;
   // The queue's blocks come from chunks of their own rather than lying among
@@ -106,16 +122,18 @@ class CrawlQueue {
   // walk ends and saving the page does not add to it. Declared first: it
   // outlives the containers.
   std::pmr::unsynchronized_pool_resource memory_;
-  // Nodes stay in place, so the entries can point at their texts.
-  std::pmr::unordered_set<std::string, TextHash, std::equal_to<>> texts_;
+  // Numbers, not pointers, and the texts' bytes side by side in chunks: a
+  // site's crawl keeps some hundred thousand of each.
+  std::pmr::deque<Text> texts_;
+  HashSlots textSlots_;  // the texts' numbers, by the hash of their bytes
+  char* chunkFree_ = nullptr;
+  std::size_t chunkLeft_ = 0;
   std::pmr::deque<QueueEntry> entries_;
-  // Each entry's parent address and raw link.
-  std::pmr::unordered_set<TextPair, PairHash> links_;
+  // The first entry of each parent address and raw link.
+  HashSlots linkSlots_;
   // Whether each entry repeats the parent address and raw link of an earlier one.
   std::pmr::vector<bool> repeats_;
-  std::pmr::unordered_map<const std::string*, std::size_t> firstWithAddress_;
-  // Entries appended not expanded, by exact address, that no marking has reached yet.
-  std::pmr::unordered_map<const std::string*, std::pmr::vector<std::size_t>> unmarked_;
+  std::pmr::vector<std::uint32_t> nextUnmarked_;  // by entry
 };
 
 // The form in which addresses are compared: a web address with its scheme and

@@ -71,12 +71,6 @@ class SiteCrawl {
   CrawlResult run(const std::string& startAddress);
 
  private:
-  // What the walk learnt from reading an address.
-  struct ReadResult {
-    const std::string* title;  // pooled in the queue
-    bool page = false;  // read as a page: its links can be extracted
-  };
-
   void processEntry(std::size_t index);
   // Reads the entry's page, unless a limit or robots.txt refuses it (the log says which).
   std::optional<PageRead> readPage(std::size_t index, bool byExtension);
@@ -94,6 +88,7 @@ class SiteCrawl {
   std::string nodeLink(const std::string& rawLink, const std::string& resolved) const;
   bool timeIsUp() const { return env_.now() - started_ >= limits_.maxTime; }
   NodeTree& tree();
+  std::string addressOf(std::size_t index) const { return std::string(queue_.text(queue_[index].address)); }
   // The message box of a walk that cannot go on; the walk ends as if aborted.
   void reportFailure();
 
@@ -109,13 +104,11 @@ class SiteCrawl {
   std::size_t pagesRequested_ = 0;
   bool linkLimitLogged_ = false;
   CrawlResult result_;
-  // Every address read in this walk, by address (and by the address it was found at), pooled in the queue.
-  std::unordered_map<const std::string*, ReadResult> read_;
   std::unordered_map<std::string, RobotsRules> robots_;
   // The next entry to consider announcing, and those announced, in order, with their addresses.
   std::size_t announceNext_ = 1;
   std::deque<std::size_t> announced_;
-  std::unordered_set<std::string> announcedAddresses_;
+  std::unordered_set<TextId> announcedAddresses_;
 };
 
 NodeTree& SiteCrawl::tree() {
@@ -185,7 +178,7 @@ void SiteCrawl::reportFailure() {
 }
 
 std::optional<std::string> SiteCrawl::refusal(std::size_t index) {
-  const std::string& address = *queue_[index].address;
+  const std::string address = addressOf(index);
   if (index > 0) {
     if (std::optional<std::string> leftOut = rules_.patterns.refusal(address)) return leftOut;
   }
@@ -232,7 +225,7 @@ bool SiteCrawl::robotsAllow(const std::string& address) {
 
 void SiteCrawl::announceReads(std::size_t processed) {
   while (!announced_.empty() && announced_.front() <= processed) {
-    announcedAddresses_.erase(*queue_[announced_.front()].address);
+    announcedAddresses_.erase(queue_[announced_.front()].address);
     announced_.pop_front();
   }
   // Pages on disk are read when asked for.
@@ -242,10 +235,10 @@ void SiteCrawl::announceReads(std::size_t processed) {
     const std::optional<bool> read = willRead(announceNext_);
     if (!read) return;
     if (*read) {
-      const std::string& address = *queue_[announceNext_].address;
+      const std::string address = addressOf(announceNext_);
       env_.pages.expect(address, isHTMLFile(address) ? ReadKind::Page : ReadKind::PageIfHtml);
       announced_.push_back(announceNext_);
-      announcedAddresses_.insert(address);
+      announcedAddresses_.insert(queue_[announceNext_].address);
     }
     ++announceNext_;
   }
@@ -254,9 +247,9 @@ void SiteCrawl::announceReads(std::size_t processed) {
 std::optional<bool> SiteCrawl::willRead(std::size_t index) const {
   // The same tests as processEntry's and refusal()'s, in their order.
   const QueueEntry& entry = queue_[index];
-  const std::string& address = *entry.address;
   if (queue_.repeatsEarlierEntry(index) || entry.expanded) return false;
-  if (read_.contains(entry.address) || announcedAddresses_.contains(address)) return false;
+  if (queue_.readOf(entry.address) || announcedAddresses_.contains(entry.address)) return false;
+  const std::string address = addressOf(index);
   const bool page = isHTMLFile(address) || (rules_.pagesByType && !isKnownNonPage(address));
   if (isExternalLink(mode_, codebase_, address) || !page) return false;
   if (rules_.patterns.refusal(address)) return false;
@@ -277,12 +270,12 @@ std::optional<PageRead> SiteCrawl::readPage(std::size_t index, bool byExtension)
   }
   ++pagesRequested_;
   const ReadKind kind = index == 0 || byExtension ? ReadKind::Page : ReadKind::PageIfHtml;
-  return env_.pages.read(*queue_[index].address, kind);
+  return env_.pages.read(addressOf(index), kind);
 }
 
 void SiteCrawl::processEntry(std::size_t index) {
   QueueEntry& entry = queue_[index];
-  const std::string& address = *entry.address;
+  const std::string address = addressOf(index);
   log_.add(" ");
   log_.add(">>> PROCESSING: ", address);
   env_.state.indicator.start();
@@ -297,17 +290,17 @@ void SiteCrawl::processEntry(std::size_t index) {
   const bool candidate = index == 0 || (!external && (byExtension || byType));
 
   // An address read before is not read again: this entry is one more occurrence of it.
-  const auto earlier = index > 0 && !entry.expanded ? read_.find(entry.address) : read_.end();
-  if (earlier != read_.end()) {
-    entry.expanded = earlier->second.page;
-    entry.title = earlier->second.title;
+  const std::optional<ReadNote> earlier = index > 0 && !entry.expanded ? queue_.readOf(entry.address) : std::nullopt;
+  if (earlier) {
+    entry.expanded = earlier->page;
+    entry.title = earlier->title;
   }
   if (entry.expanded) {
     log_.add("  > ALREADY INDEXED: ", address);
-    title = *entry.title;
+    title = queue_.text(entry.title);
     page = true;
-  } else if (earlier != read_.end()) {
-    title = *entry.title;
+  } else if (earlier) {
+    title = queue_.text(entry.title);
     log_.add("  > EXTERNAL LINK OR NO HTML FILE: ", address);
   } else if (candidate) {
     const std::optional<PageRead> read = readPage(index, byExtension);
@@ -334,9 +327,9 @@ void SiteCrawl::processEntry(std::size_t index) {
       }
     }
     if (read) {
-      const ReadResult result{queue_.pooled(title), page};
-      read_.emplace(entry.address, result);
-      if (!read->finalAddress.empty()) read_.emplace(queue_.pooled(trimBookMark(read->finalAddress)), result);
+      const ReadNote note{queue_.pooled(title), page};
+      queue_.noteRead(entry.address, note);
+      if (!read->finalAddress.empty()) queue_.noteRead(queue_.pooled(trimBookMark(read->finalAddress)), note);
     }
   } else {
     title = getFileName(mode_, address);
@@ -345,17 +338,17 @@ void SiteCrawl::processEntry(std::size_t index) {
   queue_.setTitle(index, title);
   if (title.empty()) title = linkFileName(address);
 
-  const std::string& rawLink = *entry.rawLink;
+  const std::string rawLink(queue_.text(entry.rawLink));
+  const std::string link(queue_.text(entry.link));
   const std::string linkName = linkFileName(rawLink);
   const bool shownAsPage = page || isHTMLFile(rawLink);
   NewNode node;
-  node.statusText =
-      withoutLeadingSlashes(siteStatusText(settings_, rawLink, linkName, title, *entry.link, shownAsPage));
-  node.text = withoutLeadingSlashes(siteNodeText(settings_, linkName, title, address, *entry.link, shownAsPage));
-  node.link = *entry.link;
+  node.statusText = withoutLeadingSlashes(siteStatusText(settings_, rawLink, linkName, title, link, shownAsPage));
+  node.text = withoutLeadingSlashes(siteNodeText(settings_, linkName, title, address, link, shownAsPage));
+  node.link = link;
   node.target = settings_.Target;
   log_.add("  + ADDED TO TREE: ", address);
-  log_.add("  +        PARENT: ", *entry.parentAddress);
+  log_.add("  +        PARENT: ", queue_.text(entry.parentAddress));
   TreeNode* const added = &addTreeNode(tree(), env_.menu.Settings, node, entry.parentNode);
 
   const bool extract = (!entry.expanded || index == 0) && attempted && (index == 0 || !settings_.FileOnly);
@@ -370,8 +363,7 @@ void SiteCrawl::processEntry(std::size_t index) {
 void SiteCrawl::extractLinks(std::size_t index, TreeNode* node, const std::string& pageText,
                              const std::string& base) {
   QueueEntry& entry = queue_[index];
-  // The pooled texts stay in place while the queue grows below.
-  const std::string& address = *entry.address;
+  const std::string address = addressOf(index);
   const std::size_t depth = entry.depth + 1;
   const std::size_t maxEntries = limits_.maxPages * kLinksPerPage;
   log_.add("  > EXTRACTING LINKS: ", address);
@@ -400,7 +392,7 @@ void SiteCrawl::extractLinks(std::size_t index, TreeNode* node, const std::strin
       log_.add("    Found in queue: ", linked);
     } else {
       added.expanded = true;
-      added.title = *queue_[*found].title;
+      added.title = queue_.text(queue_[*found].title);
       log_.add("    Found in queue and already indexed: ", linked);
       queue_.markIndexed(linked, added.title);
     }

@@ -3,6 +3,9 @@
 
 #include <algorithm>
 
+#include "format/applet_files.hpp"
+#include "format/page_composer.hpp"
+#include "varied_menu.hpp"
 #include "writer_fixture.hpp"
 
 namespace quillon {
@@ -403,6 +406,49 @@ INSTANTIATE_TEST_SUITE_P(
                       FolderCase{"java/", "", "java/", "java/", "java/Star.gif", "Star.gif"},
                       FolderCase{"java/", "java/img/", "java/", "java/img/", "java/img/Star.gif", "img/Star.gif"},
                       FolderCase{"java/", "pics/", "java/", "pics/", "pics/Star.gif", "../pics/Star.gif"}));
+
+// A save hands the page to its file in pieces; joined they are the page the
+// clipboard gets whole, and none holds much more than half a megabyte.
+TEST(PageComposer, ThePageInPiecesIsThePageWhole) {
+  struct Case {
+    TAppletKind kind;
+    int tabs;
+    int nodesPerTab;
+    bool contentInFile;
+  };
+  for (const Case c : {Case{akTabTree, 30, 800, false}, Case{akTree, 1, 60000, false}, Case{akTab, 20000, 0, false},
+                       Case{akTabTree, 30, 800, true}}) {
+    WriterFixture f(c.kind);
+    const std::vector<int> icons = {f.addIcon("a.gif"), f.addIcon("b.gif"), f.addIcon("c.gif")};
+    f.menu.Settings.DefLeaf = icons[0];
+    f.menu.Settings.ContentInFile = c.contentInFile;
+    testing::fillVariedMenu(f.menu, 7, c.tabs, c.nodesPerTab, icons);
+    const SiteLayout layout = siteLayoutFor(f.menu.Document.PagePath, f.menu.Settings);
+    std::vector<std::string> pieces;
+    const ComposedPage streamed = composePageTo(f.menu, layout, [&](std::string_view piece) { pieces.emplace_back(piece); });
+    const ComposedPage whole = composePage(f.menu, layout);
+
+    std::string joined;
+    std::size_t largest = 0;
+    for (const std::string& piece : pieces) {
+      joined += piece;
+      largest = std::max(largest, piece.size());
+    }
+    SCOPED_TRACE(std::string(appletNamesFor(c.kind).name) + (c.contentInFile ? " with content files" : ""));
+    EXPECT_TRUE(streamed.text.empty());
+    EXPECT_EQ(joined, whole.text);
+    if (!c.contentInFile) {
+      EXPECT_GT(pieces.size(), 2u);
+    }
+    EXPECT_LT(largest, 600u * 1024);
+    EXPECT_EQ(streamed.copyList, whole.copyList);
+    EXPECT_EQ(streamed.entriesWithSemicolon, whole.entriesWithSemicolon);
+    ASSERT_EQ(streamed.contentFiles.size(), whole.contentFiles.size());
+    for (std::size_t i = 0; i < whole.contentFiles.size(); ++i) {
+      EXPECT_EQ(streamed.contentFiles[i].text, whole.contentFiles[i].text);
+    }
+  }
+}
 
 }  // namespace
 }  // namespace quillon

@@ -1,8 +1,10 @@
 // Where the writer puts its output in each mode, and what it tells the user.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -159,6 +161,37 @@ INSTANTIATE_TEST_SUITE_P(
                          return "An error has occured while saving " + site + "folder.htm\nIs a directory";
                        }}),
     [](const ::testing::TestParamInfo<FailedSaveCase>& info) { return std::string(info.param.name); });
+
+// The page goes to its file in pieces: a write that fails after some of them
+// have gone out still leaves the page that was there.
+TEST(PageWriter, APageThatFailsHalfWrittenLeavesTheOldPage) {
+  WriterFixture f(akTree);
+  TreeNode& root = f.menu.tab(0).Nodes.root();
+  TAppletNode link;
+  link.URL1 = "page.htm";
+  for (int i = 0; i < 30000; ++i) root.appendChild("Page " + std::to_string(i), link);
+  ASSERT_TRUE(f.write().ok());
+  ASSERT_GT(fs::file_size(f.site("index.htm")), 2u << 20);
+  const auto before = snapshot(f.site());
+  f.ui.messages.clear();
+  f.menu.Document.OfferReportReview = true;
+  root.children()[0]->Text = "Changed";
+
+  // Files past 1 MiB cannot be written: the page's first piece goes out, the next fails.
+  rlimit limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+  const rlimit small{1u << 20, limit.rlim_max};
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const WriteResult result = f.write();
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_EQ(result.failure, "An error has occured while saving " + f.site("index.htm") + "\nFile too large");
+  EXPECT_EQ(f.ui.messageTexts(), std::vector<std::string>{result.failure});
+  EXPECT_EQ(snapshot(f.site()), before) << "no file changed, no temporary file left";
+  EXPECT_FALSE(f.menu.Document.OfferReportReview);
+}
 
 TEST(PageWriter, FoldersAreMadeAtAnyDepth) {
   WriterFixture f(akTree);

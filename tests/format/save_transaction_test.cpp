@@ -100,5 +100,35 @@ TEST(SaveTransaction, AFailureNamesTheFileAndTheCause) {
   EXPECT_FALSE(fs::exists(temp.file("menu.htm")));
 }
 
+// The page is written first but goes last: its failure waits for the others'
+// and still stops the save.
+TEST(SaveTransaction, AFileStagedToGoLastFailsAfterTheOthers) {
+  testing::TempDir temp;
+  const std::string page = temp.file("gone/menu.htm");
+  const std::string bytes = "page";
+  {
+    SaveTransaction save;
+    save.stageLast(page, bytesFiller(bytes));
+    EXPECT_FALSE(save.failed());
+    EXPECT_FALSE(save.stageCopy(temp.file("missing.gif"), temp.file("icon.gif")));
+    EXPECT_EQ(save.failure(), "An error has occured while saving " + temp.file("icon.gif") + "\n" +
+                                  temp.file("missing.gif") + ": No such file or directory");
+  }
+  SaveTransaction save;
+  save.stageLast(page, bytesFiller(bytes));
+  ASSERT_TRUE(save.stage(temp.file("report.txt"), "report"));
+  EXPECT_FALSE(save.commit());
+  EXPECT_EQ(save.failure(), "An error has occured while saving " + page + "\nNo such file or directory");
+  EXPECT_FALSE(fs::exists(temp.file("report.txt"))) << "nothing is renamed";
+
+  SaveTransaction good;
+  good.stageLast(temp.file("menu.htm"), bytesFiller(bytes));
+  ASSERT_TRUE(good.stage(temp.file("report.txt"), "report"));
+  EXPECT_FALSE(fs::exists(temp.file("menu.htm")));
+  ASSERT_TRUE(good.commit());
+  EXPECT_EQ(readFile(temp.file("menu.htm")), "page");
+  EXPECT_EQ(readFile(temp.file("report.txt")), "report");
+}
+
 }  // namespace
 }  // namespace quillon
