@@ -473,8 +473,9 @@ class PageReader {
     }
   }
 
-  // Sorts the node entries and content file names by tab in one walk over the
-  // parameters; a walk per tab would make pages of many tabs quadratic.
+  // Sorts the node entries and content file names by tab, and finds the tabs'
+  // own parameters, in one walk over the parameters; a walk per tab would make
+  // pages of many tabs quadratic.
   void gatherTabParams() {
     const bool tabTree = settings_.Kind == akTabTree;
     // A tab's entries mostly stand together: its place is looked up again only when the tab changes.
@@ -490,6 +491,7 @@ class PageReader {
       const long long content =
           tabTree ? numberedName(param.name, "TAB", "_CONTENT") : (equalsNoCase(param.name, "CONTENT") ? 0 : -1);
       if (content >= 0) tabParams_[content].contentName = valueText(param.value);
+      if (const long long tab = numberedName(param.name, "TAB"); tab >= 0) numberedTabs_.emplace_back(tab, param);
     }
   }
 
@@ -503,9 +505,7 @@ class PageReader {
       // Tabs count from TAB0 in page order; the first gap ends them.
       int next = 0;
       std::vector<const Param*> tabs;
-      for (const Param& param : params_) {
-        const long long number = numberedName(param.name, "TAB");
-        if (number < 0) continue;
+      for (const auto& [number, param] : numberedTabs_) {
         if (number != next) break;
         tabs.push_back(&param);
         ++next;
@@ -612,6 +612,7 @@ class PageReader {
     std::string contentName;           // the last one named
   };
   std::map<long long, TabParams> tabParams_;
+  std::vector<std::pair<long long, Param>> numberedTabs_;  // "TAB12" as 12, in page order
 };
 
 }  // namespace
