@@ -11,6 +11,7 @@
 #ifdef QUILLON_BENCH_LIBXML2
 #include <libxml/HTMLparser.h>
 #endif
+#include <malloc.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -112,12 +113,28 @@ double readPageInto(benchmark::State& state, const std::string& path, int tabs) 
   return std::chrono::duration<double>(reading).count() / static_cast<double>(std::max<std::int64_t>(state.iterations(), 1));
 }
 
+// The heap the menu holds once the page is read, per node: a node with its
+// texts and its place in its parent's list.
+double heapBytesPerNode(const std::string& path, std::int64_t nodes) {
+  const auto inUse = [] {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+  };
+  SilentUi ui;
+  MenuModel menu;
+  ReaderContext context{ui};
+  const std::size_t before = inUse();
+  if (!ReadPage(menu, path, context)) return 0;
+  return static_cast<double>(inUse() - before) / static_cast<double>(nodes);
+}
+
 void ReadTabTreePage(benchmark::State& state) {
   const std::string path = largePage(static_cast<int>(state.range(0)));
   if (path.empty()) return state.SkipWithError("the page could not be written");
   const double seconds = readPageInto(state, path, static_cast<int>(state.range(0)));
   if (state.range(0) == 50) secondsPerRead("quillon") = seconds;
   setCounters(state, path, true);
+  state.counters["heap_B_per_node"] = heapBytesPerNode(path, state.range(0) * kNodesPerTab);
 }
 BENCHMARK(ReadTabTreePage)->Arg(10)->Arg(25)->Arg(50)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 

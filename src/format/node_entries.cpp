@@ -62,8 +62,9 @@ bool isSeparator(std::string_view entry) { return entry.substr(0, 3).find('*') !
 }  // namespace
 
 void readNodeEntries(const std::vector<std::string_view>& entries, NodeTree& tree, const ImagePieceResolver& images) {
-  // The path from the root to the last inserted node: path[d] is its ancestor at depth d.
-  std::vector<TreeNode*> path;
+  PageOrderBuilder builder(tree.root());
+  // The depth the last inserted node has, plus one; 0 before the first.
+  std::size_t pathLength = 0;
   long long previousLevel = 0;
   for (const std::string_view entry : entries) {
     if (isSeparator(entry)) continue;
@@ -72,13 +73,13 @@ void readNodeEntries(const std::vector<std::string_view>& entries, NodeTree& tre
     if (!parseInteger(items.piece[3], level)) continue;
 
     if (level == previousLevel) {
-      if (!path.empty()) path.pop_back();  // a sibling of the last node
+      if (pathLength > 0) --pathLength;  // a sibling of the last node
     } else if (level < previousLevel) {
       // Up to the ancestor whose depth is the entry's level; the node becomes its sibling.
-      if (level < 0 || level >= static_cast<long long>(path.size())) continue;
-      path.resize(static_cast<std::size_t>(level));
+      if (level < 0 || level >= static_cast<long long>(pathLength)) continue;
+      pathLength = static_cast<std::size_t>(level);
     }  // a greater level makes a child of the last node, however much greater
-    TreeNode& node = (path.empty() ? tree.root() : *path.back()).appendChild({});
+    TreeNode& node = builder.add(pathLength);
     // Each text is built once, in its place: no copy to move in afterwards.
     node.Text.assign(items.piece[0]);
     TAppletNode& data = node.Data;
@@ -91,9 +92,10 @@ void readNodeEntries(const std::vector<std::string_view>& entries, NodeTree& tre
     // Images are resolved only for entries that become nodes.
     data.CollapsedImage = imageIndex(items.piece[4], false, images);
     data.ExpandedImage = imageIndex(items.piece[5], true, images);
-    path.push_back(&node);
+    ++pathLength;
     previousLevel = level;
   }
+  builder.finish();
   tree.selectFirst();
 }
 

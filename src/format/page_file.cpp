@@ -1,5 +1,6 @@
 #include "format/page_file.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -23,8 +24,8 @@ std::uint64_t maxPageBytesSetting(const SettingsStore& programSettings) {
   return megabytes >= 1 && megabytes <= 4095 ? megabytes << 20 : kDefaultMaxPageBytes;
 }
 
-PageFileStatus readPageFile(const std::string& path, std::uint64_t maxBytes, std::string& text) {
-  text.clear();
+PageFileStatus readPageFile(const std::string& path, std::uint64_t maxBytes, FileBytes& bytes) {
+  bytes = {};
   std::error_code error;
   const auto status = std::filesystem::status(path, error);
   if (error || !std::filesystem::exists(status)) return PageFileStatus::Unreadable;
@@ -35,18 +36,24 @@ PageFileStatus readPageFile(const std::string& path, std::uint64_t maxBytes, std
 
   std::ifstream in(path, std::ios::binary);
   if (!in) return PageFileStatus::Unreadable;
-  text.resize(static_cast<std::size_t>(size));
-  in.read(text.data(), static_cast<std::streamsize>(size));
-  text.resize(static_cast<std::size_t>(in.gcount()));
-  // A file that grew since it was measured (or that tells no size) is read on, within the cap.
-  char buffer[1 << 16];
-  while (in && text.size() <= maxBytes) {
-    in.read(buffer, sizeof buffer);
-    text.append(buffer, static_cast<std::size_t>(in.gcount()));
+  // One byte of room beyond the size measured, so that the end of a file that
+  // kept its size is seen in the first read. A file that grew since it was
+  // measured (or that tells no size) is read on, its room doubled, within the cap.
+  std::size_t room = static_cast<std::size_t>(size) + 1;
+  bytes.data = std::make_unique_for_overwrite<char[]>(room);
+  while (true) {
+    in.read(bytes.data.get() + bytes.size, static_cast<std::streamsize>(room - bytes.size));
+    bytes.size += static_cast<std::size_t>(in.gcount());
+    if (!in || bytes.size > maxBytes) break;
+    const std::size_t larger = static_cast<std::size_t>(std::min<std::uint64_t>(2 * std::uint64_t{room}, maxBytes + 1));
+    auto grown = std::make_unique_for_overwrite<char[]>(larger);
+    std::copy_n(bytes.data.get(), bytes.size, grown.get());
+    bytes.data = std::move(grown);
+    room = larger;
   }
-  const PageFileStatus failed = in.bad() ? PageFileStatus::Unreadable : PageFileStatus::TooLarge;
-  if (in.bad() || text.size() > maxBytes) {
-    text.clear();
+  if (in.bad() || bytes.size > maxBytes) {
+    const PageFileStatus failed = in.bad() ? PageFileStatus::Unreadable : PageFileStatus::TooLarge;
+    bytes = {};
     return failed;
   }
   return PageFileStatus::Read;

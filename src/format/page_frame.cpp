@@ -75,8 +75,7 @@ bool isMenuScriptLine(const std::string& line) {
   return folder.find('"') == std::string::npos && (folder.empty() || folder.back() == '/');
 }
 
-PageFrame capturePageFrame(const std::string& page, std::size_t appletStart, std::size_t appletEnd) {
-  const std::string_view text = page;
+PageFrame capturePageFrame(std::string_view text, std::size_t appletStart, std::size_t appletEnd) {
   PageFrame frame;
   const bool closed = appletEnd < text.size();
   // Hands each piece of the frame to keep(inHeader, begin, end), in page order.

@@ -31,6 +31,6 @@ bool isMenuScriptLine(const std::string& line);
 // appletStart is where the applet tag begins in the text, appletEnd where the
 // closing tag ends (text.size() when there is none). Text that shares a line
 // with either tag outside the applet block gets a line of its own.
-PageFrame capturePageFrame(const std::string& text, std::size_t appletStart, std::size_t appletEnd);
+PageFrame capturePageFrame(std::string_view text, std::size_t appletStart, std::size_t appletEnd);
 
 }  // namespace quillon

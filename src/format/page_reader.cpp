@@ -119,14 +119,15 @@ class PageReader {
     settings_.TabFontName = settings_.TreeFontName = context_.defaultFontFace;
     settings_.TabFontSize = settings_.TreeFontSize = "12";
 
-    std::string text;
+    FileBytes page;
     FoundApplet applet;
-    const bool found = findApplet(path, text, applet);
+    const bool found = findApplet(path, page, applet);
     if (applet.bodyTag) menu_.Document.BodyTag = *applet.bodyTag;
     if (!found) return false;
 
     resetSettings();
     readAppletTag(applet.tag);
+    const std::string_view text = page.view();
     const std::size_t appletEnd = readParams(text, applet.cursor);
     readTabs();
     // The parameters can take a good part of the page: gone before the frame's lines come.
@@ -144,9 +145,10 @@ class PageReader {
  public:
   // The look of a page without its menu: see ReadPageLook.
   bool readLook(const std::string& path, PageLook& look) {
-    std::string text;
+    FileBytes page;
     FoundApplet applet;
-    if (!findApplet(path, text, applet)) return false;
+    if (!findApplet(path, page, applet)) return false;
+    const std::string_view text = page.view();
     look.bodyTag = applet.bodyTag;
     const std::size_t appletEnd = readParams(text, applet.cursor);
     if (hasTrees(settings_.Kind)) readDefaultImages();
@@ -165,18 +167,19 @@ class PageReader {
 
   // Loads the page and finds the first tag of one of the three applets, and
   // the body tags before it; tells the user when the page cannot be read or holds none.
-  bool findApplet(const std::string& path, std::string& text, FoundApplet& found) {
+  bool findApplet(const std::string& path, FileBytes& page, FoundApplet& found) {
     pagePath_ = path;
     pageFolder_ = extractFilePath(path);
-    const PageFileStatus status = readPageFile(path, context_.maxPageBytes, text);
+    const PageFileStatus status = readPageFile(path, context_.maxPageBytes, page);
     if (status != PageFileStatus::Read) {
       ui_.message(MessageKind::Error, pageFileMessage(status, "page", path, context_.maxPageBytes));
       return false;
     }
+    const std::string_view text = page.view();
     TagCursor cursor(text);
     for (TagSpan span{}; cursor.next(span);) {
       if (span.empty()) continue;
-      const std::string_view raw = std::string_view(text).substr(span.begin, span.end - span.begin);
+      const std::string_view raw = text.substr(span.begin, span.end - span.begin);
       const std::string_view element = tagElement(raw);
       if (equalsNoCase(element, "body")) found.bodyTag = tagText(text, span);
       if (!equalsNoCase(element, "applet")) continue;
@@ -195,10 +198,10 @@ class PageReader {
 
   // Reads the settings of the applet's PARAM tags and keeps them for the tabs
   // and nodes; returns where the closing applet tag ends (the text's end without one).
-  std::size_t readParams(const std::string& text, TagCursor cursor) {
+  std::size_t readParams(std::string_view text, TagCursor cursor) {
     for (TagSpan span{}; cursor.next(span);) {
       if (span.empty()) continue;
-      const std::string_view tag = std::string_view(text).substr(span.begin, span.end - span.begin);
+      const std::string_view tag = text.substr(span.begin, span.end - span.begin);
       const std::string_view element = tagElement(tag);
       if (equalsNoCase(element, "/applet")) return span.end;
       if (!equalsNoCase(element, "param")) continue;
@@ -470,8 +473,9 @@ class PageReader {
     }
   }
 
-  // Sorts the node entries and content file names by tab in one walk over the
-  // parameters; a walk per tab would make pages of many tabs quadratic.
+  // Sorts the node entries and content file names by tab, and finds the tabs'
+  // own parameters, in one walk over the parameters; a walk per tab would make
+  // pages of many tabs quadratic.
   void gatherTabParams() {
     const bool tabTree = settings_.Kind == akTabTree;
     // A tab's entries mostly stand together: its place is looked up again only when the tab changes.
@@ -487,6 +491,7 @@ class PageReader {
       const long long content =
           tabTree ? numberedName(param.name, "TAB", "_CONTENT") : (equalsNoCase(param.name, "CONTENT") ? 0 : -1);
       if (content >= 0) tabParams_[content].contentName = valueText(param.value);
+      if (const long long tab = numberedName(param.name, "TAB"); tab >= 0) numberedTabs_.emplace_back(tab, param);
     }
   }
 
@@ -500,9 +505,7 @@ class PageReader {
       // Tabs count from TAB0 in page order; the first gap ends them.
       int next = 0;
       std::vector<const Param*> tabs;
-      for (const Param& param : params_) {
-        const long long number = numberedName(param.name, "TAB");
-        if (number < 0) continue;
+      for (const auto& [number, param] : numberedTabs_) {
         if (number != next) break;
         tabs.push_back(&param);
         ++next;
@@ -530,7 +533,7 @@ class PageReader {
   // as views: into the page, into decoded copies of the values that need it
   // (kept in storage), or into the content file's text (kept in content).
   bool nodeEntries(int tabIndex, std::vector<std::string_view>& entries, std::vector<std::string>& storage,
-                   std::string& content) {
+                   FileBytes& content) {
     TabParams& gathered = tabParams_[tabIndex];
     entries = std::move(gathered.entries);
     const auto pageEntries = [&] {
@@ -570,7 +573,7 @@ class PageReader {
       ui_.message(MessageKind::Error, pageFileMessage(status, "content file", contentPath, context_.maxPageBytes));
       return false;
     }
-    entries = textLineViews(content);
+    entries = textLineViews(content.view());
     settings_.ContentInFile = true;
     return true;
   }
@@ -580,7 +583,7 @@ class PageReader {
     tab.Nodes.clear();
     std::vector<std::string_view> entries;
     std::vector<std::string> storage;
-    std::string content;
+    FileBytes content;
     if (!nodeEntries(tabIndex, entries, storage, content)) return;
     ImagePieceResolver images{
         [this](bool expanded) { return expanded ? settings_.DefFolderOpen : settings_.DefFolderClosed; },
@@ -609,6 +612,7 @@ class PageReader {
     std::string contentName;           // the last one named
   };
   std::map<long long, TabParams> tabParams_;
+  std::vector<std::pair<long long, Param>> numberedTabs_;  // "TAB12" as 12, in page order
 };
 
 }  // namespace

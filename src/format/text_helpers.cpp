@@ -192,8 +192,8 @@ std::vector<TagSpan> tagSpans(const std::string& html) {
   return spans;
 }
 
-std::string tagText(const std::string& html, const TagSpan& span) {
-  return replaceAll(html.substr(span.begin, span.end - span.begin), "\r\n", " ", true);
+std::string tagText(std::string_view html, const TagSpan& span) {
+  return replaceAll(std::string(html.substr(span.begin, span.end - span.begin)), "\r\n", " ", true);
 }
 
 int extractTags(const std::string& html, StringList& list) {

@@ -72,7 +72,7 @@ class TagCursor {
   bool done_ = false;
 };
 // The item of a span as extractTags lists it: CR LF pairs become blanks.
-std::string tagText(const std::string& html, const TagSpan& span);
+std::string tagText(std::string_view html, const TagSpan& span);
 int posNoCase(const std::string& sought, const std::string& text);
 int findPattern(const std::string& sought, const std::string& text);
 int reversePos(int start, const std::string& text, const std::string& sought);

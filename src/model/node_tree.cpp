@@ -1,5 +1,7 @@
 #include "model/node_tree.hpp"
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <utility>
 
@@ -61,6 +63,33 @@ std::unique_ptr<TreeNode> TreeNode::clone() const {
     }
   }
   return copy;
+}
+
+TreeNode& PageOrderBuilder::add(std::size_t depth) {
+  if (openCount_ == 0) {
+    if (open_.empty()) open_.emplace_back();
+    open_[0].node = &parent_;
+    openCount_ = 1;
+  }
+  if (depth >= openCount_) throw std::invalid_argument("a node deeper than one below the last");
+  closeBelow(depth + 1);
+  Open& into = open_[depth];
+  TreeNode& node = *into.children.emplace_back(std::make_unique<TreeNode>());
+  node.parent_ = into.node;
+  if (open_.size() == openCount_) open_.emplace_back();
+  open_[openCount_++].node = &node;
+  return node;
+}
+
+void PageOrderBuilder::closeBelow(std::size_t depth) {
+  for (; openCount_ > depth; --openCount_) {
+    Open& open = open_[openCount_ - 1];
+    if (open.children.empty()) continue;
+    auto& children = open.node->children_;
+    children.reserve(children.size() + open.children.size());
+    std::move(open.children.begin(), open.children.end(), std::back_inserter(children));
+    open.children.clear();
+  }
 }
 
 void NodeTree::clear() {

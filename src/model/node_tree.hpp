@@ -35,8 +35,41 @@ class TreeNode {
   std::unique_ptr<TreeNode> clone() const;
 
  private:
+  friend class PageOrderBuilder;
+
   TreeNode* parent_ = nullptr;
   std::vector<std::unique_ptr<TreeNode>> children_;
+};
+
+// Appends nodes below a parent in page order, each at a depth below it. A
+// node's children are gathered aside and handed to it at their exact count
+// once the next node leaves it: a large menu takes no room to grow into, nor
+// the copies growing would make. The gathered nodes belong to the parent
+// only after finish(); the builder frees those still gathered if it ends without.
+class PageOrderBuilder {
+ public:
+  explicit PageOrderBuilder(TreeNode& parent) : parent_(parent) {}
+  PageOrderBuilder(const PageOrderBuilder&) = delete;
+  PageOrderBuilder& operator=(const PageOrderBuilder&) = delete;
+
+  // A new last node at depth (0 is a child of the parent); no deeper than one
+  // below the last node added. The nodes deeper than it are finished.
+  TreeNode& add(std::size_t depth);
+  void finish() { closeBelow(0); }
+
+ private:
+  struct Open {
+    TreeNode* node;
+    std::vector<std::unique_ptr<TreeNode>> children;  // gathered, not yet the node's
+  };
+  // Hands the gathered children of the open nodes at depth and deeper to them.
+  void closeBelow(std::size_t depth);
+
+  TreeNode& parent_;
+  // open_[d] is the last node added at depth d - 1 (open_[0] the parent);
+  // entries beyond openCount_ keep their room for the next nodes that deep.
+  std::vector<Open> open_;
+  std::size_t openCount_ = 0;
 };
 
 class NodeTree {

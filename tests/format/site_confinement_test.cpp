@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "format/menu_json.hpp"
 #include "format/page_reader.hpp"
@@ -216,6 +218,22 @@ TEST_F(SiteConfinementTest, OnlyRegularFilesWithinTheCapAreRead) {
     EXPECT_EQ(ReadPage(menu, c.path, context), c.read) << c.path;
     EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{c.message}) << c.path;
   }
+}
+
+// A file that tells no size (as files under /proc do) is read on to its end, or refused past the cap.
+TEST(ReadingLimits, AFileLongerThanItsSizeIsReadWhole) {
+  const std::string path = "/proc/self/cmdline";
+  std::ifstream in(path, std::ios::binary);
+  const std::string whole{std::istreambuf_iterator<char>(in), {}};
+  ASSERT_GT(whole.size(), 2u);
+  for (const std::uint64_t cap : {std::uint64_t{whole.size()}, std::uint64_t{whole.size() + 1}, kDefaultMaxPageBytes}) {
+    FileBytes bytes;
+    ASSERT_EQ(readPageFile(path, cap, bytes), PageFileStatus::Read) << cap;
+    EXPECT_EQ(bytes.view(), whole) << cap;
+  }
+  FileBytes bytes;
+  EXPECT_EQ(readPageFile(path, whole.size() - 1, bytes), PageFileStatus::TooLarge);
+  EXPECT_TRUE(bytes.view().empty());
 }
 
 TEST(ReadingLimits, TheCapIsSetInMegabytesInTheProgramSettings) {

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "model/menu_model.hpp"
 #include "model/menu_snapshot.hpp"
+#include "node_shape.hpp"
 #include "temp_dir.hpp"
 #include "test_images.hpp"
 
@@ -108,6 +112,36 @@ TEST(NodeTree, PageOrderIsDepthFirstWithLevels) {
   EXPECT_EQ(copy->children()[0]->children()[0]->Text, "a1x");
   EXPECT_EQ(copy->parent(), nullptr);
   EXPECT_EQ(tree.size(), 5u);
+}
+
+TEST(PageOrderBuilder, BuildsByDepthAfterTheChildrenThereAndSizesEachListExactly) {
+  struct Case {
+    std::string before;  // the parent's children when building starts
+    std::vector<std::pair<std::size_t, std::string>> nodes;  // depth below the parent, text
+    std::string after;
+  };
+  const Case cases[] = {
+      {"", {{0, "a"}, {1, "a1"}, {2, "a1x"}, {1, "a2"}, {0, "b"}}, "a(a1(a1x) a2) b"},
+      {"x(y)", {{0, "a"}, {1, "a1"}, {0, "b"}, {0, "c"}}, "x(y) a(a1) b c"},
+      {"", {{0, "a"}, {1, "b"}, {2, "c"}, {3, "d"}, {1, "e"}}, "a(b(c(d)) e)"},
+  };
+  for (const Case& c : cases) {
+    NodeTree tree;
+    testing::build(tree, c.before);
+    PageOrderBuilder builder(tree.root());
+    for (const auto& [depth, text] : c.nodes) builder.add(depth).Text = text;
+    builder.finish();
+    tree.select(nullptr);
+    EXPECT_EQ(testing::shape(tree), c.after);
+    tree.forEachInPageOrder([&](const TreeNode& node, int level) {
+      EXPECT_EQ(node.level(), level) << node.Text;
+      EXPECT_EQ(node.children().capacity(), node.children().size()) << c.after << " at " << node.Text;
+    });
+  }
+  NodeTree tree;
+  PageOrderBuilder builder(tree.root());
+  builder.add(0);
+  EXPECT_THROW(builder.add(2), std::invalid_argument);
 }
 
 TEST(ImageList, ListsEachIconOnceAndRefusesOtherSizes) {
