@@ -64,6 +64,13 @@ void appendScriptString(std::string& out, std::string_view text, char quote) {
   out.append(text.data() + run, text.size() - run);
 }
 
+bool isPlainScriptText(std::string_view text) {
+  for (const char c : text) {
+    if (kScriptStops.of[static_cast<unsigned char>(c)]) return false;
+  }
+  return true;
+}
+
 std::string escapeScriptString(const std::string& text, char quote) {
   std::string result;
   result.reserve(text.size() + 8);

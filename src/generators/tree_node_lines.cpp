@@ -26,14 +26,23 @@ void appendIds(std::string& out, const std::vector<TreeScriptNode>& nodes, const
 
 }  // namespace
 
-std::string treeNodeText(const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root) {
-  std::string text;
+std::size_t treeNodeTextBound(const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root) {
   std::size_t size = 0;
   for (const TreeScriptNode& node : nodes) {
     // The line itself, and the identifier once more in its parent's line.
     size += 3 * node.id.size() + node.url.size() + node.caption.size() + node.status.size() + 64;
   }
-  text.reserve(size + root.caption.size() + root.status.size() + 64);
+  return size + root.caption.size() + root.status.size() + 64;
+}
+
+std::string treeNodeText(const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root) {
+  std::string text;
+  text.reserve(treeNodeTextBound(nodes, root));
+  appendTreeNodeText(text, nodes, root);
+  return text;
+}
+
+void appendTreeNodeText(std::string& text, const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root) {
   // pending[L]: the later siblings at level L waiting for their parent;
   // group: the siblings read so far at the previous level.
   std::vector<ReversedList> pending(1);
@@ -45,7 +54,7 @@ std::string treeNodeText(const std::vector<TreeScriptNode>& nodes, const TreeScr
     const std::size_t level = node.level > 0 ? static_cast<std::size_t>(node.level) : 0;
     if (pending.size() <= std::max(level, previousLevel)) pending.resize(std::max(level, previousLevel) + 1);
 
-    if (!text.empty()) text += "\r\n";
+    if (k + 1 < nodes.size()) text += "\r\n";
     for (const std::string_view piece :
          {node.id, kOpening, node.id, kBetween, node.url, kBetween, node.caption, kBetween, node.status, kEmptyLast}) {
       text += piece;
@@ -83,7 +92,6 @@ std::string treeNodeText(const std::vector<TreeScriptNode>& nodes, const TreeScr
     if (level == 0) pending[0].push_back(k);
     previousLevel = level;
   }
-  return text;
 }
 
 }  // namespace quillon
