@@ -1,6 +1,7 @@
 #include "generators/treeview_generator.hpp"
 
 #include <charconv>
+#include <deque>
 #include <limits>
 
 #include "format/html_escape.hpp"
@@ -110,11 +111,6 @@ GenerationResult generateTreeView(const TreeViewOptions& options, GeneratorConte
   const std::string folderName = replaceQuotes(options.firstFolderName);
   const std::string mouseOver = replaceQuotes(options.firstMouseOverTitle);
 
-  EntryReading reading;
-  reading.tabRecords = true;
-  reading.onEntry = [&ui] { ui.processEvents(); };
-  const MenuEntries entries = readMenuEntries(menu, reading);
-
   GeneratedFiles files(menu);
   std::optional<PageLines> page = files.readTemplate(context.programFolder, "treex.htm");
   std::optional<PageLines> frameset = files.readTemplate(context.programFolder, "tree.htm");
@@ -173,50 +169,61 @@ GenerationResult generateTreeView(const TreeViewOptions& options, GeneratorConte
   // A node's texts are the menu's own where escaping leaves them as they are,
   // as it mostly does; the others are escaped into one buffer and their
   // views set once it stops growing.
+  EntryReading reading;
+  reading.tabRecords = true;
+  reading.onEntry = [&ui] { ui.processEvents(); };
+  const std::size_t count = menuEntryCount(menu, reading);
   std::vector<TreeScriptNode> nodes;
-  nodes.reserve(entries.size());
+  nodes.reserve(count);
   std::string ids;
-  ids.reserve(entries.size() * kMaxNodeIdLength);  // never outgrown, so the views of it hold
+  std::vector<std::size_t> idEnds;
+  idEnds.reserve(count);
   std::string escaped;
   struct EscapedPiece {
-    std::string_view* view;
+    std::size_t node;
+    std::string_view TreeScriptNode::*field;
     std::size_t start;
     std::size_t end;
   };
   std::vector<EscapedPiece> escapedPieces;
-  auto escape = [&](std::string_view& view, std::string_view text) {
+  auto escape = [&](std::string_view TreeScriptNode::*field, std::string_view text) {
     const std::size_t start = escaped.size();
     appendScriptString(escaped, text, '\'');
-    escapedPieces.push_back({&view, start, escaped.size()});
+    escapedPieces.push_back({nodes.size() - 1, field, start, escaped.size()});
   };
-  auto scriptPiece = [&](std::string_view& view, std::string_view text) {
+  auto scriptPiece = [&](std::string_view TreeScriptNode::*field, std::string_view text) {
     if (isPlainScriptText(text)) {
-      view = text;
+      nodes.back().*field = text;
     } else {
-      escape(view, text);
+      escape(field, text);
     }
   };
   std::string caption;
-  for (std::size_t k = 0; k < entries.size(); ++k) {
-    const MenuEntry& entry = entries[k];
+  std::deque<std::string> changedTexts;
+  visitMenuEntries(menu, reading, changedTexts, [&](const MenuEntry& entry) {
+    const std::size_t k = nodes.size();
     TreeScriptNode& node = nodes.emplace_back();
     node.level = entry.level;
     // The tab records of a Tab&Tree menu count as tab 0 in their identifiers.
-    const std::size_t idStart = ids.size();
     appendNodeId(ids, entry.isTab && !tabOfTabMenu ? 0 : entry.tabIndex, k, separated);
-    node.id = std::string_view(ids).substr(idStart);
-    scriptPiece(node.url, entry.url);
+    scriptPiece(&TreeScriptNode::url, entry.url);
     if (plain && isPlainScriptText(entry.caption) && entry.caption.find('&') == std::string_view::npos) {
       node.caption = entry.caption;
     } else {
       caption.clear();
       appendCaption(caption, entry.caption, plain ? nullptr : &fonts[entry.level == 0 ? 0 : 1]);
-      escape(node.caption, caption);
+      escape(&TreeScriptNode::caption, caption);
     }
-    if (!tabOfTabMenu) scriptPiece(node.status, entry.statusText);
+    if (!tabOfTabMenu) scriptPiece(&TreeScriptNode::status, entry.statusText);
+    idEnds.push_back(ids.size());
+  });
+  std::size_t idStart = 0;
+  for (std::size_t k = 0; k < nodes.size(); ++k) {
+    nodes[k].id = std::string_view(ids).substr(idStart, idEnds[k] - idStart);
+    idStart = idEnds[k];
   }
   for (const EscapedPiece& piece : escapedPieces) {
-    *piece.view = std::string_view(escaped).substr(piece.start, piece.end - piece.start);
+    nodes[piece.node].*piece.field = std::string_view(escaped).substr(piece.start, piece.end - piece.start);
   }
   const std::string rootText = scriptText(rootCaption);
   const std::string mouseOverText = scriptText(mouseOver);
