@@ -3,9 +3,9 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
-#include <unordered_set>
 
 #include "format/text_helpers.hpp"
+#include "generators/distinct_addresses.hpp"
 #include "generators/menu_entries.hpp"
 
 namespace quillon {
@@ -82,41 +82,41 @@ std::string robotsSitemapLine(const std::string& baseUrl) {
   return base ? "Sitemap: " + resolveReference(*base, kXmlSitemapName).text() : "";
 }
 
-SitemapAddresses sitemapAddresses(const MenuModel& menu, const WebAddress& base) {
+namespace {
+
+// The addresses of the menu's links to pages of the base's site.
+DistinctAddresses siteAddresses(const MenuModel& menu, const WebAddress& base) {
   EntryReading reading;
   reading.tabRecords = true;
-  SitemapAddresses found;
-  const MenuEntries entries = readMenuEntries(menu, reading);
-  // Views of the addresses met: those listed stay where they are, as the
-  // list has room for every entry; those too long are kept aside.
-  std::unordered_set<std::string_view> seen;
-  seen.reserve(entries.size());
-  found.addresses.reserve(entries.size());
-  std::deque<std::string> tooLong;
+  DistinctAddresses found(xml_sitemap::kMaxAddressLength);
   const std::string origin = originOf(base);
   const std::string folder = base.text(false);
-  for (const MenuEntry& entry : entries) {
-    if (entry.url.empty() || entry.url.front() == '#') continue;
+  std::deque<std::string> changedTexts;
+  visitMenuEntries(menu, reading, changedTexts, [&](const MenuEntry& entry) {
+    if (entry.url.empty() || entry.url.front() == '#') return;
     const std::string_view link = entry.url.substr(0, entry.url.find('#'));
-    std::string text;
+    std::string& text = found.next();
     if (isPlainRelativePath(link)) {
-      text.reserve(folder.size() + link.size());
       text += folder;
       text += link;
     } else {
       const WebAddress address = normalised(resolveReference(base, entry.url));
-      if (!isWebScheme(address.scheme) || originOf(address) != origin) continue;
-      text = address.text(false);
+      if (!isWebScheme(address.scheme) || originOf(address) != origin) return;
+      text += address.text(false);
     }
-    if (seen.contains(text)) continue;
-    if (text.size() > xml_sitemap::kMaxAddressLength) {
-      ++found.tooLong;
-      seen.insert(tooLong.emplace_back(std::move(text)));
-      continue;
-    }
-    seen.insert(found.addresses.emplace_back(std::move(text)));
-  }
+    found.take();
+  });
   return found;
+}
+
+}  // namespace
+
+SitemapAddresses sitemapAddresses(const MenuModel& menu, const WebAddress& base) {
+  const DistinctAddresses found = siteAddresses(menu, base);
+  SitemapAddresses result;
+  for (const std::string_view address : found.listed()) result.addresses.emplace_back(address);
+  result.tooLong = found.tooLong();
+  return result;
 }
 
 GenerationResult generateXmlSitemap(const XmlSitemapOptions& options, GeneratorContext& context, bool preview,
@@ -124,15 +124,16 @@ GenerationResult generateXmlSitemap(const XmlSitemapOptions& options, GeneratorC
   GenerationResult refused;
   const std::optional<WebAddress> base = sitemapBase(options.baseUrl, refused.failure);
   if (!base) return refused;
-  const SitemapAddresses found = sitemapAddresses(context.menu, *base);
-  if (found.addresses.empty()) {
+  const DistinctAddresses found = siteAddresses(context.menu, *base);
+  const std::vector<std::string_view> addresses = found.listed();
+  if (addresses.empty()) {
     refused.failure = "The menu links to no page of " + base->text() + ", so there is nothing to list.";
     return refused;
   }
 
   // The files in writing order: numbered ones first, so the index never names a missing one.
   std::vector<std::pair<std::string, std::string>> outputs;
-  std::vector<std::string> texts = urlsetTexts(found.addresses, bounds);
+  std::vector<std::string> texts = urlsetTextsOf(addresses, bounds);
   if (texts.size() > 1) {
     std::vector<std::string> locations;
     for (std::size_t k = 0; k < texts.size(); ++k) {
@@ -159,8 +160,8 @@ GenerationResult generateXmlSitemap(const XmlSitemapOptions& options, GeneratorC
   GenerationResult result = files.result();
   if (result.files.size() != outputs.size()) return result;
   result.pagePath = result.files.back();
-  if (found.tooLong > 0) {
-    result.failure = std::to_string(found.tooLong) + " addresses longer than " +
+  if (found.tooLong() > 0) {
+    result.failure = std::to_string(found.tooLong()) + " addresses longer than " +
                      std::to_string(xml_sitemap::kMaxAddressLength) + " characters were left out of the sitemap.";
   }
   return result;
