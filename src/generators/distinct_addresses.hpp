@@ -14,14 +14,15 @@ class DistinctAddresses {
 
   // Where the next address is appended, then taken with take().
   std::string& next() { return bytes_; }
-  // The address appended since the last call: kept when it is new, taken
-  // back when it was met before.
+  // Takes the address appended since the last call.
   void take();
 
-  // The addresses kept, in order, except those longer than the maximum.
-  std::vector<std::string_view> listed() const;
-  // How many distinct addresses were longer than the maximum.
-  std::size_t tooLong() const { return tooLong_; }
+  struct Found {
+    std::vector<std::string_view> listed;  // each address once, in order, none longer than the maximum
+    std::size_t tooLong = 0;               // how many distinct ones were longer
+  };
+  // Views of the addresses taken, which live as long as this.
+  Found distinct() const;
 
  private:
   struct Address {
@@ -32,15 +33,10 @@ class DistinctAddresses {
   std::string_view text(const Address& address) const {
     return std::string_view(bytes_).substr(address.start, address.end - address.start);
   }
-  void grow();
 
   std::size_t maxListedLength_;
   std::string bytes_;
   std::vector<Address> addresses_;
-  // Open addressing: the index in addresses_ plus one, 0 for a free slot.
-  // Comparing the hash first keeps most look-ups off the address bytes.
-  std::vector<std::size_t> slots_;
-  std::size_t tooLong_ = 0;
 };
 
 }  // namespace quillon

@@ -112,10 +112,11 @@ DistinctAddresses siteAddresses(const MenuModel& menu, const WebAddress& base) {
 }  // namespace
 
 SitemapAddresses sitemapAddresses(const MenuModel& menu, const WebAddress& base) {
-  const DistinctAddresses found = siteAddresses(menu, base);
+  const DistinctAddresses addresses = siteAddresses(menu, base);
+  const DistinctAddresses::Found found = addresses.distinct();
   SitemapAddresses result;
-  for (const std::string_view address : found.listed()) result.addresses.emplace_back(address);
-  result.tooLong = found.tooLong();
+  for (const std::string_view address : found.listed) result.addresses.emplace_back(address);
+  result.tooLong = found.tooLong;
   return result;
 }
 
@@ -124,16 +125,16 @@ GenerationResult generateXmlSitemap(const XmlSitemapOptions& options, GeneratorC
   GenerationResult refused;
   const std::optional<WebAddress> base = sitemapBase(options.baseUrl, refused.failure);
   if (!base) return refused;
-  const DistinctAddresses found = siteAddresses(context.menu, *base);
-  const std::vector<std::string_view> addresses = found.listed();
-  if (addresses.empty()) {
+  const DistinctAddresses addresses = siteAddresses(context.menu, *base);
+  const DistinctAddresses::Found found = addresses.distinct();
+  if (found.listed.empty()) {
     refused.failure = "The menu links to no page of " + base->text() + ", so there is nothing to list.";
     return refused;
   }
 
   // The files in writing order: numbered ones first, so the index never names a missing one.
   std::vector<std::pair<std::string, std::string>> outputs;
-  std::vector<std::string> texts = urlsetTextsOf(addresses, bounds);
+  std::vector<std::string> texts = urlsetTextsOf(found.listed, bounds);
   if (texts.size() > 1) {
     std::vector<std::string> locations;
     for (std::size_t k = 0; k < texts.size(); ++k) {
@@ -160,8 +161,8 @@ GenerationResult generateXmlSitemap(const XmlSitemapOptions& options, GeneratorC
   GenerationResult result = files.result();
   if (result.files.size() != outputs.size()) return result;
   result.pagePath = result.files.back();
-  if (found.tooLong() > 0) {
-    result.failure = std::to_string(found.tooLong()) + " addresses longer than " +
+  if (found.tooLong > 0) {
+    result.failure = std::to_string(found.tooLong) + " addresses longer than " +
                      std::to_string(xml_sitemap::kMaxAddressLength) + " characters were left out of the sitemap.";
   }
   return result;
