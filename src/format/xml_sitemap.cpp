@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "format/byte_scan.hpp"
 #include "format/html_escape.hpp"
 #include "format/text_helpers.hpp"
 
@@ -14,6 +15,10 @@ constexpr std::string_view kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-
 // & ' " < > as the five predefined entities of XML, appended to out; runs
 // without them, most addresses whole, are copied in one piece.
 void appendXml(std::string& out, std::string_view text) {
+  if (!holdsAnyOf<'&', '\'', '"', '<', '>'>(text)) {
+    out += text;
+    return;
+  }
   std::size_t run = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char* entity = nullptr;

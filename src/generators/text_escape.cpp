@@ -1,5 +1,7 @@
 #include "generators/text_escape.hpp"
 
+#include "format/byte_scan.hpp"
+
 namespace quillon {
 
 namespace {
@@ -64,12 +66,7 @@ void appendScriptString(std::string& out, std::string_view text, char quote) {
   out.append(text.data() + run, text.size() - run);
 }
 
-bool isPlainScriptText(std::string_view text) {
-  for (const char c : text) {
-    if (kScriptStops.of[static_cast<unsigned char>(c)]) return false;
-  }
-  return true;
-}
+bool isPlainScriptText(std::string_view text) { return !holdsAnyOf<'\\', '\'', '"', '\n', '\r', '<'>(text); }
 
 std::string escapeScriptString(const std::string& text, char quote) {
   std::string result;
