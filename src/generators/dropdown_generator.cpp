@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <deque>
 #include <optional>
 #include <string_view>
 
@@ -219,15 +220,15 @@ GenerationResult generateDDMenu(const DropDownOptions& options, GeneratorContext
   reading.onEntry = [&ui] { ui.processEvents(); };
   const bool tabMenu = menu.Settings.Kind == akTab;
   DropDownPage page{options, menu, context.style.form, {}, menu.Settings.Kind == akTabTree, tabMenu, {}};
-  const MenuEntries entries = readMenuEntries(menu, reading);
-  page.records.reserve(entries.size());
-  for (const MenuEntry& entry : entries) {
+  page.records.reserve(menuEntryCount(menu, reading));
+  std::deque<std::string> changedTexts;
+  visitMenuEntries(menu, reading, changedTexts, [&](const MenuEntry& entry) {
     const std::string_view target = options.useFrames ? entry.target : std::string_view(options.target);
     page.records.push_back({entry.caption, entry.url, target, entry.level, entry.tabIndex});
     while (page.prefixes.size() <= static_cast<std::size_t>(entry.level)) {
       page.prefixes.push_back(displayPrefix(static_cast<int>(page.prefixes.size()), options));
     }
-  }
+  });
 
   GeneratedFiles files(menu);
   std::optional<PageLines> lines = files.readTemplate(context.programFolder, "ddmenu.htm");
