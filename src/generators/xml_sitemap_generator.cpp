@@ -91,6 +91,9 @@ DistinctAddresses siteAddresses(const MenuModel& menu, const WebAddress& base) {
   DistinctAddresses found(xml_sitemap::kMaxAddressLength);
   const std::string origin = originOf(base);
   const std::string folder = base.text(false);
+  // A link that names the site as its normal form does (as a crawl of the
+  // site writes them) needs no resolving either when its path is plain.
+  const std::string siteRoot = origin + "/";
   std::deque<std::string> changedTexts;
   visitMenuEntries(menu, reading, changedTexts, [&](const MenuEntry& entry) {
     if (entry.url.empty() || entry.url.front() == '#') return;
@@ -98,6 +101,8 @@ DistinctAddresses siteAddresses(const MenuModel& menu, const WebAddress& base) {
     std::string& text = found.next();
     if (isPlainRelativePath(link)) {
       text += folder;
+      text += link;
+    } else if (link.starts_with(siteRoot) && isPlainRelativePath(link.substr(siteRoot.size()))) {
       text += link;
     } else {
       const WebAddress address = normalised(resolveReference(base, entry.url));
