@@ -1,7 +1,6 @@
 #include "generators/menu_entries.hpp"
 
-#include <algorithm>
-
+#include "format/byte_scan.hpp"
 #include "format/param_values.hpp"
 #include "format/site_layout.hpp"
 #include "format/text_helpers.hpp"
@@ -100,8 +99,7 @@ void visitMenuEntries(const MenuModel& menu, const EntryReading& reading, std::d
   const bool linksFromPage = isPageFolderSetting(settings.Codebase);
   auto keep = [&changed](std::string text) -> std::string_view { return changed.emplace_back(std::move(text)); };
   auto oneLine = [&](std::string_view text) -> std::string_view {
-    // A plain loop: find_first_of searches its set once per byte.
-    if (std::none_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; })) return text;
+    if (!holdsAnyOf<'\r', '\n'>(text)) return text;
     return keep(onOneLine(std::string(text)));
   };
   auto url = [&](const std::string& url1) -> std::string_view {
