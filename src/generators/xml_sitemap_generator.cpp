@@ -29,27 +29,33 @@ bool mayReplace(const std::string& path) {
   return head.find(xml_sitemap::kNamespace) != std::string::npos;
 }
 
+// The bytes a plain link does without: blanks, controls and non-ASCII bytes,
+// those that normalising would percent-encode, and those that end the path.
+struct PathStops {
+  bool of[256] = {};
+  PathStops() {
+    for (int byte = 0; byte < 256; ++byte) of[byte] = byte <= 0x20 || byte >= 0x7F;
+    for (const char c : {':', '?', '#', '"', '<', '>', '\\', '^', '`', '{', '|', '}'}) {
+      of[static_cast<unsigned char>(c)] = true;
+    }
+  }
+};
+const PathStops kPathStops;
+
 // A link of plain path characters, no dot segment among them, relative to
 // the page's folder: its address is the base followed by the link, as
 // resolving and normalising it would give, found without either.
 bool isPlainRelativePath(std::string_view link) {
   if (link.empty() || link.front() == '/') return false;
-  for (const char c : link) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte <= 0x20 || byte >= 0x7F) return false;
-    switch (c) {
-      case ':': case '?': case '#': case '"': case '<': case '>': case '\\':
-      case '^': case '`': case '{': case '|': case '}':
-        return false;
-      default:
-        break;
+  std::size_t segment = 0;  // where the segment being read starts
+  for (std::size_t i = 0; i <= link.size(); ++i) {
+    if (i == link.size() || link[i] == '/') {
+      const std::string_view name = link.substr(segment, i - segment);
+      if (name == "." || name == "..") return false;
+      segment = i + 1;
+    } else if (kPathStops.of[static_cast<unsigned char>(link[i])]) {
+      return false;
     }
-  }
-  for (std::size_t start = 0; start <= link.size();) {
-    const std::size_t end = std::min(link.find('/', start), link.size());
-    const std::string_view segment = link.substr(start, end - start);
-    if (segment == "." || segment == "..") return false;
-    start = end + 1;
   }
   return true;
 }
