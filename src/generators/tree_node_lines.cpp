@@ -20,36 +20,24 @@ constexpr std::string_view kEmptyLast = "', ''";
 
 void appendList(ReversedList& list, const ReversedList& more) { list.insert(list.end(), more.begin(), more.end()); }
 
-// Appends through a pointer into room made ahead: the lines of a large menu
-// are millions of small pieces, too many for a call and a check each.
-class PieceWriter {
- public:
-  explicit PieceWriter(std::string& out) : out_(out), used_(out.size()) {}
-  PieceWriter(const PieceWriter&) = delete;
-  PieceWriter& operator=(const PieceWriter&) = delete;
-  ~PieceWriter() { out_.resize(used_); }
-
-  // The pieces, with room made for all of them first.
-  void put(std::initializer_list<std::string_view> pieces) {
-    std::size_t size = 0;
-    for (const std::string_view piece : pieces) size += piece.size();
-    if (out_.size() - used_ < size) out_.resize(std::max(used_ + size, std::max(out_.capacity(), 2 * out_.size())));
-    char* at = out_.data() + used_;
-    for (const std::string_view piece : pieces) {
-      std::memcpy(at, piece.data(), piece.size());
-      at += piece.size();
-    }
-    used_ += size;
+// Appends a line's pieces through a pointer into room made once for all of
+// them: the lines of a large menu are millions of small pieces, too many for
+// a call and a check each.
+void put(std::string& out, std::initializer_list<std::string_view> pieces) {
+  std::size_t size = 0;
+  for (const std::string_view piece : pieces) size += piece.size();
+  const std::size_t used = out.size();
+  out.resize(used + size);
+  char* at = out.data() + used;
+  for (const std::string_view piece : pieces) {
+    std::memcpy(at, piece.data(), piece.size());
+    at += piece.size();
   }
-
- private:
-  std::string& out_;
-  std::size_t used_;  // the bytes of out_ written; the rest is room
-};
+}
 
 // ", " and the identifiers of the list, in menu order.
-void appendIds(PieceWriter& out, const std::vector<TreeScriptNode>& nodes, const ReversedList& list) {
-  for (auto it = list.rbegin(); it != list.rend(); ++it) out.put({", ", nodes[*it].id});
+void appendIds(std::string& out, const std::vector<TreeScriptNode>& nodes, const ReversedList& list) {
+  for (auto it = list.rbegin(); it != list.rend(); ++it) put(out, {", ", nodes[*it].id});
 }
 
 }  // namespace
@@ -76,7 +64,6 @@ void appendTreeNodeText(std::string& text, const std::vector<TreeScriptNode>& no
   std::vector<ReversedList> pending(1);
   ReversedList group;
   std::size_t previousLevel = 0;
-  PieceWriter out(text);
 
   for (std::size_t k = nodes.size(); k-- > 0;) {
     const TreeScriptNode& node = nodes[k];
@@ -90,19 +77,19 @@ void appendTreeNodeText(std::string& text, const std::vector<TreeScriptNode>& no
     const std::size_t level = node.level > 0 ? static_cast<std::size_t>(node.level) : 0;
     if (pending.size() <= std::max(level, previousLevel)) pending.resize(std::max(level, previousLevel) + 1);
 
-    out.put({k + 1 < nodes.size() ? "\r\n" : "", node.id, kOpening, node.id, kBetween, node.url, kBetween,
+    put(text, {k + 1 < nodes.size() ? "\r\n" : "", node.id, kOpening, node.id, kBetween, node.url, kBetween,
              node.caption, kBetween, node.status, kEmptyLast});
     if (level < previousLevel) {
       // The node holds the group below it, and the siblings that followed the group.
       ReversedList children = std::move(pending[previousLevel]);
       pending[previousLevel].clear();
       appendList(children, group);
-      appendIds(out, nodes, children);
-      out.put({");"});
+      appendIds(text, nodes, children);
+      put(text, {");"});
       group.clear();
       if (level > 0) group.push_back(k);
     } else {
-      out.put({");"});
+      put(text, {");"});
       if (level > 0) {
         if (previousLevel < level) {
           if (previousLevel > 0) appendList(pending[previousLevel], group);
@@ -114,10 +101,10 @@ void appendTreeNodeText(std::string& text, const std::vector<TreeScriptNode>& no
     }
 
     if (k == 0) {
-      out.put({"\r\nrootNode = new createNodeObject('root', '', '", root.caption, kBetween, root.status, kEmptyLast,
+      put(text, {"\r\nrootNode = new createNodeObject('root', '', '", root.caption, kBetween, root.status, kEmptyLast,
                ", ", node.id});
-      if (nodes.size() != 1 && !root.firstNodeOnly) appendIds(out, nodes, pending[0]);
-      out.put({");"});
+      if (nodes.size() != 1 && !root.firstNodeOnly) appendIds(text, nodes, pending[0]);
+      put(text, {");"});
     }
     if (level == 0) pending[0].push_back(k);
     previousLevel = level;
