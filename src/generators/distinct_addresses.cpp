@@ -14,7 +14,7 @@ DistinctAddresses::Found DistinctAddresses::distinct() const {
   // Open addressing, at most half the slots in use. A slot holds an index
   // into addresses_ plus one (0 when free) and, above it, the hash's top
   // bits, so that most look-ups stay off the addresses themselves.
-  constexpr unsigned kIndexBits = 32;
+  constexpr unsigned kIndexBits = 40;
   constexpr std::uint64_t kIndexMask = (std::uint64_t{1} << kIndexBits) - 1;
   std::size_t size = 1024;
   while (size < 2 * addresses_.size()) size *= 2;

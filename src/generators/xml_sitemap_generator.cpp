@@ -60,36 +60,6 @@ bool isPlainRelativePath(std::string_view link) {
   return true;
 }
 
-std::string numberedName(std::size_t number) { return "sitemap-" + std::to_string(number) + ".xml"; }
-
-}  // namespace
-
-std::optional<WebAddress> sitemapBase(const std::string& baseUrl, std::string& problem) {
-  const std::string text = trim(baseUrl);
-  if (text.empty()) {
-    problem = "Please enter the base URL: the web address of the menu page's folder, such as https://www.example.com/.";
-    return std::nullopt;
-  }
-  std::optional<WebAddress> base = parseAbsoluteAddress(text);
-  if (!base || !isWebScheme(base->scheme) || base->authority.empty()) {
-    problem = "The base URL " + text + " is not an http:// or https:// address, such as https://www.example.com/.";
-    return std::nullopt;
-  }
-  base = normalised(*base);
-  base->query.reset();
-  base->fragment.reset();
-  if (!base->path.ends_with('/')) base->path += '/';
-  return base;
-}
-
-std::string robotsSitemapLine(const std::string& baseUrl) {
-  std::string problem;
-  const std::optional<WebAddress> base = sitemapBase(baseUrl, problem);
-  return base ? "Sitemap: " + resolveReference(*base, kXmlSitemapName).text() : "";
-}
-
-namespace {
-
 // The addresses of the menu's links to pages of the base's site.
 DistinctAddresses siteAddresses(const MenuModel& menu, const WebAddress& base) {
   EntryReading reading;
@@ -120,7 +90,33 @@ DistinctAddresses siteAddresses(const MenuModel& menu, const WebAddress& base) {
   return found;
 }
 
+std::string numberedName(std::size_t number) { return "sitemap-" + std::to_string(number) + ".xml"; }
+
 }  // namespace
+
+std::optional<WebAddress> sitemapBase(const std::string& baseUrl, std::string& problem) {
+  const std::string text = trim(baseUrl);
+  if (text.empty()) {
+    problem = "Please enter the base URL: the web address of the menu page's folder, such as https://www.example.com/.";
+    return std::nullopt;
+  }
+  std::optional<WebAddress> base = parseAbsoluteAddress(text);
+  if (!base || !isWebScheme(base->scheme) || base->authority.empty()) {
+    problem = "The base URL " + text + " is not an http:// or https:// address, such as https://www.example.com/.";
+    return std::nullopt;
+  }
+  base = normalised(*base);
+  base->query.reset();
+  base->fragment.reset();
+  if (!base->path.ends_with('/')) base->path += '/';
+  return base;
+}
+
+std::string robotsSitemapLine(const std::string& baseUrl) {
+  std::string problem;
+  const std::optional<WebAddress> base = sitemapBase(baseUrl, problem);
+  return base ? "Sitemap: " + resolveReference(*base, kXmlSitemapName).text() : "";
+}
 
 SitemapAddresses sitemapAddresses(const MenuModel& menu, const WebAddress& base) {
   const DistinctAddresses addresses = siteAddresses(menu, base);
