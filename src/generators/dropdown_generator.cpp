@@ -58,21 +58,6 @@ void clearLastLine(std::string& text) {
   text.resize(end == std::string::npos ? 0 : end + 2);
 }
 
-// The indent and end symbol before a text of the level.
-std::string displayPrefix(int level, const DropDownOptions& options) {
-  std::string indent;
-  const std::optional<int> count = readInteger(options.indentCount);
-  const std::string& symbol = options.indentSymbol;
-  if (count && !symbol.empty() && !equalsNoCase(symbol, "none")) {
-    const long wanted = static_cast<long>(level) * *count;
-    const long available = static_cast<long>(characterCount(symbol)) * kIndentRepeats;
-    const long length = std::min(wanted, available);
-    if (length > 0) indent = repeatedCharacters(symbol, static_cast<std::size_t>(length));
-  }
-  if (!indent.empty() && !equalsNoCase(options.endSymbol, "none")) indent += options.endSymbol;
-  return indent;
-}
-
 // The page's three blocks of lines (the links, their targets and the boxes'
 // options) built in one walk of the menu, while each entry's texts are at hand.
 struct DropDownPage {
@@ -81,7 +66,7 @@ struct DropDownPage {
   const PageStyleForm& form;
   bool grouped = false;
   bool tabMenu = false;
-  // The indent and end symbol of each level, made once.
+  // The indent and end symbol of each level, made once, before an entry of the level is added.
   std::vector<std::string> prefixes;
   std::string urlLines;
   std::string targetLines;
@@ -138,9 +123,6 @@ struct DropDownPage {
     }
     addQuoted(urlLines, entry.url);
     addQuoted(targetLines, options.useFrames ? entry.target : std::string_view(options.target));
-    while (prefixes.size() <= static_cast<std::size_t>(entry.level)) {
-      prefixes.push_back(displayPrefix(static_cast<int>(prefixes.size()), options));
-    }
     optionLines += "\r\n<OPTION>";
     if (tabMenu) {
       appendHtmlText(optionLines, entry.caption);
@@ -160,8 +142,22 @@ struct DropDownPage {
   }
 
   std::string titleOption() const { return "<OPTION>" + escapeHtmlText(options.selectionTitle); }
-
 };
+
+// The indent and end symbol before a text of the level.
+std::string displayPrefix(int level, const DropDownOptions& options) {
+  std::string indent;
+  const std::optional<int> count = readInteger(options.indentCount);
+  const std::string& symbol = options.indentSymbol;
+  if (count && !symbol.empty() && !equalsNoCase(symbol, "none")) {
+    const long wanted = static_cast<long>(level) * *count;
+    const long available = static_cast<long>(characterCount(symbol)) * kIndentRepeats;
+    const long length = std::min(wanted, available);
+    if (length > 0) indent = repeatedCharacters(symbol, static_cast<std::size_t>(length));
+  }
+  if (!indent.empty() && !equalsNoCase(options.endSymbol, "none")) indent += options.endSymbol;
+  return indent;
+}
 
 }  // namespace
 
@@ -192,7 +188,12 @@ GenerationResult generateDDMenu(const DropDownOptions& options, GeneratorContext
   DropDownPage page{options, menu, context.style.form, menu.Settings.Kind == akTabTree, tabMenu};
   page.optionLines = page.titleOption();
   std::deque<std::string> changedTexts;
-  visitMenuEntries(menu, reading, changedTexts, [&page](const MenuEntry& entry) { page.add(entry); });
+  visitMenuEntries(menu, reading, changedTexts, [&](const MenuEntry& entry) {
+    while (page.prefixes.size() <= static_cast<std::size_t>(entry.level)) {
+      page.prefixes.push_back(displayPrefix(static_cast<int>(page.prefixes.size()), options));
+    }
+    page.add(entry);
+  });
 
   // An empty block adds no line, as an empty list of lines did.
   auto insertBelow = [&lines](std::size_t& at, const std::string& block) {

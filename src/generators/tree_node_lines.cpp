@@ -12,6 +12,7 @@ namespace {
 // of the list, the common step, is an append.
 using ReversedList = std::vector<std::size_t>;
 
+// How many lines ahead a node's texts are asked for.
 constexpr std::size_t kAhead = 8;
 
 constexpr std::string_view kOpening = " = new createNodeObject('";
@@ -85,11 +86,11 @@ void appendTreeNodeText(std::string& text, const std::vector<TreeScriptNode>& no
       pending[previousLevel].clear();
       appendList(children, group);
       appendIds(text, nodes, children);
-      put(text, {");"});
+      text += ");";
       group.clear();
       if (level > 0) group.push_back(k);
     } else {
-      put(text, {");"});
+      text += ");";
       if (level > 0) {
         if (previousLevel < level) {
           if (previousLevel > 0) appendList(pending[previousLevel], group);
@@ -104,7 +105,7 @@ void appendTreeNodeText(std::string& text, const std::vector<TreeScriptNode>& no
       put(text, {"\r\nrootNode = new createNodeObject('root', '', '", root.caption, kBetween, root.status, kEmptyLast,
                ", ", node.id});
       if (nodes.size() != 1 && !root.firstNodeOnly) appendIds(text, nodes, pending[0]);
-      put(text, {");"});
+      text += ");";
     }
     if (level == 0) pending[0].push_back(k);
     previousLevel = level;

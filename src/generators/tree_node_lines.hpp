@@ -30,7 +30,7 @@ std::string treeNodeText(const std::vector<TreeScriptNode>& nodes, const TreeScr
 // The same, appended to out, which the caller sizes with treeNodeTextBound
 // so that the page around the lines can share the buffer.
 void appendTreeNodeText(std::string& out, const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root);
-// At least the length of the lines.
+// The room the lines take, for sizing that buffer up front.
 std::size_t treeNodeTextBound(const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root);
 
 }  // namespace quillon
