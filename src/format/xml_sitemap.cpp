@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "format/byte_scan.hpp"
 #include "format/html_escape.hpp"
 #include "format/text_helpers.hpp"
 
@@ -14,6 +15,10 @@ constexpr std::string_view kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-
 // & ' " < > as the five predefined entities of XML, appended to out; runs
 // without them, most addresses whole, are copied in one piece.
 void appendXml(std::string& out, std::string_view text) {
+  if (!holdsAnyOf<'&', '\'', '"', '<', '>'>(text)) {
+    out += text;
+    return;
+  }
   std::size_t run = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char* entity = nullptr;
@@ -31,6 +36,9 @@ void appendXml(std::string& out, std::string_view text) {
   }
   out.append(text.data() + run, text.size() - run);
 }
+
+// "  <url><loc>" and "</loc></url>\n" around an address.
+constexpr std::size_t kEntryLineExtra = 25;
 
 void appendEntryLine(std::string& out, std::string_view element, std::string_view address) {
   out += "  <";
@@ -274,25 +282,39 @@ std::string escapeXml(std::string_view text) {
   return result;
 }
 
-std::vector<std::string> urlsetTexts(const std::vector<std::string>& addresses, const SitemapBounds& bounds) {
+std::vector<std::string> urlsetTextsOf(const std::vector<std::string_view>& addresses, const SitemapBounds& bounds) {
   const std::string head = opening("urlset");
   const std::string tail = closing("urlset");
-  std::vector<std::string> files{head};
+  // Each file sized for the lines still to come, as most need no escapes.
+  std::size_t unwritten = 0;
+  for (const std::string_view address : addresses) unwritten += address.size() + kEntryLineExtra;
+  auto startFile = [&](std::vector<std::string>& files) {
+    std::string& file = files.emplace_back();
+    file.reserve(std::min(head.size() + unwritten + tail.size(), bounds.bytes));
+    file += head;
+  };
+  std::vector<std::string> files;
+  startFile(files);
   std::size_t entries = 0;
-  std::string line;  // one buffer for every line
-  for (const std::string& address : addresses) {
-    line.clear();
-    appendEntryLine(line, "url", address);
-    if (entries > 0 && (entries == bounds.entries || files.back().size() + line.size() + tail.size() > bounds.bytes)) {
+  for (const std::string_view address : addresses) {
+    const std::size_t lineStart = files.back().size();
+    appendEntryLine(files.back(), "url", address);
+    if (entries > 0 && (entries == bounds.entries || files.back().size() + tail.size() > bounds.bytes)) {
+      files.back().resize(lineStart);
       files.back() += tail;
-      files.push_back(head);
+      startFile(files);
       entries = 0;
+      appendEntryLine(files.back(), "url", address);
     }
-    files.back() += line;
+    unwritten -= address.size() + kEntryLineExtra;
     ++entries;
   }
   files.back() += tail;
   return files;
+}
+
+std::vector<std::string> urlsetTexts(const std::vector<std::string>& addresses, const SitemapBounds& bounds) {
+  return urlsetTextsOf(std::vector<std::string_view>(addresses.begin(), addresses.end()), bounds);
 }
 
 std::string sitemapIndexText(const std::vector<std::string>& sitemapAddresses) {

@@ -33,6 +33,8 @@ struct SitemapBounds {
 // The addresses as <urlset> files, in order, each within the bounds; one file
 // (possibly empty) for no addresses.
 std::vector<std::string> urlsetTexts(const std::vector<std::string>& addresses, const SitemapBounds& bounds = {});
+// The same for views of the addresses.
+std::vector<std::string> urlsetTextsOf(const std::vector<std::string_view>& addresses, const SitemapBounds& bounds = {});
 
 // A <sitemapindex> naming the sitemaps at the addresses.
 std::string sitemapIndexText(const std::vector<std::string>& sitemapAddresses);

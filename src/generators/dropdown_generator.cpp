@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <deque>
 #include <optional>
 #include <string_view>
 
@@ -57,23 +58,20 @@ void clearLastLine(std::string& text) {
   text.resize(end == std::string::npos ? 0 : end + 2);
 }
 
-struct DropDownRecord {
-  std::string_view caption;
-  std::string_view url;
-  std::string_view target;
-  int level = 0;
-  int group = 0;  // the tab of a Tab&Tree menu
-};
-
+// The page's three blocks of lines (the links, their targets and the boxes'
+// options) built in one walk of the menu, while each entry's texts are at hand.
 struct DropDownPage {
   const DropDownOptions& options;
   const MenuModel& menu;
   const PageStyleForm& form;
-  std::vector<DropDownRecord> records;
   bool grouped = false;
   bool tabMenu = false;
-  // The indent and end symbol of each level, made once.
+  // The indent and end symbol of each level, made once, before an entry of the level is added.
   std::vector<std::string> prefixes;
+  std::string urlLines;
+  std::string targetLines;
+  std::string optionLines;
+  int group = 0;  // the tab of a Tab&Tree menu whose entries are being added
 
   // Blocks of lines are built as one text, CR LF between the lines: the
   // page takes each block as one element, written as the lines it holds.
@@ -106,46 +104,34 @@ struct DropDownPage {
     return form.useDefaultFonts ? "<H2>" + text + "</H2>" : fontWrap(text, form.fontTitle) + "<BR>";
   }
 
-  // Walks the records, calling onGroup(previous g, record) at each change of group.
-  template <typename OnGroup, typename OnRecord>
-  void eachRecord(OnGroup&& onGroup, OnRecord&& onRecord) const {
-    int g = 0;
-    for (const auto& record : records) {
-      if (grouped && record.group != g) {
-        onGroup(g, record);
-        g = record.group;
+  void add(const MenuEntry& entry) {
+    if (grouped && entry.tabIndex != group) {
+      // The arrays and the box of the previous group end; the next group's begin.
+      const std::string n = std::to_string(group);
+      for (const std::string& text : {std::string(");"), std::string(" "), "function morvane_go" + n + "(form) {",
+                                      std::string("     i = form.selectedIndex;"), std::string("     if (i == 0) return;"),
+                                      dropDownJumpLine(options, "url" + n) + "}", std::string(" "),
+                                      "var url" + n + " = new Morvane (\"\""}) {
+        addLine(urlLines, text);
       }
-      onRecord(record);
+      addLine(targetLines, ");");
+      addLine(targetLines, "var target" + n + " = new Morvane (\"\"");
+      addLine(optionLines, "</SELECT></FORM></TD></TR>");
+      addLine(optionLines, boxOpening(n, entry.tabIndex));
+      addLine(optionLines, titleOption());
+      group = entry.tabIndex;
     }
-  }
-
-  std::string urlLines() const {
-    std::string block;
-    block.reserve(records.size() * 48);
-    eachRecord(
-        [&](int g, const DropDownRecord&) {
-          const std::string n = std::to_string(g);
-          for (const std::string& text : {std::string(");"), std::string(" "), "function morvane_go" + n + "(form) {",
-                                          std::string("     i = form.selectedIndex;"), std::string("     if (i == 0) return;"),
-                                          dropDownJumpLine(options, "url" + n) + "}", std::string(" "),
-                                          "var url" + n + " = new Morvane (\"\""}) {
-            addLine(block, text);
-          }
-        },
-        [&](const DropDownRecord& record) { addQuoted(block, record.url); });
-    return block;
-  }
-
-  std::string targetLines() const {
-    std::string block;
-    block.reserve(records.size() * 12);
-    eachRecord(
-        [&](int g, const DropDownRecord&) {
-          addLine(block, ");");
-          addLine(block, "var target" + std::to_string(g) + " = new Morvane (\"\"");
-        },
-        [&](const DropDownRecord& record) { addQuoted(block, record.target); });
-    return block;
+    addQuoted(urlLines, entry.url);
+    addQuoted(targetLines, options.useFrames ? entry.target : std::string_view(options.target));
+    optionLines += "\r\n<OPTION>";
+    if (tabMenu) {
+      appendHtmlText(optionLines, entry.caption);
+    } else if (options.upperCaseRoots && entry.level == 0) {
+      appendHtmlText(optionLines, upperCase(std::string(entry.caption)));
+    } else {
+      appendHtmlText(optionLines, prefixes[static_cast<std::size_t>(entry.level)]);
+      appendHtmlText(optionLines, entry.caption);
+    }
   }
 
   std::string boxOpening(const std::string& suffix, int group) const {
@@ -156,29 +142,6 @@ struct DropDownPage {
   }
 
   std::string titleOption() const { return "<OPTION>" + escapeHtmlText(options.selectionTitle); }
-
-  std::string optionLines() const {
-    std::string block = titleOption();
-    block.reserve(records.size() * 40);
-    eachRecord(
-        [&](int g, const DropDownRecord& record) {
-          addLine(block, "</SELECT></FORM></TD></TR>");
-          addLine(block, boxOpening(std::to_string(g), record.group));
-          addLine(block, titleOption());
-        },
-        [&](const DropDownRecord& record) {
-          block += "\r\n<OPTION>";
-          if (tabMenu) {
-            appendHtmlText(block, record.caption);
-          } else if (options.upperCaseRoots && record.level == 0) {
-            appendHtmlText(block, upperCase(std::string(record.caption)));
-          } else {
-            appendHtmlText(block, prefixes[static_cast<std::size_t>(record.level)]);
-            appendHtmlText(block, record.caption);
-          }
-        });
-    return block;
-  }
 };
 
 // The indent and end symbol before a text of the level.
@@ -218,26 +181,24 @@ GenerationResult generateDDMenu(const DropDownOptions& options, GeneratorContext
   EntryReading reading;
   reading.onEntry = [&ui] { ui.processEvents(); };
   const bool tabMenu = menu.Settings.Kind == akTab;
-  DropDownPage page{options, menu, context.style.form, {}, menu.Settings.Kind == akTabTree, tabMenu, {}};
-  const MenuEntries entries = readMenuEntries(menu, reading);
-  page.records.reserve(entries.size());
-  for (const MenuEntry& entry : entries) {
-    const std::string_view target = options.useFrames ? entry.target : std::string_view(options.target);
-    page.records.push_back({entry.caption, entry.url, target, entry.level, entry.tabIndex});
-    while (page.prefixes.size() <= static_cast<std::size_t>(entry.level)) {
-      page.prefixes.push_back(displayPrefix(static_cast<int>(page.prefixes.size()), options));
-    }
-  }
-
   GeneratedFiles files(menu);
   std::optional<PageLines> lines = files.readTemplate(context.programFolder, "ddmenu.htm");
   if (!lines) return files.result();
   showPageStyle(context.style, true);
+  DropDownPage page{options, menu, context.style.form, menu.Settings.Kind == akTabTree, tabMenu};
+  page.optionLines = page.titleOption();
+  std::deque<std::string> changedTexts;
+  visitMenuEntries(menu, reading, changedTexts, [&](const MenuEntry& entry) {
+    while (page.prefixes.size() <= static_cast<std::size_t>(entry.level)) {
+      page.prefixes.push_back(displayPrefix(static_cast<int>(page.prefixes.size()), options));
+    }
+    page.add(entry);
+  });
 
   // An empty block adds no line, as an empty list of lines did.
-  auto insertBelow = [&lines](std::size_t& at, std::string block) {
+  auto insertBelow = [&lines](std::size_t& at, const std::string& block) {
     if (block.empty()) return;
-    lines->insert(lines->begin() + static_cast<std::ptrdiff_t>(at + 1), std::move(block));
+    lines->insert(lines->begin() + static_cast<std::ptrdiff_t>(at + 1), block);
     ++at;  // the inserted lines are not scanned again
   };
   for (std::size_t i = 1; i < lines->size(); ++i) {
@@ -251,12 +212,12 @@ GenerationResult generateDDMenu(const DropDownOptions& options, GeneratorContext
     } else if (posNoCase("function morvane_go(form) {", line)) {
       if (i + 3 < lines->size()) (*lines)[i + 3] = dropDownJumpLine(options, "url");
     } else if (posNoCase("var url = new Morvane (", line)) {
-      insertBelow(i, page.urlLines());
+      insertBelow(i, page.urlLines);
     } else if (posNoCase("var target = new Morvane (", line)) {
-      insertBelow(i, page.targetLines());
+      insertBelow(i, page.targetLines);
     } else if (posNoCase("morvane_go(this.form)", line)) {
       (*lines)[i] = page.boxOpening("", 0);
-      insertBelow(i, page.optionLines());
+      insertBelow(i, page.optionLines);
     }
   }
   files.writePage(outputName(options.outputPage, preview), *lines);

@@ -1,7 +1,6 @@
 #include "generators/menu_entries.hpp"
 
-#include <algorithm>
-
+#include "format/byte_scan.hpp"
 #include "format/param_values.hpp"
 #include "format/site_layout.hpp"
 #include "format/text_helpers.hpp"
@@ -79,18 +78,28 @@ std::string_view entryStatusText(const std::string& statusText) {
   return equalsNoCase(statusText, "none") ? std::string_view() : statusText;
 }
 
-MenuEntries readMenuEntries(const MenuModel& menu, const EntryReading& reading) {
+std::size_t menuEntryCount(const MenuModel& menu, const EntryReading& reading) {
+  const std::size_t tabs = static_cast<std::size_t>(menu.tabCount());
+  switch (menu.Settings.Kind) {
+    case akTab:
+      return tabs;
+    case akTree:
+      return tabs > 0 ? menu.tab(0).Nodes.size() : 0;
+    case akTabTree:
+      break;
+  }
+  std::size_t count = reading.tabRecords ? tabs : 0;
+  for (int t = 0; t < menu.tabCount(); ++t) count += menu.tab(t).Nodes.size();
+  return count;
+}
+
+void visitMenuEntries(const MenuModel& menu, const EntryReading& reading, std::deque<std::string>& changed,
+                      const std::function<void(const MenuEntry&)>& visit) {
   const TAppletSettings& settings = menu.Settings;
   const bool linksFromPage = isPageFolderSetting(settings.Codebase);
-  MenuEntries result;
-  std::size_t count = static_cast<std::size_t>(menu.tabCount());
-  for (int t = 0; t < menu.tabCount(); ++t) count += menu.tab(t).Nodes.size();
-  result.entries_.reserve(count);
-
-  auto keep = [&result](std::string text) -> std::string_view { return result.changed_.emplace_back(std::move(text)); };
+  auto keep = [&changed](std::string text) -> std::string_view { return changed.emplace_back(std::move(text)); };
   auto oneLine = [&](std::string_view text) -> std::string_view {
-    // A plain loop: find_first_of searches its set once per byte.
-    if (std::none_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; })) return text;
+    if (!holdsAnyOf<'\r', '\n'>(text)) return text;
     return keep(onOneLine(std::string(text)));
   };
   auto url = [&](const std::string& url1) -> std::string_view {
@@ -99,7 +108,7 @@ MenuEntries readMenuEntries(const MenuModel& menu, const EntryReading& reading) 
     return asWritten ? std::string_view(url1) : keep(entryUrl(url1, settings));
   };
   auto add = [&](const MenuEntry& entry) {
-    result.entries_.push_back(entry);
+    visit(entry);
     if (reading.onEntry) reading.onEntry();
   };
   auto addTab = [&](const TAppletPage& tab, int index) {
@@ -129,6 +138,12 @@ MenuEntries readMenuEntries(const MenuModel& menu, const EntryReading& reading) 
       }
       break;
   }
+}
+
+MenuEntries readMenuEntries(const MenuModel& menu, const EntryReading& reading) {
+  MenuEntries result;
+  result.entries_.reserve(menuEntryCount(menu, reading));
+  visitMenuEntries(menu, reading, result.changed_, [&result](const MenuEntry& entry) { result.entries_.push_back(entry); });
   return result;
 }
 

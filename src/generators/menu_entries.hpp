@@ -62,4 +62,12 @@ class MenuEntries {
 // Tab&Tree menus one per node of each tab, tabs in order.
 MenuEntries readMenuEntries(const MenuModel& menu, const EntryReading& reading);
 
+// The same records one at a time, for a generator that keeps of each only
+// what it needs: the texts that had to be changed go to `changed`, which
+// must outlive the views.
+void visitMenuEntries(const MenuModel& menu, const EntryReading& reading, std::deque<std::string>& changed,
+                      const std::function<void(const MenuEntry&)>& visit);
+// How many records there are, for sizing lists up front.
+std::size_t menuEntryCount(const MenuModel& menu, const EntryReading& reading);
+
 }  // namespace quillon

@@ -1,7 +1,8 @@
 #include "generators/sitemap_generator.hpp"
 
 #include <charconv>
-#include <iterator>
+#include <deque>
+#include <initializer_list>
 
 #include "format/html_escape.hpp"
 #include "generators/menu_entries.hpp"
@@ -22,10 +23,32 @@ std::string indentUnit(const std::string& spaces) {
   return unit;
 }
 
-}  // namespace
+// Where the map's lines go: a list of lines, or the page's text with CR LF
+// after each, which spares a large map a string per line.
+class MapLines {
+ public:
+  explicit MapLines(PageLines& lines) : lines_(&lines) {}
+  explicit MapLines(std::string& text) : text_(&text) {}
 
-PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, const PageStyleForm& form,
-                       UserInterface& ui) {
+  void add(std::initializer_list<std::string_view> pieces) {
+    std::string* line = text_;
+    if (lines_) {
+      line = &lines_->emplace_back();
+      std::size_t size = 0;
+      for (const std::string_view piece : pieces) size += piece.size();
+      line->reserve(size);
+    }
+    for (const std::string_view piece : pieces) *line += piece;
+    if (text_) *text_ += "\r\n";
+  }
+
+ private:
+  PageLines* lines_ = nullptr;
+  std::string* text_ = nullptr;
+};
+
+void writeSiteMap(const SiteMapOptions& options, const MenuModel& menu, const PageStyleForm& form, UserInterface& ui,
+                  MapLines& lines) {
   const TAppletKind kind = menu.Settings.Kind;
   const bool outline = options.construction == SiteMapConstruction::Outline;
   const bool plain = form.useDefaultFonts;
@@ -34,7 +57,6 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
 
   EntryReading reading;
   reading.onEntry = [&ui] { ui.processEvents(); };
-  const MenuEntries entries = readMenuEntries(menu, reading);
 
   auto tabHeading = [&](int tab) {
     std::string caption = menu.tab(tab).Caption;
@@ -63,28 +85,26 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
     std::string indent, caption, text;
   } scratch;
 
-  PageLines lines;
-  lines.reserve(entries.size() + 2 * static_cast<std::size_t>(tabs) + 1);
-  if (tabs > 0) lines.push_back(tabHeading(0) + "<BR>");
+  if (tabs > 0) lines.add({tabHeading(0), "<BR>"});
 
   const std::string tokenPrefix = options.token + " ";
   int currentTab = 0;
   int previousLevel = -1;
   bool noWrapStarted = false;
-  for (std::size_t j = 0; j < entries.size(); ++j) {
-    const MenuEntry& entry = entries[j];
+  std::size_t j = 0;
+  std::deque<std::string> changedTexts;
+  visitMenuEntries(menu, reading, changedTexts, [&](const MenuEntry& entry) {
     if (kind == akTabTree && entry.tabIndex != currentTab) {
       currentTab = entry.tabIndex;
-      lines.push_back(std::string(options.noLineWrap ? "</NOBR>" : "") +
-                      (options.breakBeforeTabs && j > 1 ? "<BR>" : "") + "<BR>");
-      lines.push_back(tabHeading(currentTab) + (outline && j > 1 ? "<br>" : ""));
+      lines.add({options.noLineWrap ? "</NOBR>" : "", options.breakBeforeTabs && j > 1 ? "<BR>" : "", "<BR>"});
+      lines.add({tabHeading(currentTab), outline && j > 1 ? "<br>" : ""});
     }
 
     std::string& indent = scratch.indent;
     indent.clear();
     if (tabs > 0) indent += unit;
     for (int k = 0; k < entry.level; ++k) indent += unit;
-    if (options.breakBeforeRoots && entry.level == 0 && j > 0) lines.push_back("<BR>");
+    if (options.breakBeforeRoots && entry.level == 0 && j > 0) lines.add({"<BR>"});
     if (!outline && entry.level == previousLevel) indent = entry.level == 0 && tabs > 0 ? unit : "";
 
     std::string& caption = scratch.caption;
@@ -126,17 +146,13 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
       text += font.closing;
     }
 
-    // Each line made in its own room, without a temporary on the way.
     auto addLine = [&lines, &text](std::string_view before, std::string_view after) {
-      std::string& line = lines.emplace_back();
-      line.reserve(before.size() + text.size() + after.size());
-      line += before;
-      line += text;
-      line += after;
+      lines.add({before, text, after});
     };
+    ++j;
     if (outline) {
       addLine("", "<BR>");
-      continue;
+      return;
     }
     if (entry.level == previousLevel && entry.level != 0) {
       addLine(tokenPrefix, "");
@@ -151,7 +167,16 @@ PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, con
       addLine("", "");
     }
     previousLevel = entry.level;
-  }
+  });
+}
+
+}  // namespace
+
+PageLines siteMapLines(const SiteMapOptions& options, const MenuModel& menu, const PageStyleForm& form,
+                       UserInterface& ui) {
+  PageLines lines;
+  MapLines sink(lines);
+  writeSiteMap(options, menu, form, ui, sink);
   return lines;
 }
 
@@ -171,10 +196,12 @@ GenerationResult generateSiteMap(const SiteMapOptions& options, GeneratorContext
   (*lines)[sitemap_lines::kTitle] =
       form.useDefaultFonts ? "<H2>" + title + "</H2>" : fontWrap(title, form.fontTitle) + "<BR><BR>";
 
-  PageLines map = siteMapLines(options, menu, form, context.ui);
-  lines->insert(lines->end(), std::make_move_iterator(map.begin()), std::make_move_iterator(map.end()));
-  lines->push_back("</BODY></HTML>");
-  files.writePage(outputName(options.outputPage, preview), *lines);
+  std::string text;
+  appendPageLines(text, *lines, 0, lines->size());
+  MapLines map(text);
+  writeSiteMap(options, menu, form, context.ui, map);
+  text += "</BODY></HTML>\r\n";
+  files.writeFile(outputName(options.outputPage, preview), text);
   return files.result();
 }
 

@@ -34,15 +34,23 @@ std::optional<PageLines> readPageLines(const std::string& path) {
   return lines;
 }
 
-bool writePageLines(const std::string& path, const PageLines& lines) {
+std::size_t pageLinesSize(const PageLines& lines) {
   std::size_t size = 0;
   for (const auto& line : lines) size += line.size() + 2;
-  std::string text;
-  text.reserve(size);
-  for (const auto& line : lines) {
-    text += line;
-    text += "\r\n";
+  return size;
+}
+
+void appendPageLines(std::string& out, const PageLines& lines, std::size_t from, std::size_t to) {
+  for (std::size_t k = from; k < to && k < lines.size(); ++k) {
+    out += lines[k];
+    out += "\r\n";
   }
+}
+
+bool writePageLines(const std::string& path, const PageLines& lines) {
+  std::string text;
+  text.reserve(pageLinesSize(lines));
+  appendPageLines(text, lines, 0, lines.size());
   return writeFileAtomically(path, text);
 }
 

@@ -17,6 +17,10 @@ std::optional<PageLines> readPageLines(const std::string& path);
 
 // Writes each line followed by CR LF, replacing the file whole or not at all.
 bool writePageLines(const std::string& path, const PageLines& lines);
+// The lines from `from` up to `to`, each followed by CR LF, appended to out;
+// with their length, for pages that put more text between lines.
+void appendPageLines(std::string& out, const PageLines& lines, std::size_t from, std::size_t to);
+std::size_t pageLinesSize(const PageLines& lines);
 
 // Copies a file over the destination, whole or not at all; false when it could not.
 bool copyOver(const std::string& from, const std::string& to);

@@ -1,5 +1,7 @@
 #include "generators/text_escape.hpp"
 
+#include "format/byte_scan.hpp"
+
 namespace quillon {
 
 namespace {
@@ -16,8 +18,8 @@ bool startsScriptEndTag(std::string_view text, std::size_t at) {
   return true;
 }
 
-// The bytes a script string may have to escape, whatever its quote; most
-// texts hold none, and runs without them are copied whole.
+// The bytes a script string may have to escape, whatever its quote (those
+// isPlainScriptText looks for); runs without them are copied whole.
 struct ScriptStops {
   bool of[256] = {};
   ScriptStops() {
@@ -36,7 +38,13 @@ std::string replaceQuotes(const std::string& text) {
   return result;
 }
 
+bool isPlainScriptText(std::string_view text) { return !holdsAnyOf<'\\', '\'', '"', '\n', '\r', '<'>(text); }
+
 void appendScriptString(std::string& out, std::string_view text, char quote) {
+  if (isPlainScriptText(text)) {
+    out += text;
+    return;
+  }
   std::size_t run = 0;
   auto replace = [&](std::size_t at, std::size_t length, const char* with) {
     out.append(text.data() + run, at - run);
@@ -72,6 +80,10 @@ std::string escapeScriptString(const std::string& text, char quote) {
 }
 
 void appendHtmlText(std::string& out, std::string_view text) {
+  if (!holdsAnyOf<'&', '<'>(text)) {
+    out += text;
+    return;
+  }
   std::size_t run = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];

@@ -15,6 +15,9 @@ std::string replaceQuotes(const std::string& text);
 std::string escapeScriptString(const std::string& text, char quote);
 // The same, appended to out.
 void appendScriptString(std::string& out, std::string_view text, char quote);
+// True when the text holds none of the bytes a script string may have to
+// escape, so it stands in one as it is; most texts of a menu do.
+bool isPlainScriptText(std::string_view text);
 
 // Plain text as HTML content: & and < become character references (a ">"
 // ends nothing in content, so the end symbols of the drop-down stay as typed).

@@ -27,5 +27,10 @@ struct TreeScriptRoot {
 // The lines as one text, CR LF between them (none after the last); empty
 // for no nodes. One buffer, as the lines of a large menu are many.
 std::string treeNodeText(const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root);
+// The same, appended to out, which the caller sizes with treeNodeTextBound
+// so that the page around the lines can share the buffer.
+void appendTreeNodeText(std::string& out, const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root);
+// The room the lines take, for sizing that buffer up front.
+std::size_t treeNodeTextBound(const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root);
 
 }  // namespace quillon

@@ -1,5 +1,9 @@
 #include "generators/treeview_generator.hpp"
 
+#include <charconv>
+#include <deque>
+#include <limits>
+
 #include "format/html_escape.hpp"
 #include "format/site_layout.hpp"
 #include "format/text_helpers.hpp"
@@ -64,12 +68,20 @@ std::string headerLine(const PageStyleForm& form) {
          "'+Title+'" + scriptText(wrapped.substr(at + slot.size())) + "</TD></TR></TABLE>';";
 }
 
+// "ID", a tab's number, "_" and a record's number at most.
+constexpr std::size_t kMaxNodeIdLength = 2 + std::numeric_limits<int>::digits10 + 2 + 1 +
+                                         std::numeric_limits<std::size_t>::digits10 + 1;
+
 void appendNodeId(std::string& out, int tabIndex, std::size_t recordNumber, bool separated) {
+  char id[kMaxNodeIdLength];
+  char* end = id;
+  *end++ = 'I';
+  *end++ = 'D';
+  end = std::to_chars(end, id + sizeof id, tabIndex).ptr;
   // Past ten tabs "ID1" + "11" and "ID11" + "1" would meet.
-  out += "ID";
-  out += std::to_string(tabIndex);
-  if (separated) out += '_';
-  out += std::to_string(recordNumber);
+  if (separated) *end++ = '_';
+  end = std::to_chars(end, id + sizeof id, recordNumber).ptr;
+  out.append(id, end);
 }
 
 // The caption as HTML inside its font tags, apostrophes made back-quotes.
@@ -98,11 +110,6 @@ GenerationResult generateTreeView(const TreeViewOptions& options, GeneratorConte
   const std::string title = replaceQuotes(options.title);
   const std::string folderName = replaceQuotes(options.firstFolderName);
   const std::string mouseOver = replaceQuotes(options.firstMouseOverTitle);
-
-  EntryReading reading;
-  reading.tabRecords = true;
-  reading.onEntry = [&ui] { ui.processEvents(); };
-  const MenuEntries entries = readMenuEntries(menu, reading);
 
   GeneratedFiles files(menu);
   std::optional<PageLines> page = files.readTemplate(context.programFolder, "treex.htm");
@@ -159,48 +166,79 @@ GenerationResult generateTreeView(const TreeViewOptions& options, GeneratorConte
   const bool separated = menu.Settings.Kind == akTabTree && menu.tabCount() > 10;
   const bool tabOfTabMenu = menu.Settings.Kind == akTab;
   const StyleTags fonts[] = {fontWrapping(form.fontLevel2), fontWrapping(form.fontLevel3)};
-  // Every node's texts in one buffer, cut into views once it stops growing.
-  std::string texts;
-  std::vector<std::size_t> ends;
-  ends.reserve(4 * entries.size());
-  std::string caption;
-  for (std::size_t k = 0; k < entries.size(); ++k) {
-    const MenuEntry& entry = entries[k];
-    // The tab records of a Tab&Tree menu count as tab 0 in their identifiers.
-    appendNodeId(texts, entry.isTab && !tabOfTabMenu ? 0 : entry.tabIndex, k, separated);
-    ends.push_back(texts.size());
-    appendScriptString(texts, entry.url, '\'');
-    ends.push_back(texts.size());
-    caption.clear();
-    appendCaption(caption, entry.caption, plain ? nullptr : &fonts[entry.level == 0 ? 0 : 1]);
-    appendScriptString(texts, caption, '\'');
-    ends.push_back(texts.size());
-    if (!tabOfTabMenu) appendScriptString(texts, entry.statusText, '\'');
-    ends.push_back(texts.size());
-  }
+  // A node's texts are the menu's own where escaping leaves them as they are,
+  // as it mostly does; the others are escaped into one buffer and their
+  // views set once it stops growing.
+  EntryReading reading;
+  reading.tabRecords = true;
+  reading.onEntry = [&ui] { ui.processEvents(); };
+  const std::size_t count = menuEntryCount(menu, reading);
   std::vector<TreeScriptNode> nodes;
-  nodes.reserve(entries.size());
-  std::size_t start = 0;
-  auto next = [&](std::size_t piece) {
-    const std::string_view text(texts.data() + start, ends[piece] - start);
-    start = ends[piece];
-    return text;
+  nodes.reserve(count);
+  std::string ids;
+  std::vector<std::size_t> idEnds;
+  idEnds.reserve(count);
+  std::string escaped;
+  struct EscapedPiece {
+    std::size_t node;
+    std::string_view TreeScriptNode::*field;
+    std::size_t start;
+    std::size_t end;
   };
-  for (std::size_t k = 0; k < entries.size(); ++k) {
-    const std::string_view id = next(4 * k);
-    const std::string_view url = next(4 * k + 1);
-    const std::string_view nodeCaption = next(4 * k + 2);
-    nodes.push_back({id, url, nodeCaption, next(4 * k + 3), entries[k].level});
+  std::vector<EscapedPiece> escapedPieces;
+  auto escape = [&](std::string_view TreeScriptNode::*field, std::string_view text) {
+    const std::size_t start = escaped.size();
+    appendScriptString(escaped, text, '\'');
+    escapedPieces.push_back({nodes.size() - 1, field, start, escaped.size()});
+  };
+  auto scriptPiece = [&](std::string_view TreeScriptNode::*field, std::string_view text) {
+    if (isPlainScriptText(text)) {
+      nodes.back().*field = text;
+    } else {
+      escape(field, text);
+    }
+  };
+  std::string caption;
+  std::deque<std::string> changedTexts;
+  visitMenuEntries(menu, reading, changedTexts, [&](const MenuEntry& entry) {
+    const std::size_t k = nodes.size();
+    TreeScriptNode& node = nodes.emplace_back();
+    node.level = entry.level;
+    // The tab records of a Tab&Tree menu count as tab 0 in their identifiers.
+    appendNodeId(ids, entry.isTab && !tabOfTabMenu ? 0 : entry.tabIndex, k, separated);
+    scriptPiece(&TreeScriptNode::url, entry.url);
+    if (plain && isPlainScriptText(entry.caption) && entry.caption.find('&') == std::string_view::npos) {
+      node.caption = entry.caption;
+    } else {
+      caption.clear();
+      appendCaption(caption, entry.caption, plain ? nullptr : &fonts[entry.level == 0 ? 0 : 1]);
+      escape(&TreeScriptNode::caption, caption);
+    }
+    if (!tabOfTabMenu) scriptPiece(&TreeScriptNode::status, entry.statusText);
+    idEnds.push_back(ids.size());
+  });
+  std::size_t idStart = 0;
+  for (std::size_t k = 0; k < nodes.size(); ++k) {
+    nodes[k].id = std::string_view(ids).substr(idStart, idEnds[k] - idStart);
+    idStart = idEnds[k];
+  }
+  for (const EscapedPiece& piece : escapedPieces) {
+    nodes[piece.node].*piece.field = std::string_view(escaped).substr(piece.start, piece.end - piece.start);
   }
   const std::string rootText = scriptText(rootCaption);
   const std::string mouseOverText = scriptText(mouseOver);
   const TreeScriptRoot root{rootText, mouseOverText, menu.Settings.Kind == akTabTree && menu.tabCount() == 1};
-  std::string nodeText = treeNodeText(nodes, root);
-  if (!nodeText.empty()) {
-    frameset->insert(frameset->begin() + static_cast<std::ptrdiff_t>(*nodesMarker + 1), std::move(nodeText));
+  // The frameset page in one buffer with its node lines, megabytes of them in a large menu.
+  std::string framesetText;
+  framesetText.reserve(pageLinesSize(*frameset) + treeNodeTextBound(nodes, root) + 2);
+  appendPageLines(framesetText, *frameset, 0, *nodesMarker + 1);
+  if (!nodes.empty()) {
+    appendTreeNodeText(framesetText, nodes, root);
+    framesetText += "\r\n";
   }
+  appendPageLines(framesetText, *frameset, *nodesMarker + 1, frameset->size());
 
-  if (!files.writePage(outputName(options.framesetPage, preview), *frameset)) return files.result();
+  if (!files.writeFile(outputName(options.framesetPage, preview), framesetText)) return files.result();
   files.writePage(extractFileName(options.treePage), *page);
   files.copyResource(context.programFolder, "main.htm", options.mainPage);
   files.copyResource(context.programFolder, "Space.gif", "Space.gif");

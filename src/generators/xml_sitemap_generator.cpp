@@ -3,9 +3,9 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
-#include <unordered_set>
 
 #include "format/text_helpers.hpp"
+#include "generators/distinct_addresses.hpp"
 #include "generators/menu_entries.hpp"
 
 namespace quillon {
@@ -29,29 +29,65 @@ bool mayReplace(const std::string& path) {
   return head.find(xml_sitemap::kNamespace) != std::string::npos;
 }
 
+// The bytes a plain link does without: blanks, controls and non-ASCII bytes,
+// those that normalising would percent-encode, and those that end the path.
+struct PathStops {
+  bool of[256] = {};
+  PathStops() {
+    for (int byte = 0; byte < 256; ++byte) of[byte] = byte <= 0x20 || byte >= 0x7F;
+    for (const char c : {':', '?', '#', '"', '<', '>', '\\', '^', '`', '{', '|', '}'}) {
+      of[static_cast<unsigned char>(c)] = true;
+    }
+  }
+};
+const PathStops kPathStops;
+
 // A link of plain path characters, no dot segment among them, relative to
 // the page's folder: its address is the base followed by the link, as
 // resolving and normalising it would give, found without either.
 bool isPlainRelativePath(std::string_view link) {
   if (link.empty() || link.front() == '/') return false;
-  for (const char c : link) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte <= 0x20 || byte >= 0x7F) return false;
-    switch (c) {
-      case ':': case '?': case '#': case '"': case '<': case '>': case '\\':
-      case '^': case '`': case '{': case '|': case '}':
-        return false;
-      default:
-        break;
+  std::size_t segment = 0;  // where the segment being read starts
+  for (std::size_t i = 0; i <= link.size(); ++i) {
+    if (i == link.size() || link[i] == '/') {
+      const std::string_view name = link.substr(segment, i - segment);
+      if (name == "." || name == "..") return false;
+      segment = i + 1;
+    } else if (kPathStops.of[static_cast<unsigned char>(link[i])]) {
+      return false;
     }
   }
-  for (std::size_t start = 0; start <= link.size();) {
-    const std::size_t end = std::min(link.find('/', start), link.size());
-    const std::string_view segment = link.substr(start, end - start);
-    if (segment == "." || segment == "..") return false;
-    start = end + 1;
-  }
   return true;
+}
+
+// The addresses of the menu's links to pages of the base's site.
+DistinctAddresses siteAddresses(const MenuModel& menu, const WebAddress& base) {
+  EntryReading reading;
+  reading.tabRecords = true;
+  DistinctAddresses found(xml_sitemap::kMaxAddressLength);
+  const std::string origin = originOf(base);
+  const std::string folder = base.text(false);
+  // A link that names the site as its normal form does (as a crawl of the
+  // site writes them) needs no resolving either when its path is plain.
+  const std::string siteRoot = origin + "/";
+  std::deque<std::string> changedTexts;
+  visitMenuEntries(menu, reading, changedTexts, [&](const MenuEntry& entry) {
+    if (entry.url.empty() || entry.url.front() == '#') return;
+    const std::string_view link = entry.url.substr(0, entry.url.find('#'));
+    std::string& text = found.next();
+    if (isPlainRelativePath(link)) {
+      text += folder;
+      text += link;
+    } else if (link.starts_with(siteRoot) && isPlainRelativePath(link.substr(siteRoot.size()))) {
+      text += link;
+    } else {
+      const WebAddress address = normalised(resolveReference(base, entry.url));
+      if (!isWebScheme(address.scheme) || originOf(address) != origin) return;
+      text += address.text(false);
+    }
+    found.take();
+  });
+  return found;
 }
 
 std::string numberedName(std::size_t number) { return "sitemap-" + std::to_string(number) + ".xml"; }
@@ -83,40 +119,12 @@ std::string robotsSitemapLine(const std::string& baseUrl) {
 }
 
 SitemapAddresses sitemapAddresses(const MenuModel& menu, const WebAddress& base) {
-  EntryReading reading;
-  reading.tabRecords = true;
-  SitemapAddresses found;
-  const MenuEntries entries = readMenuEntries(menu, reading);
-  // Views of the addresses met: those listed stay where they are, as the
-  // list has room for every entry; those too long are kept aside.
-  std::unordered_set<std::string_view> seen;
-  seen.reserve(entries.size());
-  found.addresses.reserve(entries.size());
-  std::deque<std::string> tooLong;
-  const std::string origin = originOf(base);
-  const std::string folder = base.text(false);
-  for (const MenuEntry& entry : entries) {
-    if (entry.url.empty() || entry.url.front() == '#') continue;
-    const std::string_view link = entry.url.substr(0, entry.url.find('#'));
-    std::string text;
-    if (isPlainRelativePath(link)) {
-      text.reserve(folder.size() + link.size());
-      text += folder;
-      text += link;
-    } else {
-      const WebAddress address = normalised(resolveReference(base, entry.url));
-      if (!isWebScheme(address.scheme) || originOf(address) != origin) continue;
-      text = address.text(false);
-    }
-    if (seen.contains(text)) continue;
-    if (text.size() > xml_sitemap::kMaxAddressLength) {
-      ++found.tooLong;
-      seen.insert(tooLong.emplace_back(std::move(text)));
-      continue;
-    }
-    seen.insert(found.addresses.emplace_back(std::move(text)));
-  }
-  return found;
+  const DistinctAddresses addresses = siteAddresses(menu, base);
+  const DistinctAddresses::Found found = addresses.distinct();
+  SitemapAddresses result;
+  for (const std::string_view address : found.listed) result.addresses.emplace_back(address);
+  result.tooLong = found.tooLong;
+  return result;
 }
 
 GenerationResult generateXmlSitemap(const XmlSitemapOptions& options, GeneratorContext& context, bool preview,
@@ -124,15 +132,16 @@ GenerationResult generateXmlSitemap(const XmlSitemapOptions& options, GeneratorC
   GenerationResult refused;
   const std::optional<WebAddress> base = sitemapBase(options.baseUrl, refused.failure);
   if (!base) return refused;
-  const SitemapAddresses found = sitemapAddresses(context.menu, *base);
-  if (found.addresses.empty()) {
+  const DistinctAddresses addresses = siteAddresses(context.menu, *base);
+  const DistinctAddresses::Found found = addresses.distinct();
+  if (found.listed.empty()) {
     refused.failure = "The menu links to no page of " + base->text() + ", so there is nothing to list.";
     return refused;
   }
 
   // The files in writing order: numbered ones first, so the index never names a missing one.
   std::vector<std::pair<std::string, std::string>> outputs;
-  std::vector<std::string> texts = urlsetTexts(found.addresses, bounds);
+  std::vector<std::string> texts = urlsetTextsOf(found.listed, bounds);
   if (texts.size() > 1) {
     std::vector<std::string> locations;
     for (std::size_t k = 0; k < texts.size(); ++k) {

@@ -62,6 +62,29 @@ TEST(XmlSitemapGenerator, PlainLinksAndTheirLookAlikesResolveAlike) {
                        site + "j.htm?k=1", site + "k%7Cl.htm", site + "sub/", "https://www.example.com/n"}));
 }
 
+// Links that name the site itself are taken as written when nothing in them
+// would change; each must come out as the full reference rules make it.
+TEST(XmlSitemapGenerator, AbsoluteLinksAgreeWithTheFullRules) {
+  std::string problem;
+  const auto base = sitemapBase("https://www.example.com/site/", problem);
+  ASSERT_TRUE(base) << problem;
+  const std::string site = "https://www.example.com";
+  for (const std::string& link : Addresses{
+           site + "/site/a.htm", site + "/a.htm#part", site + "/site/../b.htm", site + "/./c.htm", site + "/d.htm?x=1",
+        "HTTPS://www.example.com/e.htm", "https://WWW.EXAMPLE.COM/f.htm", "https://www.example.com:443/g.htm",
+        "https://www.example.com:8443/h.htm", "http://www.example.com/i.htm", site + ".evil.example/j.htm",
+        "https://user@www.example.com/k.htm", site + "/", site, site + "//l.htm", site + "/m n.htm",
+        site + "/caf\xC3\xA9.htm", site + "/o%20p.htm", site + "/q|r.htm", "mailto:me@www.example.com", site + "/s/",
+        site + "/t/..", site + "/u:v.htm", site + "/w/.", site + "/x.htm?"}) {
+    GeneratorFixture f;
+    linkedMenu(f, {link});
+    const WebAddress full = normalised(resolveReference(*base, link));
+    const Addresses expected =
+        full.scheme == "https" && originOf(full) == originOf(*base) ? Addresses{full.text(false)} : Addresses{};
+    EXPECT_EQ(sitemapAddresses(f.menu, *base).addresses, expected) << link;
+  }
+}
+
 TEST(XmlSitemapGenerator, RefusesABaseUrlThatIsMissingOrNotWeb) {
   for (const std::string url : {"", "   ", "www.example.com", "ftp://example.com/", "mailto:me@example.com", "http://"}) {
     std::string problem;
