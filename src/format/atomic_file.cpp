@@ -64,6 +64,13 @@ int writeAllTo(int fd, std::string_view bytes) {
   return 0;
 }
 
+int writeAheadOfSync(int fd, std::string_view bytes) {
+  if (int error = writeAllTo(fd, bytes)) return error;
+  // Only a hint: where the system cannot start early, the sync still does it all.
+  ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+  return 0;
+}
+
 FileFiller bytesFiller(const std::string& bytes) {
   return [&bytes](int fd) { return writeAllTo(fd, bytes); };
 }
@@ -125,8 +132,12 @@ std::string writeTempFileFor(const std::string& target, const FileFiller& fill, 
 }
 
 bool writeFileAtomically(const std::string& path, const std::string& bytes) {
+  return fillFileAtomically(path, bytesFiller(bytes));
+}
+
+bool fillFileAtomically(const std::string& path, const FileFiller& fill) {
   std::string cause;
-  const std::string temp = writeTempFileFor(path, bytesFiller(bytes), cause);
+  const std::string temp = writeTempFileFor(path, fill, cause);
   if (temp.empty()) return false;
   if (std::rename(temp.c_str(), path.c_str()) == 0) return true;
   ::unlink(temp.c_str());

@@ -16,6 +16,10 @@ std::string errorText(int error);
 // or the error number that stopped it.
 int writeAllTo(int fd, std::string_view bytes);
 
+// The same for one of many pieces of a large file: the disk starts writing
+// them at once, so the sync that ends the file has little left to wait for.
+int writeAheadOfSync(int fd, std::string_view bytes);
+
 // Fills an open file; returns 0 or the error number that stopped it.
 using FileFiller = std::function<int(int fd)>;
 
@@ -36,6 +40,8 @@ FileFiller copyFiller(int sourceFd);
 // Writes the bytes to a temporary file in the same folder and renames it over
 // the path. Returns false when it could not.
 bool writeFileAtomically(const std::string& path, const std::string& bytes);
+// The same with the file's content made as it is written.
+bool fillFileAtomically(const std::string& path, const FileFiller& fill);
 
 // True for the name of a temporary file this program makes.
 bool isTempFileName(const std::string& name);

@@ -42,6 +42,10 @@ bool GeneratedFiles::writeFile(const std::string& name, const std::string& text)
   return write(name, [&text](const std::string& path) { return writeFileAtomically(path, text); });
 }
 
+bool GeneratedFiles::writeFileFrom(const std::string& name, const FileFiller& fill) {
+  return write(name, [&fill](const std::string& path) { return fillFileAtomically(path, fill); });
+}
+
 bool GeneratedFiles::write(const std::string& name, const std::function<bool(const std::string& path)>& writeAt) {
   if (folder_.empty()) {
     // A menu never saved has no folder to write beside.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "format/atomic_file.hpp"
 #include "generators/page_style.hpp"
 #include "generators/template_page.hpp"
 #include "model/menu_model.hpp"
@@ -50,6 +51,8 @@ class GeneratedFiles {
   bool writePage(const std::string& name, const PageLines& lines);
   // Writes a file of other text into the folder, as writePage does.
   bool writeFile(const std::string& name, const std::string& text);
+  // The same for a file too large to be held whole: fill writes it.
+  bool writeFileFrom(const std::string& name, const FileFiller& fill);
   // Copies a resource file into the folder unless a file of that name is
   // there: it may be the user's own. A failed copy stops nothing.
   void copyResource(const std::string& programFolder, const std::string& name, const std::string& asName);

@@ -41,8 +41,7 @@ void appendIds(std::string& out, const std::vector<TreeScriptNode>& nodes, const
   for (auto it = list.rbegin(); it != list.rend(); ++it) put(out, {", ", nodes[*it].id});
 }
 
-}  // namespace
-
+// The room the lines take, for sizing a buffer that holds them whole.
 std::size_t treeNodeTextBound(const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root) {
   std::size_t size = 0;
   for (const TreeScriptNode& node : nodes) {
@@ -52,14 +51,17 @@ std::size_t treeNodeTextBound(const std::vector<TreeScriptNode>& nodes, const Tr
   return size + root.caption.size() + root.status.size() + 64;
 }
 
+}  // namespace
+
 std::string treeNodeText(const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root) {
   std::string text;
   text.reserve(treeNodeTextBound(nodes, root));
-  appendTreeNodeText(text, nodes, root);
+  appendTreeNodeText(text, nodes, root, {});
   return text;
 }
 
-void appendTreeNodeText(std::string& text, const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root) {
+void appendTreeNodeText(std::string& text, const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root,
+                        const TreeTextDrain& drain) {
   // pending[L]: the later siblings at level L waiting for their parent;
   // group: the siblings read so far at the previous level.
   std::vector<ReversedList> pending(1);
@@ -109,6 +111,7 @@ void appendTreeNodeText(std::string& text, const std::vector<TreeScriptNode>& no
     }
     if (level == 0) pending[0].push_back(k);
     previousLevel = level;
+    if (drain && text.size() >= kTreeTextPiece) drain(text);
   }
 }
 

@@ -2,6 +2,7 @@
 // The script lines that create the tree view's node objects: children before
 // their parents, each parent listing its children in menu order, and the
 // root object last.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,13 +25,19 @@ struct TreeScriptRoot {
   bool firstNodeOnly = false;
 };
 
+// Takes the text made so far and empties it.
+using TreeTextDrain = std::function<void(std::string& text)>;
+
+// How much text the lines gather before they are drained: enough that each
+// write costs little, little enough to stay in the cache.
+constexpr std::size_t kTreeTextPiece = 256 * 1024;
+
 // The lines as one text, CR LF between them (none after the last); empty
-// for no nodes. One buffer, as the lines of a large menu are many.
+// for no nodes.
 std::string treeNodeText(const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root);
-// The same, appended to out, which the caller sizes with treeNodeTextBound
-// so that the page around the lines can share the buffer.
-void appendTreeNodeText(std::string& out, const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root);
-// The room the lines take, for sizing that buffer up front.
-std::size_t treeNodeTextBound(const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root);
+// The same, appended to out and drained whenever out holds a piece: the
+// lines of a large menu are megabytes, never held whole.
+void appendTreeNodeText(std::string& out, const std::vector<TreeScriptNode>& nodes, const TreeScriptRoot& root,
+                        const TreeTextDrain& drain);
 
 }  // namespace quillon

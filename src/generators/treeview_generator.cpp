@@ -1,5 +1,6 @@
 #include "generators/treeview_generator.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <deque>
 #include <limits>
@@ -228,17 +229,26 @@ GenerationResult generateTreeView(const TreeViewOptions& options, GeneratorConte
   const std::string rootText = scriptText(rootCaption);
   const std::string mouseOverText = scriptText(mouseOver);
   const TreeScriptRoot root{rootText, mouseOverText, menu.Settings.Kind == akTabTree && menu.tabCount() == 1};
-  // The frameset page in one buffer with its node lines, megabytes of them in a large menu.
-  std::string framesetText;
-  framesetText.reserve(pageLinesSize(*frameset) + treeNodeTextBound(nodes, root) + 2);
-  appendPageLines(framesetText, *frameset, 0, *nodesMarker + 1);
-  if (!nodes.empty()) {
-    appendTreeNodeText(framesetText, nodes, root);
-    framesetText += "\r\n";
-  }
-  appendPageLines(framesetText, *frameset, *nodesMarker + 1, frameset->size());
-
-  if (!files.writeFile(outputName(options.framesetPage, preview), framesetText)) return files.result();
+  // The frameset page with its node lines, megabytes of them in a large menu,
+  // written a piece at a time.
+  auto writeFrameset = [&](int fd) {
+    int error = 0;
+    auto drain = [&error, fd](std::string& text) {
+      if (!error) error = writeAheadOfSync(fd, text);
+      text.clear();
+    };
+    std::string text;
+    text.reserve(std::max(pageLinesSize(*frameset), kTreeTextPiece + kTreeTextPiece / 4));
+    appendPageLines(text, *frameset, 0, *nodesMarker + 1);
+    if (!nodes.empty()) {
+      appendTreeNodeText(text, nodes, root, drain);
+      text += "\r\n";
+    }
+    appendPageLines(text, *frameset, *nodesMarker + 1, frameset->size());
+    drain(text);
+    return error;
+  };
+  if (!files.writeFileFrom(outputName(options.framesetPage, preview), writeFrameset)) return files.result();
   files.writePage(extractFileName(options.treePage), *page);
   files.copyResource(context.programFolder, "main.htm", options.mainPage);
   files.copyResource(context.programFolder, "Space.gif", "Space.gif");

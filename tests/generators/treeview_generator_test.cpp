@@ -1,6 +1,9 @@
 // The tree view's node lines, its fixed template lines and its files.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 
 #include "generator_fixture.hpp"
@@ -81,6 +84,29 @@ TEST(TreeNodeLines, AThousandSiblingsStayInOrder) {
   EXPECT_EQ(lines[1000].substr(0, 60).find("P = "), 0u);
   EXPECT_NE(lines[1000].find("'', C0, C1, C2,"), std::string::npos);
   EXPECT_NE(lines[1000].find(", C998, C999);"), std::string::npos);
+}
+
+// A large menu's lines go out in pieces: none may be lost, doubled or cut
+// anywhere but between lines.
+TEST(TreeNodeLines, DrainedPiecesJoinToTheWholeText) {
+  std::vector<std::pair<std::string, int>> outline;
+  for (int k = 0; k < 30000; ++k) outline.push_back({"ID" + std::to_string(k), k % 4});
+  const std::vector<TreeScriptNode> nodes = scriptNodes(outline);
+  const TreeScriptRoot root{"Site", "Explore", false};
+  std::string joined;
+  std::size_t pieces = 0;
+  std::string out;
+  appendTreeNodeText(out, nodes, root, [&](std::string& text) {
+    EXPECT_GE(text.size(), kTreeTextPiece);
+    EXPECT_LT(text.size(), kTreeTextPiece + 4096) << "drained at the first line past a piece";
+    EXPECT_EQ(text.substr(text.size() - 2), ");");
+    joined += text;
+    text.clear();
+    ++pieces;
+  });
+  joined += out;
+  EXPECT_GE(pieces, 3u);
+  EXPECT_EQ(joined, treeNodeText(nodes, root));
 }
 
 TEST(TreeView, WritesTheFramesetTreePageAndTheirFiles) {
@@ -240,6 +266,36 @@ TEST(TreeView, TabMenuTabsAreTopLevelNodes) {
                    "ID00 = new createNodeObject('ID00', '', 'Home', '', '');",
                    "rootNode = new createNodeObject('root', '', 'My Site Name', 'Start here to explore', '', ID00, "
                    "ID11);"}));
+}
+
+// The frameset page is written as it is made: a write that fails after some
+// of it went out leaves the page that was there and no temporary file.
+TEST(TreeView, AFramesetThatFailsHalfWrittenLeavesTheOldOne) {
+  GeneratorFixture f;
+  std::vector<std::pair<std::string, int>> outline;
+  for (int k = 0; k < 30000; ++k) outline.push_back({"Page " + std::to_string(k), k % 5 == 0 ? 0 : 1});
+  f.treeMenu(outline);
+  ASSERT_TRUE(generateTreeView(TreeViewOptions{}, f.context, false).written());
+  ASSERT_GT(std::filesystem::file_size(f.site("MyTree.htm")), 2u << 20);
+  const Lines before = f.lines("MyTree.htm");
+  f.menu.tab(0).Nodes.root().children()[0]->Text = "Changed";
+
+  // Files past 1 MiB cannot be written: the first pieces go out, a later one fails.
+  rlimit limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+  const rlimit small{1u << 20, limit.rlim_max};
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const GenerationResult result = generateTreeView(TreeViewOptions{}, f.context, false);
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_FALSE(result.written());
+  EXPECT_EQ(result.failure, "The page " + f.site("MyTree.htm") + " could not be written.");
+  EXPECT_EQ(f.lines("MyTree.htm"), before);
+  for (const auto& entry : std::filesystem::directory_iterator(f.site(""))) {
+    EXPECT_EQ(entry.path().filename().string().find(".MyTree.htm"), std::string::npos) << entry.path();
+  }
 }
 
 TEST(TreeView, TemplatesWithoutTheirLinesWriteNothing) {
