@@ -21,10 +21,10 @@ CliSession::CliSession(const DialogAnswers& answers)
     : ui_(std::cerr, answers.yes, std::deque<std::string>(answers.picks.begin(), answers.picks.end())),
       browser_(std::cout),
       windows_(std::cout),
-      programSettings_(programSettingsPath()),
+      programSettings_(IniSettingsStore::takingOver(programSettingsPath(), formerProgramSettingsPath())),
       userSettings_(userSettingsPath()),
       recentFiles_(userSettings_),
-      writer_{ui_, clipboard_, programSettings_, programFolder(), {}, {}} {
+      writer_{ui_, clipboard_, programSettings_, programFolder(), {}, {}, userProjectsFolder()} {
   writer_.addRecentFile = [this](const std::string& path) { recentFiles_.addRecentFile(path); };
 }
 
