@@ -24,12 +24,14 @@ CliSession::CliSession(const DialogAnswers& answers)
       programSettings_(IniSettingsStore::takingOver(programSettingsPath(), formerProgramSettingsPath())),
       userSettings_(userSettingsPath()),
       recentFiles_(userSettings_),
-      writer_{ui_, clipboard_, programSettings_, programFolder(), {}, {}, userProjectsFolder()} {
+      writer_{ui_, clipboard_, programSettings_, programFolder(), {}, {}} {
   writer_.addRecentFile = [this](const std::string& path) { recentFiles_.addRecentFile(path); };
 }
 
 CommanderPorts CliSession::commanderPorts() {
-  return {ui_, clipboard_, browser_, windows_, programSettings_, userSettings_, writer_.programFolder};
+  // The command line names every page itself: no folder is made to offer one in.
+  return {ui_, clipboard_, browser_, windows_, programSettings_, userSettings_, writer_.programFolder, userCacheFolder(),
+          ""};
 }
 
 int saveWithoutAsking(MenuModel& menu, CliSession& session, const std::string& pagePath, bool preview, bool clipboard) {

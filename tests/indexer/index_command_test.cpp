@@ -76,7 +76,7 @@ TEST_F(IndexCommand, CrawlsAWebSiteAndListsThePagesRead) {
   EXPECT_TRUE(contains(json, "\"URL1\": \"http://" + site + "/index.htm\"")) << json;
   EXPECT_TRUE(contains(json, "\"URL1\": \"http://" + site + "/index.htm#top\"")) << json;
   EXPECT_TRUE(contains(json, "\"URL1\": \"http://" + site + "/a.htm\"")) << json;
-  EXPECT_TRUE(fs::is_empty(std::getenv("XDG_CACHE_HOME") + std::string("/quillon"))) << "the scratch folder goes";
+  EXPECT_TRUE(fs::is_empty(std::getenv("XDG_CACHE_HOME") + std::string("/quillon/temp"))) << "the scratch folder goes";
 }
 
 TEST_F(IndexCommand, CrawlsAnHttpsSiteOnlyWhenItsCertificateIsTrusted) {
@@ -135,7 +135,7 @@ TEST_F(IndexCommand, AScratchFolderThatCannotBeMadeIsNamed) {
   ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_TRUE(contains(result.err, "error: The scratch folder of the crawl cannot be made in " +
-                                       temp.file("cache-file") + "/quillon: Not a directory\n"))
+                                       temp.file("cache-file") + "/quillon/temp: Not a directory\n"))
       << result.err;
   EXPECT_FALSE(contains(result.err, "Please check"));
 }
