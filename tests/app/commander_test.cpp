@@ -228,25 +228,10 @@ TEST_F(CommanderTest, PreviewOpensThePreviewOrTheDemoPage) {
       << "the frame of ~demo.htm is the menu read";
 }
 
-// A listing of a folder's files with their sizes and times, to tell that nothing changed there.
-std::vector<std::string> listing(const std::string& folder) {
-  std::vector<std::string> entries;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    std::string line = entry.path().string();
-    if (entry.is_regular_file()) {
-      line += " " + std::to_string(entry.file_size()) + " " +
-              std::to_string(entry.last_write_time().time_since_epoch().count());
-    }
-    entries.push_back(line);
-  }
-  std::sort(entries.begin(), entries.end());
-  return entries;
-}
-
 TEST_F(CommanderTest, TheDemonstrationComesFromTheUsersCopyAndTheProgramFolderIsNeverWritten) {
   const std::string demo = program + "files/OrvelLeft.htm";
   writeFile(demo, "<APPLET CODE=\"TrellTabR.class\">\r\n<PARAM NAME=\"TAB0\" VALUE=\"Demo\">\r\n</APPLET>\r\n");
-  const std::vector<std::string> before = listing(program);
+  const std::vector<std::string> before = testing::folderListing(program);
   ui.answers.push_back(Answer::Ok);
   commander.demo();
   EXPECT_TRUE(fs::exists(cache + "/demo/JClass/jimages/Leaf.gif")) << "the demonstration's folder is copied whole";
@@ -259,7 +244,7 @@ TEST_F(CommanderTest, TheDemonstrationComesFromTheUsersCopyAndTheProgramFolderIs
   EXPECT_EQ(ui.fileDialogs.back().initialDir, projects) << "offered in the user's projects folder, made for it";
   EXPECT_TRUE(fs::is_directory(projects));
   EXPECT_TRUE(fs::exists(site("demo.htm")));
-  EXPECT_EQ(listing(program), before);
+  EXPECT_EQ(testing::folderListing(program), before);
   EXPECT_EQ(commander.recentFiles().entries()[1], "") << "the copy is never a recent page";
 }
 

@@ -6,33 +6,16 @@
 
 #include "app/ini_settings_store.hpp"
 #include "app/program_folder.hpp"
+#include "isolated_environment.hpp"
 #include "temp_dir.hpp"
 
 namespace quillon {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::EnvOverride;
 using testing::readFile;
 using testing::writeFile;
-
-// Sets an environment variable for the test's length.
-class ScopedEnvironment {
- public:
-  ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    ::setenv(name, value.c_str(), 1);
-  }
-  ~ScopedEnvironment() {
-    if (old_) ::setenv(name_, old_->c_str(), 1);
-    else ::unsetenv(name_);
-  }
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 struct LayoutCase {
   const char* name;
@@ -59,18 +42,18 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProgramFolder, QuillonHomeOverridesTheExecutablesFolder) {
-  ScopedEnvironment home("QUILLON_HOME", "/some/where");
+  EnvOverride home("QUILLON_HOME", "/some/where");
   EXPECT_EQ(programFolder(), "/some/where/");
   EXPECT_EQ(formerProgramSettingsPath(), "/some/where/quillon.ini");
 }
 
 TEST(ProgramFolder, TheSettingsFilesAreTheUsers) {
-  ScopedEnvironment config("QUILLON_CONFIG_DIR", "");
-  ScopedEnvironment xdg("XDG_CONFIG_HOME", "/xdg/config");
+  EnvOverride config("QUILLON_CONFIG_DIR", "");
+  EnvOverride xdg("XDG_CONFIG_HOME", "/xdg/config");
   EXPECT_EQ(programSettingsPath(), "/xdg/config/Morvane/quillon.ini");
   EXPECT_EQ(userSettingsPath(), "/xdg/config/Morvane/QuillonV50.ini");
-  ScopedEnvironment relative("XDG_CONFIG_HOME", "relative");
-  ScopedEnvironment user("HOME", "/home/ann");
+  EnvOverride relative("XDG_CONFIG_HOME", "relative");
+  EnvOverride user("HOME", "/home/ann");
   EXPECT_EQ(programSettingsPath(), "/home/ann/.config/Morvane/quillon.ini") << "only an absolute path counts";
 }
 
@@ -85,8 +68,8 @@ class ProjectsFolder : public ::testing::TestWithParam<DocumentsCase> {};
 TEST_P(ProjectsFolder, IsInTheDocumentsFolder) {
   testing::TempDir temp;
   const std::string home = temp.file("home");
-  ScopedEnvironment user("HOME", home);
-  ScopedEnvironment config("XDG_CONFIG_HOME", home + "/.config");
+  EnvOverride user("HOME", home);
+  EnvOverride config("XDG_CONFIG_HOME", home + "/.config");
   if (GetParam().userDirs) writeFile(home + "/.config/user-dirs.dirs", GetParam().userDirs);
   EXPECT_EQ(userProjectsFolder(), home + "/" + GetParam().expected);
 }

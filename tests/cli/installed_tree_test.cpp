@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -15,21 +14,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::readFile;
 using testing::writeFile;
-
-// Every path below the folder with its size, time and permissions.
-std::vector<std::string> listing(const fs::path& folder) {
-  std::vector<std::string> entries;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    std::string line = entry.path().string() + " " + std::to_string(static_cast<int>(entry.status().permissions()));
-    if (entry.is_regular_file()) {
-      line += " " + std::to_string(entry.file_size()) + " " +
-              std::to_string(entry.last_write_time().time_since_epoch().count());
-    }
-    entries.push_back(line);
-  }
-  std::sort(entries.begin(), entries.end());
-  return entries;
-}
 
 void setWritable(const fs::path& folder, bool writable) {
   const auto change = [writable](const fs::path& path) {
@@ -82,14 +66,14 @@ class InstalledTree : public ::testing::Test {
 };
 
 TEST_F(InstalledTree, EveryCommandWorksAndTheInstallIsNeverWritten) {
-  const std::vector<std::string> before = listing(root);
+  const std::vector<std::string> before = testing::folderListing(root);
   writeFile(home + "/.config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n");
   for (const char* command :
        {"new --kind tabtree --theme Harbour site/menu.htm", "preview site/menu.htm", "generate treeview site/menu.htm",
         "generate sitemap site/menu.htm", "deploy frames site/menu.htm", "index site local/index.htm site/menu.htm"}) {
     EXPECT_EQ(run(command), 0) << command << "\n" << err();
   }
-  EXPECT_EQ(listing(root), before);
+  EXPECT_EQ(testing::folderListing(root), before);
   EXPECT_TRUE(fs::exists(work + "/site/~preview.htm"));
   EXPECT_TRUE(fs::exists(work + "/site/MyTree.htm")) << "the templates are found in share/quillon";
   EXPECT_TRUE(fs::exists(work + "/site/TrellTabTreeR.class")) << "so are the applets";
