@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "app/demo_copy.hpp"
 #include "app/theme_swap.hpp"
 #include "format/page_reader.hpp"
 #include "format/text_helpers.hpp"
@@ -12,8 +13,6 @@ namespace quillon {
 namespace fs = std::filesystem;
 
 namespace {
-
-const char* const kDemoPage = "files/OrvelLeft.htm";
 
 bool fileExists(const std::string& path) {
   std::error_code error;
@@ -58,7 +57,8 @@ bool Commander::begin() {
 }
 
 WriterContext Commander::writerContext() {
-  WriterContext context{ports_.ui, ports_.clipboard, ports_.programSettings, ports_.programFolder, {}, {}};
+  WriterContext context{ports_.ui, ports_.clipboard, ports_.programSettings, ports_.programFolder, {}, {},
+                        ports_.projectsFolder};
   context.addRecentFile = [this](const std::string& path) { recentFiles_.addRecentFile(path); };
   context.reviewUploadReport = [this] {
     // The review runs a whole second write inside the first, as the report question asks.
@@ -246,17 +246,27 @@ void Commander::preview() {
   if (!scope) return;
   if (!checkDefaultImages("previewing.")) return;
   DocumentState& document = menu_.Document;
-  if (document.DemoLoaded && document.AskSaveLocation) {
-    // The demonstration not yet saved anywhere: its own preview page, shipped beside it; nothing is written.
-    openInBrowser(folderAddress(ports_.programFolder + kDemoPage) + "/~demo.htm");
-    return;
-  }
+  if (document.DemoLoaded && document.AskSaveLocation && !demoPage_.empty()) return previewDemo();
   document.PreviewMode = true;
   WriteResult result;
   savePageNow(document.AskSaveLocation, &result);
   document.PreviewMode = false;
   if (document.PagePath.empty() || result.writtenPath.empty()) return;
   openInBrowser(folderAddress(document.PagePath) + "/~preview.htm");
+}
+
+void Commander::previewDemo() {
+  DocumentState& document = menu_.Document;
+  // Written as a preview only: the page stays unsaved, and neither the recent
+  // pages nor the last save folder come to name the copy.
+  document.PagePath = demoPage_;
+  document.PreviewMode = true;
+  WriterContext context = writerContext();
+  context.addRecentFile = nullptr;
+  const WriteResult result = WritePage(menu_, context);
+  document.PreviewMode = false;
+  document.PagePath.clear();
+  if (result.ok()) openInBrowser(folderAddress(demoPage_) + "/~demo.htm");
 }
 
 void Commander::clipboard() {
@@ -286,7 +296,7 @@ void Commander::demo() {
   CommandScope scope(*this);
   if (!scope) return;
   BusyGuard busy(ports_.ui);
-  const std::string path = ports_.programFolder + kDemoPage;
+  const std::string path = ports_.programFolder + "files/" + kDemoPageName;
   if (!fileExists(path)) {
     ports_.ui.message(MessageKind::Error, "An error occured while trying to open " + path);
     return;
@@ -296,10 +306,17 @@ void Commander::demo() {
       "The Commander will now import a demonstration file of the Quillon(Tab&Tree) applet style.\n\n" + path,
       Buttons::OkCancel);
   if (answer != Answer::Ok || !mayReplaceMenu()) return;
-  if (!openPage(path)) return;
+  std::string problem;
+  const std::optional<std::string> copy = refreshDemoCopy(ports_.programFolder, ports_.cacheFolder, problem);
+  if (!copy) {
+    ports_.ui.message(MessageKind::Error, problem);
+    return;
+  }
+  if (!openPage(*copy)) return;
+  demoPage_ = *copy;
   menu_.Document.DeployPagesWritten = false;
   menu_.Document.DemoLoaded = true;
-  // The shipped page is never written: the first save asks where, as after a theme import.
+  // Not even the copy is saved over: the first save asks where, as after a theme import.
   menu_.Document.PagePath.clear();
   menu_.Document.AskSaveLocation = true;
   ports_.ui.message(MessageKind::Information,

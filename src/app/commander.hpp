@@ -6,10 +6,12 @@
 #include <optional>
 #include <string>
 
+#include "app/program_folder.hpp"
 #include "app/recent_files.hpp"
 #include "app/window_state.hpp"
 #include "format/page_writer.hpp"
 #include "generators/page_style.hpp"
+#include "indexer/download_folder.hpp"
 #include "model/menu_model.hpp"
 #include "model/menu_snapshot.hpp"
 #include "ports/browser.hpp"
@@ -25,9 +27,13 @@ struct CommanderPorts {
   Clipboard& clipboard;
   Browser& browser;
   Windows& windows;
-  SettingsStore& programSettings;  // quillon.ini beside the program
-  SettingsStore& userSettings;     // the per-user store
-  std::string programFolder;       // with a trailing "/"
+  SettingsStore& programSettings;  // the settings file, quillon.ini
+  SettingsStore& userSettings;     // the per-user store of the recent pages
+  std::string programFolder;       // with a trailing "/"; only ever read
+  // The user's own folders: the demonstration's copy goes below the cache
+  // folder, and a page never saved is first offered in the projects folder.
+  std::string cacheFolder = userCacheFolder();
+  std::string projectsFolder = userProjectsFolder();
 };
 
 // Which of the two Save triggers ran: they differ in the words of the default-image message.
@@ -49,7 +55,7 @@ class Commander {
   UserInterface& ui() { return ports_.ui; }
   const std::string& programFolder() const { return ports_.programFolder; }
   Browser& browser() { return ports_.browser; }
-  // quillon.ini beside the program, where the indexer window keeps its inputs.
+  // The settings file, where the indexer window keeps its inputs.
   SettingsStore& programSettings() { return ports_.programSettings; }
   // The fonts, colours and picture of the generated pages, kept for the whole
   // run; a page read brings its own body colours, a new menu starts afresh.
@@ -106,6 +112,8 @@ class Commander {
   friend class CommandScope;
 
   WriterContext writerContext();
+  // The demonstration not yet saved anywhere: its preview beside the copy it was read from.
+  void previewDemo();
   void openInBrowser(const std::string& url);
   void loadStockImages();
   bool askToSaveFirst(const std::string& question);
@@ -127,6 +135,8 @@ class Commander {
   PageStyle pageStyle_;
   // The menu as its page holds it, taken when it was read or saved.
   std::optional<MenuSnapshot> saved_;
+  // The demonstration page read last, in the user's copy of the shipped pages.
+  std::string demoPage_;
   bool running_ = false;
 };
 

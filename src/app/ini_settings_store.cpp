@@ -23,6 +23,16 @@ std::string fileText(const std::string& path) {
 
 }  // namespace
 
+IniSettingsStore IniSettingsStore::takingOver(std::string path, const std::string& formerPath) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  if (!fs::exists(fs::symlink_status(path, error)) && !formerPath.empty() && fs::is_regular_file(formerPath, error)) {
+    fs::create_directories(fs::path(path).parent_path(), error);
+    writeFileAtomically(path, fileText(formerPath));
+  }
+  return IniSettingsStore(std::move(path));
+}
+
 std::optional<std::string> IniSettingsStore::read(const std::string& section, const std::string& key) const {
   return iniValue(fileText(path_), section, key);
 }

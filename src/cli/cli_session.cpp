@@ -21,7 +21,7 @@ CliSession::CliSession(const DialogAnswers& answers)
     : ui_(std::cerr, answers.yes, std::deque<std::string>(answers.picks.begin(), answers.picks.end())),
       browser_(std::cout),
       windows_(std::cout),
-      programSettings_(programSettingsPath()),
+      programSettings_(IniSettingsStore::takingOver(programSettingsPath(), formerProgramSettingsPath())),
       userSettings_(userSettingsPath()),
       recentFiles_(userSettings_),
       writer_{ui_, clipboard_, programSettings_, programFolder(), {}, {}} {
@@ -29,7 +29,9 @@ CliSession::CliSession(const DialogAnswers& answers)
 }
 
 CommanderPorts CliSession::commanderPorts() {
-  return {ui_, clipboard_, browser_, windows_, programSettings_, userSettings_, writer_.programFolder};
+  // The command line names every page itself: no folder is made to offer one in.
+  return {ui_, clipboard_, browser_, windows_, programSettings_, userSettings_, writer_.programFolder, userCacheFolder(),
+          ""};
 }
 
 int saveWithoutAsking(MenuModel& menu, CliSession& session, const std::string& pagePath, bool preview, bool clipboard) {

@@ -164,8 +164,10 @@ bool SavePage(MenuModel& menu, WriterContext& context, bool ask, WriteResult* re
   bool wrote = false;
   if (ask) {
     if (document.PagePath.empty()) {
-      document.PagePath =
-          context.programFolder.empty() ? "MyQuillon.htm" : context.programFolder + "projects/MyQuillon.htm";
+      // The dialog needs the folder to exist; the shipped projects folder is the system's, never written.
+      std::error_code ignored;
+      if (!context.projectsFolder.empty()) std::filesystem::create_directories(context.projectsFolder, ignored);
+      document.PagePath = context.projectsFolder + "MyQuillon.htm";
     }
     FileDialogRequest request;
     request.title = "Please set the Save location";

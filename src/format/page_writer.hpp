@@ -23,6 +23,9 @@ struct WriterContext {
   std::function<void(const std::string&)> addRecentFile;
   // Runs the "review upload report" command when the user asks for it.
   std::function<void()> reviewUploadReport;
+  // Where a page never saved is first offered, with a trailing "/"; made when
+  // the location is asked for. Empty: the current folder.
+  std::string projectsFolder = {};
 };
 
 struct WriteResult {

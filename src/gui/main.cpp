@@ -124,7 +124,7 @@ int main(int argc, char** argv) {
   QtClipboard clipboard;
   TpvlUrl browser;
   QtWindows windows(ui);
-  IniSettingsStore programSettings(programSettingsPath());
+  IniSettingsStore programSettings = IniSettingsStore::takingOver(programSettingsPath(), formerProgramSettingsPath());
   IniSettingsStore userSettings(userSettingsPath());
 
   MainWindow window({ui, clipboard, browser, windows, programSettings, userSettings, programFolder()});

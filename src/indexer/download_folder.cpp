@@ -115,4 +115,6 @@ std::string userCacheFolder() {
   return std::string(home != nullptr ? home : "") + "/.cache/quillon";
 }
 
+std::string indexerTempFolder() { return userCacheFolder() + "/temp"; }
+
 }  // namespace quillon

@@ -58,6 +58,9 @@ class DownloadFolder {
 // default ~/.cache/quillon.
 std::string userCacheFolder();
 
+// Where the web crawls make their scratch folders: "temp" in the cache folder.
+std::string indexerTempFolder();
+
 // The name under which a document is stored in the folder.
 std::string storedDocumentName(const std::string& documentName);
 

@@ -44,12 +44,12 @@ IndexerLayout indexerLayout(IndexerTab tab);
 struct IndexerPorts {
   UserInterface& ui;
   Browser& browser;
-  SettingsStore& programSettings;  // the "SiteIndexer" section of the file beside the program
+  SettingsStore& programSettings;  // the "SiteIndexer" section of the settings file
   MenuModel& menu;                 // the main window's menu: nodes go into its current tree
   std::string programFolder;       // with a trailing "/"
   LinkPathFor linkPath;
   // Where each web crawl makes its scratch folder.
-  std::string cacheFolder = userCacheFolder();
+  std::string cacheFolder = indexerTempFolder();
 };
 
 class SiteIndexer {

@@ -57,7 +57,9 @@ class CommanderTest : public ::testing::Test {
   testing::MemorySettings programSettings;
   testing::MemorySettings userSettings;
   std::string program = temp.file("program/");
-  Commander commander{{ui, clipboardPort, browser, windows, programSettings, userSettings, program}};
+  std::string cache = temp.file("cache");
+  std::string projects = temp.file("documents/Quillon/");
+  Commander commander{{ui, clipboardPort, browser, windows, programSettings, userSettings, program, cache, projects}};
 
   void SetUp() override {
     fs::create_directories(program + "files/JClass/jimages");
@@ -221,27 +223,51 @@ TEST_F(CommanderTest, PreviewOpensThePreviewOrTheDemoPage) {
             "Demonstration successfully imported.\nTo preview, simply click the \"Preview\" button.");
   EXPECT_TRUE(commander.menu().Document.DemoLoaded);
   commander.preview();
-  EXPECT_EQ(browser.opened.back(), "file://" + program + "files/~demo.htm");
+  EXPECT_EQ(browser.opened.back(), "file://" + cache + "/demo/~demo.htm");
+  EXPECT_NE(readFile(cache + "/demo/~preview.htm").find("VALUE=\"Demo;"), std::string::npos)
+      << "the frame of ~demo.htm is the menu read";
 }
 
-TEST_F(CommanderTest, TheDemonstrationPageIsNeverWritten) {
+TEST_F(CommanderTest, TheDemonstrationComesFromTheUsersCopyAndTheProgramFolderIsNeverWritten) {
   const std::string demo = program + "files/OrvelLeft.htm";
   writeFile(demo, "<APPLET CODE=\"TrellTabR.class\">\r\n<PARAM NAME=\"TAB0\" VALUE=\"Demo\">\r\n</APPLET>\r\n");
+  const std::vector<std::string> before = testing::folderListing(program);
   ui.answers.push_back(Answer::Ok);
   commander.demo();
-  const auto shipped = fs::directory_iterator(program + "files");
-  const std::size_t filesBefore = std::distance(shipped, fs::directory_iterator());
+  EXPECT_TRUE(fs::exists(cache + "/demo/JClass/jimages/Leaf.gif")) << "the demonstration's folder is copied whole";
   commander.preview();
   commander.clipboard();  // asks for a location: cancelled
-  EXPECT_EQ(std::distance(fs::directory_iterator(program + "files"), fs::directory_iterator()), filesBefore)
-      << "nothing is written beside the demonstration page";
 
   ui.pickedFiles.push_back(site("demo.htm"));
   commander.save(SaveTrigger::Toolbar);
   EXPECT_EQ(ui.fileDialogs.back().title, "Please set the Save location");
-  EXPECT_EQ(ui.fileDialogs.back().initialDir, program + "projects/");
+  EXPECT_EQ(ui.fileDialogs.back().initialDir, projects) << "offered in the user's projects folder, made for it";
+  EXPECT_TRUE(fs::is_directory(projects));
   EXPECT_TRUE(fs::exists(site("demo.htm")));
-  EXPECT_EQ(readFile(demo), "<APPLET CODE=\"TrellTabR.class\">\r\n<PARAM NAME=\"TAB0\" VALUE=\"Demo\">\r\n</APPLET>\r\n");
+  EXPECT_EQ(testing::folderListing(program), before);
+  EXPECT_EQ(commander.recentFiles().entries()[1], "") << "the copy is never a recent page";
+}
+
+TEST_F(CommanderTest, TheDemonstrationCopyIsRefreshedFromTheShippedPage) {
+  const std::string demo = program + "files/OrvelLeft.htm";
+  writeFile(demo, "<APPLET CODE=\"TrellTabR.class\">\r\n<PARAM NAME=\"TAB0\" VALUE=\"Old\">\r\n</APPLET>\r\n");
+  ui.answers = {Answer::Ok, Answer::Ok};
+  commander.demo();
+  writeFile(cache + "/demo/notes.txt", "the user's own");
+  writeFile(demo, "<APPLET CODE=\"TrellTabR.class\">\r\n<PARAM NAME=\"TAB0\" VALUE=\"New\">\r\n</APPLET>\r\n");
+  commander.demo();
+  EXPECT_EQ(commander.menu().tab(0).Caption, "New");
+  EXPECT_EQ(readFile(cache + "/demo/notes.txt"), "the user's own");
+
+  ui.messages.clear();
+  fs::remove_all(cache);
+  writeFile(cache, "a file where the cache folder goes");
+  ui.answers = {Answer::Ok};
+  commander.demo();
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_TRUE(ui.messages[1].text.starts_with("The demonstration cannot be copied to " + cache + "/demo\n"))
+      << ui.messages[1].text;
+  EXPECT_EQ(commander.menu().tab(0).Caption, "New") << "the menu stays as it was";
 }
 
 TEST_F(CommanderTest, ThemeWithoutAnAppletEndsNewWithoutTheNewMenuFlag) {

@@ -9,6 +9,7 @@
 
 #include "app/desktop_handler.hpp"
 #include "app/pvl_url.hpp"
+#include "isolated_environment.hpp"
 #include "temp_dir.hpp"
 
 namespace quillon {
@@ -16,25 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
-
-// Sets an environment variable for the test's lifetime and restores it after.
-class EnvOverride {
- public:
-  EnvOverride(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    ::setenv(name, value.c_str(), 1);
-  }
-  ~EnvOverride() {
-    if (old_) ::setenv(name_, old_->c_str(), 1);
-    else ::unsetenv(name_);
-  }
-  EnvOverride(const EnvOverride&) = delete;
-  EnvOverride& operator=(const EnvOverride&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
+using testing::EnvOverride;
 
 void writeScript(const std::string& path, const std::string& body) {
   testing::writeFile(path, "#!/bin/sh\n" + body);

@@ -40,7 +40,7 @@ TEST_F(WriteCommand, WritesThePageAndItsSiteFromARelativePath) {
   // The save is remembered as the other commands do.
   EXPECT_NE(readFile(home + "/config/Morvane/QuillonV50.ini").find("File1=" + work + "/site/menu.htm"),
             std::string::npos);
-  EXPECT_NE(readFile(home + "/program/quillon.ini").find("LastSaveDir=" + work + "/site/"), std::string::npos);
+  EXPECT_NE(readFile(home + "/config/Morvane/quillon.ini").find("LastSaveDir=" + work + "/site/"), std::string::npos);
 }
 
 TEST_F(WriteCommand, ClipboardPrintsThePageAndWritesNone) {

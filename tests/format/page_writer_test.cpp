@@ -225,6 +225,7 @@ TEST(PageWriter, ALinkAtATargetIsReplacedAndNeverWrittenThrough) {
 
 TEST(SavePage, AsksForTheLocationStartingFromTheProjectsFolder) {
   WriterFixture f;
+  f.context.projectsFolder = f.temp.file("documents/Quillon/");
   f.menu.Document.PagePath.clear();
   f.menu.Document.AskSaveLocation = true;
   f.menu.Document.NewMenuSetup = true;
@@ -234,7 +235,8 @@ TEST(SavePage, AsksForTheLocationStartingFromTheProjectsFolder) {
   const FileDialogRequest& dialog = f.ui.fileDialogs[0];
   EXPECT_EQ(dialog.title, "Please set the Save location");
   EXPECT_EQ(dialog.filter, "HTML Files|*.htm;*.html");
-  EXPECT_EQ(dialog.initialDir, f.program("projects/"));
+  EXPECT_EQ(dialog.initialDir, f.context.projectsFolder);
+  EXPECT_TRUE(fs::is_directory(f.context.projectsFolder)) << "the dialog wants a folder that exists";
   EXPECT_EQ(dialog.fileName, "MyQuillon.htm");
   EXPECT_EQ(dialog.defaultExtension, "htm");
   EXPECT_TRUE(dialog.askBeforeOverwrite);

@@ -54,9 +54,9 @@ TEST_F(IndexCommand, CrawlsASiteOnDiskIntoThePageAndSavesIt) {
   EXPECT_TRUE(contains(json, "\"Text\": \"Welcome\"")) << json;
   EXPECT_TRUE(contains(json, "\"Text\": \"Page A\"")) << json;
   EXPECT_TRUE(contains(json, "\"Target1\": \"_top\"")) << json;
-  EXPECT_TRUE(contains(readFile(home + "/program/quillon.ini"), "Last%20File=" + work + "/site/index.htm") ||
-              contains(readFile(home + "/program/quillon.ini"), "Last File=" + work + "/site/index.htm"))
-      << readFile(home + "/program/quillon.ini");
+  EXPECT_TRUE(contains(readFile(home + "/config/Morvane/quillon.ini"), "Last%20File=" + work + "/site/index.htm") ||
+              contains(readFile(home + "/config/Morvane/quillon.ini"), "Last File=" + work + "/site/index.htm"))
+      << readFile(home + "/config/Morvane/quillon.ini");
 }
 
 TEST_F(IndexCommand, CrawlsAWebSiteAndListsThePagesRead) {
@@ -76,7 +76,7 @@ TEST_F(IndexCommand, CrawlsAWebSiteAndListsThePagesRead) {
   EXPECT_TRUE(contains(json, "\"URL1\": \"http://" + site + "/index.htm\"")) << json;
   EXPECT_TRUE(contains(json, "\"URL1\": \"http://" + site + "/index.htm#top\"")) << json;
   EXPECT_TRUE(contains(json, "\"URL1\": \"http://" + site + "/a.htm\"")) << json;
-  EXPECT_TRUE(fs::is_empty(std::getenv("XDG_CACHE_HOME") + std::string("/quillon"))) << "the scratch folder goes";
+  EXPECT_TRUE(fs::is_empty(std::getenv("XDG_CACHE_HOME") + std::string("/quillon/temp"))) << "the scratch folder goes";
 }
 
 TEST_F(IndexCommand, CrawlsAnHttpsSiteOnlyWhenItsCertificateIsTrusted) {
@@ -122,7 +122,7 @@ TEST_F(IndexCommand, TheLimitsAndSwitchesOfOneRun) {
   ASSERT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(server.requests(), (std::vector<std::string>{"GET /index.htm HTTP/1.0", "GET /b.htm HTTP/1.0"}));
   // The options were for this run: the kept settings are the window's.
-  const std::string ini = readFile(home + "/program/quillon.ini");
+  const std::string ini = readFile(home + "/config/Morvane/quillon.ini");
   EXPECT_TRUE(contains(ini, "Max%20Pages=10000") || contains(ini, "Max Pages=10000")) << ini;
   EXPECT_TRUE(contains(ini, "Obey%20Robots=Yes") || contains(ini, "Obey Robots=Yes")) << ini;
 }
@@ -135,7 +135,7 @@ TEST_F(IndexCommand, AScratchFolderThatCannotBeMadeIsNamed) {
   ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_TRUE(contains(result.err, "error: The scratch folder of the crawl cannot be made in " +
-                                       temp.file("cache-file") + "/quillon: Not a directory\n"))
+                                       temp.file("cache-file") + "/quillon/temp: Not a directory\n"))
       << result.err;
   EXPECT_FALSE(contains(result.err, "Please check"));
 }

@@ -40,4 +40,14 @@ void isolateFromUserFolders() {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
 }
 
+EnvOverride::EnvOverride(const char* name, const std::string& value) : name_(name) {
+  if (const char* old = std::getenv(name)) old_ = old;
+  ::setenv(name, value.c_str(), 1);
+}
+
+EnvOverride::~EnvOverride() {
+  if (old_) ::setenv(name_, old_->c_str(), 1);
+  else ::unsetenv(name_);
+}
+
 }  // namespace quillon::testing

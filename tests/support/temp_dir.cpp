@@ -1,5 +1,6 @@
 #include "temp_dir.hpp"
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -38,6 +39,20 @@ void writeFile(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary);
   out << bytes;
   if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+std::vector<std::string> folderListing(const std::filesystem::path& folder) {
+  std::vector<std::string> entries;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    std::string line = entry.path().string() + " " + std::to_string(static_cast<int>(entry.status().permissions()));
+    if (entry.is_regular_file()) {
+      line += " " + std::to_string(entry.file_size()) + " " +
+              std::to_string(entry.last_write_time().time_since_epoch().count());
+    }
+    entries.push_back(std::move(line));
+  }
+  std::sort(entries.begin(), entries.end());
+  return entries;
 }
 
 }  // namespace quillon::testing

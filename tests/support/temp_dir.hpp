@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace quillon::testing {
 
@@ -22,5 +23,9 @@ class TempDir {
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);
+
+// Every path below the folder, sorted, each file with its size, time and
+// permissions: two listings differ when anything there was written.
+std::vector<std::string> folderListing(const std::filesystem::path& folder);
 
 }  // namespace quillon::testing
