@@ -16,9 +16,14 @@ Section filesSection() {
   return {"FILES",
           "",
           {{"$XDG_CONFIG_HOME/Morvane/quillon.ini", "",
-            "The settings kept between runs: the recent pages, the last save folder and the site indexer's choices."},
+            "The settings kept between runs: the last save folder and the site indexer's choices. An old quillon.ini "
+            "beside the program is taken over once."},
+           {"$XDG_CONFIG_HOME/Morvane/QuillonV50.ini", "", "The recent pages of the File menu."},
            {"$XDG_CACHE_HOME/quillon/", "",
-            "The copy of the demo menu and its preview, and the site indexer's scratch folders."},
+            "The copy of the demo menu and its preview (demo/), and the site indexer's scratch folders (temp/)."},
+           {"~/Documents/Quillon/", "",
+            "The folder offered for a new page (MyQuillon.htm); the documents folder is the one of "
+            "$XDG_CONFIG_HOME/user-dirs.dirs when set."},
            {"/usr/share/quillon/", "",
             "The shipped files: applets, template pages, stock images, themes and help pages. Never written to."}}};
 }
