@@ -3,12 +3,14 @@
 #include <iostream>
 
 #include "cli/checked_stdout.hpp"
+#include "cli/cli_manual.hpp"
 #include "cli/cli_run.hpp"
 #include "cli/cli_session.hpp"
 #include "cli/deploy_command.hpp"
 #include "cli/fetch_command.hpp"
 #include "cli/index_command.hpp"
 #include "cli/generate_command.hpp"
+#include "cli/help_command.hpp"
 #include "cli/menu_commands.hpp"
 #include "cli/read_command.hpp"
 #include "cli/write_command.hpp"
@@ -16,8 +18,17 @@
 int main(int argc, char** argv) {
   using namespace quillon::cli;
   CLI::App app{"Quillon - builds site-navigation menu pages from the command line", "quillon-cli"};
-  app.set_version_flag("--version", "Quillon 5.3");
+  app.set_version_flag("--version", std::string("Quillon ") + QUILLON_VERSION);
   app.require_subcommand(1);
+  // Hidden (no group): the build writes the manual page with it.
+  app.add_flag_callback(
+         "--manual-page",
+         [&app] {
+           quillon::manual::writeRoff(cliManualPage(app), std::cout);
+           throw CLI::Success();
+         },
+         "Print the manual page in roff")
+      ->group("");
 
   CheckedStdout output;
   CliRun run;
@@ -32,12 +43,12 @@ int main(int argc, char** argv) {
   addIndexCommand(app, run, answers);
   addGenerateCommand(app, run, answers);
   addDeployCommand(app, run, answers);
+  addHelpCommand(app, run);
 
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    const int code = app.exit(error);
-    return code == 0 ? kSuccess : kBadInput;
+    run.exitCode = reportedUnknownCommand(app) || app.exit(error) != 0 ? kBadInput : kSuccess;
   }
   // Output that could not be written (a full disk, a closed pipe) fails the command.
   if (const std::string cause = output.finish(); !cause.empty()) {

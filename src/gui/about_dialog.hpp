@@ -5,7 +5,8 @@
 namespace quillon::gui {
 
 inline constexpr const char* kApplicationTitle = "Quillon 5.3";
-inline constexpr const char* kVersionText = "5.3.0.355";
+// The project's version with the build number after it.
+inline constexpr const char* kVersionText = QUILLON_VERSION ".355";
 
 class AboutDialog : public QDialog {
   Q_OBJECT

@@ -1,6 +1,5 @@
 // The desktop program: the main window over Commander, with the Qt ports.
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLineEdit>
@@ -10,11 +9,14 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <iostream>
+
 #include "app/ini_settings_store.hpp"
 #include "app/program_folder.hpp"
 #include "app/pvl_url.hpp"
 #include "generators/generation.hpp"
 #include "gui/about_dialog.hpp"
+#include "gui/command_line.hpp"
 #include "gui/deploy_dialog.hpp"
 #include "gui/generator_dialog.hpp"
 #include "gui/main_window.hpp"
@@ -104,24 +106,19 @@ void takeScreenshots(MainWindow& window, const QString& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Text-only runs show no window, so they work without a display.
+  if (asksForTextOnly(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   QApplication::setApplicationName(kApplicationTitle);
   QApplication::setApplicationDisplayName(kApplicationTitle);
-  QApplication::setApplicationVersion(kVersionText);
+  QApplication::setApplicationVersion(QUILLON_VERSION);
 
-  QCommandLineParser options;
-  options.setApplicationDescription("Morvane's Quillon - Commander: builds site-navigation menu pages.");
-  options.addHelpOption();
-  options.addVersionOption();
-  const QCommandLineOption openOption("open", "Open the page at start-up.", "PAGE");
-  const QCommandLineOption screenshotOption(
-      "screenshot",
-      "Save a picture of the window on each settings page, and of the generator, deploy and indexer windows, into "
-      "FOLDER, then quit.",
-      "FOLDER");
-  options.addOption(openOption);
-  options.addOption(screenshotOption);
-  options.process(application);
+  CommandLine commandLine;
+  commandLine.parser.process(application);
+  if (commandLine.parser.isSet(commandLine.manualPage)) {
+    manual::writeRoff(programManualPage(commandLine), std::cout);
+    return std::cout.flush() ? 0 : 1;
+  }
 
   QtUserInterface ui;
   QtClipboard clipboard;
@@ -136,9 +133,9 @@ int main(int argc, char** argv) {
   windows.attach(window.commander());
   window.show();
 
-  if (options.isSet(openOption)) window.openPage(toBytes(options.value(openOption)));
-  if (options.isSet(screenshotOption)) {
-    const QString folder = options.value(screenshotOption);
+  if (commandLine.parser.isSet(commandLine.open)) window.openPage(toBytes(commandLine.parser.value(commandLine.open)));
+  if (commandLine.parser.isSet(commandLine.screenshot)) {
+    const QString folder = commandLine.parser.value(commandLine.screenshot);
     QTimer::singleShot(500, &window, [&window, folder] {
       takeScreenshots(window, folder);
       QApplication::exit(0);

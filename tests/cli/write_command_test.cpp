@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FailureCase{"write bad.json site/menu.htm", 2, "\"Settings.Colour\": unknown key"},
                       FailureCase{"write missing.json site/menu.htm", 2, "cannot read missing.json"},
                       FailureCase{"write tree.json", 2, "PAGE is required"},
-                      FailureCase{"frobnicate", 2, "A subcommand is required"},
+                      FailureCase{"frobnicate", 2, "there is no command \"frobnicate\""},
                       FailureCase{"write tree.json nowhere/deeper/menu.htm", 1,
                                   "error: An error has occured while saving "}));
 
@@ -86,7 +86,7 @@ TEST(Cli, PrintsItsVersion) {
   testing::TempDir temp;
   const auto result = runCli("--version", temp.path().string(), temp.path().string());
   EXPECT_EQ(result.exitCode, 0);
-  EXPECT_EQ(result.out, "Quillon 5.3\n");
+  EXPECT_EQ(result.out, "Quillon " QUILLON_VERSION "\n");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@ status=0
 # folder: the folders its includes may name (besides its own)
 declare -A allowed=(
   [ports]=""
+  [manual]=""
   [imaging]=""
   [model]="imaging ports"
   [format]="model imaging ports"
@@ -15,8 +16,8 @@ declare -A allowed=(
   [net]="ports"
   [indexer]="model format net imaging ports"
   [app]="model format generators net indexer imaging ports"
-  [cli]="app model format generators net indexer imaging ports cli"
-  [gui]="app model format generators net indexer imaging ports gui"
+  [cli]="app model format generators net indexer imaging ports cli manual"
+  [gui]="app model format generators net indexer imaging ports gui manual"
 )
 
 for folder in "${!allowed[@]}"; do

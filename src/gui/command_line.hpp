@@ -1,0 +1,31 @@
+#pragma once
+// The options of the desktop program, read by its parser and written into its
+// manual page from the same definitions.
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include "manual/manual_page.hpp"
+
+namespace quillon::gui {
+
+struct CommandLine {
+  CommandLine();
+  CommandLine(const CommandLine&) = delete;
+  CommandLine& operator=(const CommandLine&) = delete;
+
+  QCommandLineParser parser;
+  const QCommandLineOption help;
+  const QCommandLineOption version;
+  const QCommandLineOption open;
+  const QCommandLineOption screenshot;
+  const QCommandLineOption manualPage;
+};
+
+// Whether the arguments ask only for text (help, version, the manual page), so
+// that no window is shown and no display is needed.
+bool asksForTextOnly(int argc, char** argv);
+
+manual::ManualPage programManualPage(const CommandLine& commandLine);
+
+}  // namespace quillon::gui

@@ -1,0 +1,15 @@
+# cmake -DPROGRAM=... -DPAGE=... -P write_manual_page.cmake: the program prints
+# its manual page, compressed without a name or time so every build is alike.
+get_filename_component(folder ${PAGE} DIRECTORY)
+file(MAKE_DIRECTORY ${folder})
+execute_process(COMMAND ${PROGRAM} --manual-page OUTPUT_FILE ${PAGE} RESULT_VARIABLE status)
+file(SIZE ${PAGE} size)
+if(NOT status EQUAL 0 OR size EQUAL 0)
+  file(REMOVE ${PAGE})
+  message(FATAL_ERROR "${PROGRAM} --manual-page failed: ${status}")
+endif()
+execute_process(COMMAND gzip -9n -c ${PAGE} OUTPUT_FILE ${PAGE}.gz RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  file(REMOVE ${PAGE}.gz)
+  message(FATAL_ERROR "gzip ${PAGE} failed: ${status}")
+endif()
