@@ -42,20 +42,25 @@ listing() {
 listing >"$work/before"
 
 failures=0
-# Runs an installed program as a user would start it: a clean environment
-# with the XDG folders unset, from the root of the install.
-run() {
-  local program=$1
-  shift
-  # A message box left open offscreen would wait for ever.
-  if ! (cd "$root" && env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
-      timeout -k 5 60 "${as_user[@]}" "usr/bin/$program" "$@") >"$work/out" 2>&1; then
-    echo "FAIL: $program $*" >&2
-    cat "$work/out" >&2
-    failures=$((failures + 1))
-  fi
+# Runs an installed program as a user would start it, for at most SECONDS: a
+# clean environment with the XDG folders unset, from the root of the install.
+installed() {
+  local seconds=$1 program=$2
+  shift 2
+  (cd "$root" && env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
+    timeout -k 5 "$seconds" "${as_user[@]}" "usr/bin/$program" "$@") >"$work/out" 2>&1
 }
-expect_file() { [ -s "$1" ] || { echo "FAIL: $1 was not written" >&2; failures=$((failures + 1)); }; }
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+failed_run() {
+  fail "$@"
+  cat "$work/out" >&2
+}
+# A message box left open offscreen would wait for ever.
+run() { installed 60 "$@" || failed_run "$*"; }
+expect_file() { [ -s "$1" ] || fail "$1 was not written"; }
 
 run quillon-cli new --kind tab --theme Sunrise "$home/site/tab.htm"
 run quillon-cli new --kind tree --theme Meadow "$home/site/tree.htm"
@@ -82,7 +87,7 @@ server.serve_forever()' "$home/web" >"$work/port" 2>"$work/server.log" &
   server_pid=$!
   for _ in $(seq 50); do [ -s "$work/port" ] && break; sleep 0.1; done
   run quillon-cli index url "http://127.0.0.1:$(cat "$work/port")/docs/index.htm" "$page"
-  grep -q sub/b.htm "$page" || { echo "FAIL: the web crawl added no nodes" >&2; failures=$((failures + 1)); }
+  grep -q sub/b.htm "$page" || fail "the web crawl added no nodes"
 fi
 
 run quillon --screenshot "$home/shots"
@@ -90,11 +95,17 @@ expect_file "$home/shots/no-menu.png"
 run quillon --open "$page" --screenshot "$home/shots"
 expect_file "$home/shots/generator-drop-down-navigation-menu.png"
 
+# Started from the menu without a file, the entry's command ends in a bare
+# --open: the window must come up and stay, not stop at the option.
+launch=$(sed -n 's/^Exec=quillon //p' "$root/usr/share/applications/quillon.desktop")
+status=0
+installed 5 quillon ${launch//%f/} || status=$?
+[ "$status" -eq 124 ] || failed_run "quillon ${launch//%f/} (from the menu entry) ended with status $status"
+
 listing >"$work/after"
 if ! diff -u "$work/before" "$work/after" >"$work/changes"; then
-  echo "FAIL: the programs wrote into the install:" >&2
+  fail "the programs wrote into the install:"
   grep '^[-+][^-+]' "$work/changes" >&2
-  failures=$((failures + 1))
 fi
 [ "$failures" -eq 0 ] || exit 1
 echo "the installed programs ran and left the install as it was"
