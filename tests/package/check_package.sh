@@ -5,7 +5,7 @@
 # entry and AppStream file, a changelog of this version, and no lintian error.
 # Usage: check_package.sh PACKAGE.deb VERSION
 set -euo pipefail
-deb=$1 version=$2
+deb=$(realpath "$1") version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0

@@ -87,7 +87,7 @@ server.serve_forever()' "$home/web" >"$work/port" 2>"$work/server.log" &
   server_pid=$!
   for _ in $(seq 50); do [ -s "$work/port" ] && break; sleep 0.1; done
   run quillon-cli index url "http://127.0.0.1:$(cat "$work/port")/docs/index.htm" "$page"
-  grep -q sub/b.htm "$page" || fail "the web crawl added no nodes"
+  grep -qs sub/b.htm "$page" || fail "the web crawl added no nodes"
 fi
 
 run quillon --screenshot "$home/shots"
