@@ -1,9 +1,10 @@
 # make run  — install what is needed, build, start the program
 # make test — install what is needed, build, run every test
+# make package — the Debian package quillon_<version>_<arch>.deb in the build folder
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build test run bench clean
+.PHONY: deps configure build test run bench package clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -20,6 +21,9 @@ test: build
 # The desktop program: its main window, in the no-menu state.
 run: build
 	$(BUILD_DIR)/bin/quillon
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	bash bench/run.sh $(BUILD_DIR)

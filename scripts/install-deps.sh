@@ -15,6 +15,8 @@ packages=(
   xvfb xauth default-jre
   chromium nodejs
   wget wget2 time bc  # the crawl benchmarks: their peers, peak memory and figures
+  librsvg2-bin  # the icon's fixed sizes
+  lintian desktop-file-utils appstream  # the package checks
 )
 
 missing=()

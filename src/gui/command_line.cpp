@@ -46,6 +46,11 @@ bool asksForTextOnly(int argc, char** argv) {
          commandLine.parser.isSet(commandLine.version) || commandLine.parser.isSet(commandLine.manualPage);
 }
 
+QStringList withoutDanglingOpen(QStringList arguments) {
+  if (arguments.size() > 1 && arguments.last() == "--open") arguments.removeLast();
+  return arguments;
+}
+
 manual::ManualPage programManualPage(const CommandLine& commandLine) {
   manual::ManualPage page{"quillon", "build site-navigation menus for web pages", QUILLON_VERSION, {}, {}};
   QStringList usage;

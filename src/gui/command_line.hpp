@@ -28,4 +28,8 @@ bool asksForTextOnly(int argc, char** argv);
 
 manual::ManualPage programManualPage(const CommandLine& commandLine);
 
+// The arguments without a last "--open" that has no page after it: a launcher
+// starting the menu entry without a file leaves that, and it means no page.
+QStringList withoutDanglingOpen(QStringList arguments);
+
 }  // namespace quillon::gui

@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QUILLON_VERSION);
 
   CommandLine commandLine;
-  commandLine.parser.process(application);
+  commandLine.parser.process(withoutDanglingOpen(QApplication::arguments()));
   if (commandLine.parser.isSet(commandLine.manualPage)) {
     manual::writeRoff(programManualPage(commandLine), std::cout);
     return std::cout.flush() ? 0 : 1;
