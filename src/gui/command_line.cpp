@@ -1,5 +1,7 @@
 #include "gui/command_line.hpp"
 
+#include <string_view>
+
 namespace quillon::gui {
 
 namespace {
@@ -46,6 +48,16 @@ bool asksForTextOnly(int argc, char** argv) {
          commandLine.parser.isSet(commandLine.version) || commandLine.parser.isSet(commandLine.manualPage);
 }
 
+bool hasDisplay(int argc, char** argv) {
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    if (!qEnvironmentVariableIsEmpty(variable)) return true;
+  for (int i = 1; i < argc; ++i) {
+    for (const std::string_view option : {"-platform", "--platform", "-display", "--display"})
+      if (argv[i] == option) return true;
+  }
+  return false;
+}
+
 QStringList withoutDanglingOpen(QStringList arguments) {
   if (arguments.size() > 1 && arguments.last() == "--open") arguments.removeLast();
   return arguments;
@@ -78,7 +90,8 @@ manual::ManualPage programManualPage(const CommandLine& commandLine) {
   page.sections.push_back({"EXIT STATUS",
                            "",
                            {{"0", "", "The window was closed, the pictures were saved, or the text asked for was printed."},
-                            {"1", "", "An unknown option, or an option without its value."}}});
+                            {"1", "", "There is no display to show the window on."},
+                            {"2", "", "An unknown option, or an option without its value."}}});
   page.sections.push_back({"SEE ALSO", "quillon-cli(1)", {}});
   return page;
 }

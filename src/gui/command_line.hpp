@@ -26,6 +26,10 @@ struct CommandLine {
 // that no window is shown and no display is needed.
 bool asksForTextOnly(int argc, char** argv);
 
+// Whether Qt can find a window system: the environment or the arguments
+// (-platform, -display) name one. Without one Qt cannot even start.
+bool hasDisplay(int argc, char** argv);
+
 manual::ManualPage programManualPage(const CommandLine& commandLine);
 
 // The arguments without a last "--open" that has no page after it: a launcher
