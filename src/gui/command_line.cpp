@@ -23,7 +23,8 @@ manual::Entry entryOf(const QCommandLineOption& option) {
 
 CommandLine::CommandLine()
     : help(parser.addHelpOption()),
-      version(parser.addVersionOption()),
+      // Qt's own would print the window caption before the version.
+      version({"v", "version"}, "Displays version information."),
       open("open", "Open the page at start-up.", "PAGE"),
       screenshot("screenshot",
                  "Save a picture of the window on each settings page, and of the generator, deploy and indexer "
@@ -31,6 +32,7 @@ CommandLine::CommandLine()
                  "FOLDER"),
       manualPage(hidden({"manual-page", "Print the manual page in roff."})) {
   parser.setApplicationDescription("Morvane's Quillon - Commander: builds site-navigation menu pages.");
+  parser.addOption(version);
   parser.addOption(open);
   parser.addOption(screenshot);
   parser.addOption(manualPage);

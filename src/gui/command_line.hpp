@@ -30,6 +30,9 @@ bool asksForTextOnly(int argc, char** argv);
 // (-platform, -display) name one. Without one Qt cannot even start.
 bool hasDisplay(int argc, char** argv);
 
+// What --version prints: the name and the full version, as quillon-cli prints them.
+inline constexpr const char* kVersionLine = "Quillon " QUILLON_VERSION;
+
 manual::ManualPage programManualPage(const CommandLine& commandLine);
 
 // The arguments without a last "--open" that has no page after it: a launcher

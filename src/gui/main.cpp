@@ -113,7 +113,6 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(kApplicationTitle);
   QApplication::setApplicationDisplayName(kApplicationTitle);
-  QApplication::setApplicationVersion(QUILLON_VERSION);
 
   CommandLine commandLine;
   const QStringList arguments = withoutDanglingOpen(QApplication::arguments());
@@ -122,11 +121,15 @@ int main(int argc, char** argv) {
               << "\nTry 'quillon --help' for more information.\n";
     return 2;
   }
+  if (commandLine.parser.isSet(commandLine.version)) {
+    std::cout << kVersionLine << '\n';
+    return std::cout.flush() ? 0 : 1;
+  }
   if (commandLine.parser.isSet(commandLine.manualPage)) {
     manual::writeRoff(programManualPage(commandLine), std::cout);
     return std::cout.flush() ? 0 : 1;
   }
-  // --help, --help-all and --version.
+  // --help and --help-all.
   commandLine.parser.process(arguments);
   if (!displayed) {
     std::cerr << "quillon: there is no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n";

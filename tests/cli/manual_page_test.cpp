@@ -132,10 +132,14 @@ ProgramRun runDesktop(const std::string& args, const std::string& folder, const 
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(out), readFile(err)};
 }
 
-TEST_F(CommandLineHelp, DesktopVersionNeedsNoDisplay) {
-  const auto version = runDesktop("--version", temp.path().string());
-  EXPECT_EQ(version.exitCode, 0);
-  EXPECT_EQ(version.out, "Quillon 5.3 " QUILLON_VERSION "\n");
+TEST_F(CommandLineHelp, BothProgramsPrintTheSameVersionWithOrWithoutADisplay) {
+  const std::string expected = "Quillon " QUILLON_VERSION "\n";
+  EXPECT_EQ(cli("--version").out, expected);
+  for (const std::string& environment : {kNoDisplay, kOffscreen}) {
+    const auto version = runDesktop("--version", temp.path().string(), environment);
+    EXPECT_EQ(version.exitCode, 0) << environment;
+    EXPECT_EQ(version.out, expected) << environment;
+  }
 }
 
 // A wrong command line is named, never a crash inside the window system.
