@@ -23,14 +23,23 @@ std::string fileText(const std::string& path) {
 
 }  // namespace
 
-IniSettingsStore IniSettingsStore::takingOver(std::string path, const std::string& formerPath) {
+void SettingsWriteNotice::writeFailed(const std::string& path) {
+  if (told_) return;
+  told_ = true;
+  ui_.message(MessageKind::Warning, "The settings could not be saved in " + path +
+                                        ". Check that its folder can be written and the disk is not full; until "
+                                        "then changes to the settings, such as the recent pages, are not kept.");
+}
+
+IniSettingsStore IniSettingsStore::takingOver(std::string path, const std::string& formerPath,
+                                              SettingsWriteNotice* notice) {
   namespace fs = std::filesystem;
   std::error_code error;
-  if (!fs::exists(fs::symlink_status(path, error)) && !formerPath.empty() && fs::is_regular_file(formerPath, error)) {
-    fs::create_directories(fs::path(path).parent_path(), error);
-    writeFileAtomically(path, fileText(formerPath));
-  }
-  return IniSettingsStore(std::move(path));
+  IniSettingsStore store(std::move(path), notice);
+  if (!fs::exists(fs::symlink_status(store.path_, error)) && !formerPath.empty() &&
+      fs::is_regular_file(formerPath, error))
+    store.replaceFile(fileText(formerPath));
+  return store;
 }
 
 std::optional<std::string> IniSettingsStore::read(const std::string& section, const std::string& key) const {
@@ -38,9 +47,14 @@ std::optional<std::string> IniSettingsStore::read(const std::string& section, co
 }
 
 void IniSettingsStore::write(const std::string& section, const std::string& key, const std::string& value) {
+  replaceFile(withIniValue(fileText(path_), section, key, value));
+}
+
+void IniSettingsStore::replaceFile(const std::string& text) {
+  // A folder that cannot be made shows as the write failing.
   std::error_code ignored;
   std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ignored);
-  writeFileAtomically(path_, withIniValue(fileText(path_), section, key, value));
+  if (!writeFileAtomically(path_, text) && notice_ != nullptr) notice_->writeFailed(path_);
 }
 
 }  // namespace quillon

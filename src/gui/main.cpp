@@ -140,8 +140,10 @@ int main(int argc, char** argv) {
   QtClipboard clipboard;
   TpvlUrl browser;
   QtWindows windows(ui);
-  IniSettingsStore programSettings = IniSettingsStore::takingOver(programSettingsPath(), formerProgramSettingsPath());
-  IniSettingsStore userSettings(userSettingsPath());
+  SettingsWriteNotice settingsNotice(ui);
+  IniSettingsStore programSettings =
+      IniSettingsStore::takingOver(programSettingsPath(), formerProgramSettingsPath(), &settingsNotice);
+  IniSettingsStore userSettings(userSettingsPath(), &settingsNotice);
 
   MainWindow window({ui, clipboard, browser, windows, programSettings, userSettings, programFolder()});
   ui.attach(&window, &window.statusLine());
