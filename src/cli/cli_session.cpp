@@ -21,8 +21,10 @@ CliSession::CliSession(const DialogAnswers& answers)
     : ui_(std::cerr, answers.yes, std::deque<std::string>(answers.picks.begin(), answers.picks.end())),
       browser_(std::cout),
       windows_(std::cout),
-      programSettings_(IniSettingsStore::takingOver(programSettingsPath(), formerProgramSettingsPath())),
-      userSettings_(userSettingsPath()),
+      settingsNotice_(ui_),
+      programSettings_(
+          IniSettingsStore::takingOver(programSettingsPath(), formerProgramSettingsPath(), &settingsNotice_)),
+      userSettings_(userSettingsPath(), &settingsNotice_),
       recentFiles_(userSettings_),
       writer_{ui_, clipboard_, programSettings_, programFolder(), {}, {}} {
   writer_.addRecentFile = [this](const std::string& path) { recentFiles_.addRecentFile(path); };

@@ -46,6 +46,7 @@ class CliSession {
   StdoutClipboard clipboard_;
   PrintingBrowser browser_;
   CliWindows windows_;
+  SettingsWriteNotice settingsNotice_;
   IniSettingsStore programSettings_;
   IniSettingsStore userSettings_;
   RecentFiles recentFiles_;

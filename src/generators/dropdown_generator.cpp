@@ -67,10 +67,10 @@ struct DropDownPage {
   bool grouped = false;
   bool tabMenu = false;
   // The indent and end symbol of each level, made once, before an entry of the level is added.
-  std::vector<std::string> prefixes;
-  std::string urlLines;
-  std::string targetLines;
-  std::string optionLines;
+  std::vector<std::string> prefixes = {};
+  std::string urlLines = {};
+  std::string targetLines = {};
+  std::string optionLines = {};
   int group = 0;  // the tab of a Tab&Tree menu whose entries are being added
 
   // Blocks of lines are built as one text, CR LF between the lines: the

@@ -1,5 +1,7 @@
 #include "gui/command_line.hpp"
 
+#include <string_view>
+
 namespace quillon::gui {
 
 namespace {
@@ -21,7 +23,8 @@ manual::Entry entryOf(const QCommandLineOption& option) {
 
 CommandLine::CommandLine()
     : help(parser.addHelpOption()),
-      version(parser.addVersionOption()),
+      // Qt's own would print the window caption before the version.
+      version({"v", "version"}, "Displays version information."),
       open("open", "Open the page at start-up.", "PAGE"),
       screenshot("screenshot",
                  "Save a picture of the window on each settings page, and of the generator, deploy and indexer "
@@ -29,6 +32,7 @@ CommandLine::CommandLine()
                  "FOLDER"),
       manualPage(hidden({"manual-page", "Print the manual page in roff."})) {
   parser.setApplicationDescription("Morvane's Quillon - Commander: builds site-navigation menu pages.");
+  parser.addOption(version);
   parser.addOption(open);
   parser.addOption(screenshot);
   parser.addOption(manualPage);
@@ -44,6 +48,16 @@ bool asksForTextOnly(int argc, char** argv) {
   commandLine.parser.parse(arguments);
   return commandLine.parser.isSet(commandLine.help) || commandLine.parser.isSet("help-all") ||
          commandLine.parser.isSet(commandLine.version) || commandLine.parser.isSet(commandLine.manualPage);
+}
+
+bool hasDisplay(int argc, char** argv) {
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    if (!qEnvironmentVariableIsEmpty(variable)) return true;
+  for (int i = 1; i < argc; ++i) {
+    for (const std::string_view option : {"-platform", "--platform", "-display", "--display"})
+      if (argv[i] == option) return true;
+  }
+  return false;
 }
 
 QStringList withoutDanglingOpen(QStringList arguments) {
@@ -78,7 +92,8 @@ manual::ManualPage programManualPage(const CommandLine& commandLine) {
   page.sections.push_back({"EXIT STATUS",
                            "",
                            {{"0", "", "The window was closed, the pictures were saved, or the text asked for was printed."},
-                            {"1", "", "An unknown option, or an option without its value."}}});
+                            {"1", "", "There is no display to show the window on."},
+                            {"2", "", "An unknown option, or an option without its value."}}});
   page.sections.push_back({"SEE ALSO", "quillon-cli(1)", {}});
   return page;
 }

@@ -26,6 +26,13 @@ struct CommandLine {
 // that no window is shown and no display is needed.
 bool asksForTextOnly(int argc, char** argv);
 
+// Whether Qt can find a window system: the environment or the arguments
+// (-platform, -display) name one. Without one Qt cannot even start.
+bool hasDisplay(int argc, char** argv);
+
+// What --version prints: the name and the full version, as quillon-cli prints them.
+inline constexpr const char* kVersionLine = "Quillon " QUILLON_VERSION;
+
 manual::ManualPage programManualPage(const CommandLine& commandLine);
 
 // The arguments without a last "--open" that has no page after it: a launcher

@@ -106,26 +106,44 @@ void takeScreenshots(MainWindow& window, const QString& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Text-only runs show no window, so they work without a display.
-  if (asksForTextOnly(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Text-only runs show no window, so they work without a display. Without
+  // one Qt could not start at all, not even to say that an option is wrong.
+  const bool displayed = hasDisplay(argc, argv);
+  if (asksForTextOnly(argc, argv) || !displayed) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   QApplication::setApplicationName(kApplicationTitle);
   QApplication::setApplicationDisplayName(kApplicationTitle);
-  QApplication::setApplicationVersion(QUILLON_VERSION);
 
   CommandLine commandLine;
-  commandLine.parser.process(withoutDanglingOpen(QApplication::arguments()));
+  const QStringList arguments = withoutDanglingOpen(QApplication::arguments());
+  if (!commandLine.parser.parse(arguments)) {
+    std::cerr << "quillon: " << commandLine.parser.errorText().toStdString()
+              << "\nTry 'quillon --help' for more information.\n";
+    return 2;
+  }
+  if (commandLine.parser.isSet(commandLine.version)) {
+    std::cout << kVersionLine << '\n';
+    return std::cout.flush() ? 0 : 1;
+  }
   if (commandLine.parser.isSet(commandLine.manualPage)) {
     manual::writeRoff(programManualPage(commandLine), std::cout);
     return std::cout.flush() ? 0 : 1;
+  }
+  // --help and --help-all.
+  commandLine.parser.process(arguments);
+  if (!displayed) {
+    std::cerr << "quillon: there is no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n";
+    return 1;
   }
 
   QtUserInterface ui;
   QtClipboard clipboard;
   TpvlUrl browser;
   QtWindows windows(ui);
-  IniSettingsStore programSettings = IniSettingsStore::takingOver(programSettingsPath(), formerProgramSettingsPath());
-  IniSettingsStore userSettings(userSettingsPath());
+  SettingsWriteNotice settingsNotice(ui);
+  IniSettingsStore programSettings =
+      IniSettingsStore::takingOver(programSettingsPath(), formerProgramSettingsPath(), &settingsNotice);
+  IniSettingsStore userSettings(userSettingsPath(), &settingsNotice);
 
   MainWindow window({ui, clipboard, browser, windows, programSettings, userSettings, programFolder()});
   ui.attach(&window, &window.statusLine());

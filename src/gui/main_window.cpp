@@ -26,7 +26,7 @@ enum CentrePage { kNoMenuPage = 0, kMenuPage = 1 };
 
 CommanderPorts withUserInterface(CommanderPorts ports, UserInterface& ui) {
   return {ui, ports.clipboard, ports.browser, ports.windows, ports.programSettings, ports.userSettings,
-          std::move(ports.programFolder)};
+          std::move(ports.programFolder), std::move(ports.cacheFolder), std::move(ports.projectsFolder)};
 }
 
 }  // namespace

@@ -32,6 +32,12 @@ std::string crawlLogPath(const MenuModel& menu) {
   return page.empty() ? std::string() : extractFilePath(page) + kCrawlLogName;
 }
 
+void saveCrawlLog(CrawlSurroundings& surroundings) {
+  const std::string path = crawlLogPath(surroundings.menu);
+  if (!path.empty() && !surroundings.state.log.save())
+    surroundings.ui.message(MessageKind::Error, "The log " + path + " could not be written.");
+}
+
 bool isKnownNonPage(const std::string& address) {
   static const std::unordered_set<std::string> kExtensions = {
       "gif", "jpg", "jpeg", "png", "bmp", "ico", "svg", "webp", "css", "js",  "pdf", "zip", "gz",  "tgz", "bz2",
@@ -166,7 +172,7 @@ CrawlResult SiteCrawl::run(const std::string& startAddress) {
   result_.succeeded = !state.abortRequested;
   if (result_.succeeded) env_.ui.message(MessageKind::Information, "Site successfully indexed");
   if (mode_ == CrawlMode::Local) state.setBusy(false);
-  log_.save();
+  saveCrawlLog(env_);
   return std::move(result_);
 }
 

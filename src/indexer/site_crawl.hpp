@@ -65,6 +65,10 @@ struct CrawlResult {
 // which has no folder for it (the window still shows it).
 std::string crawlLogPath(const MenuModel& menu);
 
+// Saves the run's log at its path; one that cannot be written is told as an
+// error, never left for saved.
+void saveCrawlLog(CrawlSurroundings& surroundings);
+
 // Files no server answers as a page: not even asked for when pages are known by their type.
 bool isKnownNonPage(const std::string& address);
 

@@ -64,7 +64,7 @@ class SitemapNodes {
     }
     result_.succeeded = !state.abortRequested;
     if (result_.succeeded) env_.ui.message(MessageKind::Information, "Site successfully indexed");
-    log_.save();
+    saveCrawlLog(env_);
     return std::move(result_);
   }
 

@@ -1,8 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
 #include "app/ini_settings_store.hpp"
 #include "app/recent_files.hpp"
+#include "format/atomic_file.hpp"
 #include "memory_ports.hpp"
+#include "scripted_ui.hpp"
 #include "temp_dir.hpp"
 
 namespace quillon {
@@ -79,6 +86,56 @@ TEST(IniSettingsStore, KeysAreWrittenByTheirNamesAndTheOldEscapedFormIsRead) {
   EXPECT_EQ(testing::readFile(path),
             "[SiteIndexer]\nLast Dir=/new/site/\nLast%20URL=\"http://example.test/?a=b\"\nProxy Host=\" padded \"\n");
   EXPECT_EQ(store.read("SiteIndexer", "Proxy Host").value_or(""), " padded ");
+}
+
+// A settings file that cannot be written stays as it was, and the user hears
+// of it once however many values are lost.
+TEST(IniSettingsStore, WritesThatFailLeaveTheFileAndAreToldOnce) {
+  const std::string settings = "[History]\nLastSaveDir=/web/\n";
+  struct Case {
+    const char* name;
+    const char* folder;  // below the test's folder
+    std::string before;  // the settings file's text; none when empty
+    bool fullDisk;
+  } cases[] = {
+      {"the folder is a file", "blocked/Morvane", "", false},
+      {"the disk is full", "Morvane", settings, true},
+      {"the file is too large to be read whole", "Morvane", settings + std::string(1 << 20, ';'), false},
+  };
+  for (const Case& c : cases) {
+    testing::TempDir temp;
+    testing::writeFile(temp.file("blocked"), "");
+    const std::string folder = temp.file(c.folder);
+    if (!c.before.empty()) testing::writeFile(folder + "/quillon.ini", c.before);
+    testing::ScriptedUi ui;
+    SettingsWriteNotice notice(ui);
+    IniSettingsStore program(folder + "/quillon.ini", &notice);
+    IniSettingsStore user(folder + "/QuillonV50.ini", &notice);
+
+    // Files past 64 bytes cannot be written.
+    rlimit limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit small{64, limit.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    if (c.fullDisk) {
+      ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    }
+    program.write("History", "LastSaveDir", "/a/folder/long/enough/to/pass/the/limit/of/the/file/");
+    user.write("", "File1", "/a/page/long/enough/to/pass/the/limit/of/the/file/index.htm");
+    program.write("SiteIndexer", "Last URL", "http://example.test/a/page/long/enough/to/pass/the/limit/");
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
+
+    ASSERT_EQ(ui.messages.size(), 1u) << c.name;
+    EXPECT_EQ(ui.messages[0].kind, MessageKind::Warning) << c.name;
+    EXPECT_NE(ui.messages[0].text.find("could not be saved in " + folder + "/quillon.ini"), std::string::npos)
+        << ui.messages[0].text;
+    if (!c.before.empty()) {
+      EXPECT_EQ(testing::readFile(folder + "/quillon.ini"), c.before) << c.name;
+      for (const auto& entry : std::filesystem::directory_iterator(folder))
+        EXPECT_FALSE(isTempFileName(entry.path().filename().string())) << "left: " << entry.path();
+    }
+  }
 }
 
 TEST(RecentFiles, AListOtherProgramsWroteMeanwhileIsKept) {

@@ -116,25 +116,55 @@ TEST_F(CommandLineHelp, HelpThatCannotBeWrittenFails) {
 struct ProgramRun {
   int exitCode = -1;
   std::string out;
+  std::string err;
 };
 
-// The desktop program with no display at all.
-ProgramRun runWithoutDisplay(const std::string& args, const std::string& folder) {
+const std::string kNoDisplay = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM";
+const std::string kOffscreen = "env QT_QPA_PLATFORM=offscreen";
+
+// The desktop program with no display at all, or with the environment given.
+ProgramRun runDesktop(const std::string& args, const std::string& folder, const std::string& environment = kNoDisplay) {
   const std::string out = folder + "/gui.out";
-  const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" + std::string(QUILLON_GUI) +
-                              "' " + args + " >'" + out + "' 2>/dev/null </dev/null";
+  const std::string err = folder + "/gui.err";
+  const std::string command = environment + " '" + std::string(QUILLON_GUI) + "' " + args + " >'" + out + "' 2>'" +
+                              err + "' </dev/null";
   const int status = std::system(command.c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(out)};
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(out), readFile(err)};
 }
 
-TEST_F(CommandLineHelp, DesktopVersionNeedsNoDisplay) {
-  const auto version = runWithoutDisplay("--version", temp.path().string());
-  EXPECT_EQ(version.exitCode, 0);
-  EXPECT_EQ(version.out, "Quillon 5.3 " QUILLON_VERSION "\n");
+TEST_F(CommandLineHelp, BothProgramsPrintTheSameVersionWithOrWithoutADisplay) {
+  const std::string expected = "Quillon " QUILLON_VERSION "\n";
+  EXPECT_EQ(cli("--version").out, expected);
+  for (const std::string& environment : {kNoDisplay, kOffscreen}) {
+    const auto version = runDesktop("--version", temp.path().string(), environment);
+    EXPECT_EQ(version.exitCode, 0) << environment;
+    EXPECT_EQ(version.out, expected) << environment;
+  }
+}
+
+// A wrong command line is named, never a crash inside the window system.
+TEST_F(CommandLineHelp, DesktopCommandLineFaultsAreNamed) {
+  struct Case {
+    std::string environment;
+    std::string args;
+    int exitCode;
+    std::string message;
+  } cases[] = {
+      {kNoDisplay, "--bogus", 2, "quillon: Unknown option 'bogus'.\nTry 'quillon --help' for more information.\n"},
+      {kOffscreen, "--bogus", 2, "quillon: Unknown option 'bogus'.\nTry 'quillon --help' for more information.\n"},
+      {kNoDisplay, "--open page.htm --screenshot", 2, "quillon: Missing value after '--screenshot'.\n"},
+      {kNoDisplay, "--open page.htm", 1, "quillon: there is no display to show the window on"},
+  };
+  for (const Case& c : cases) {
+    const auto run = runDesktop(c.args, temp.path().string(), c.environment);
+    EXPECT_EQ(run.exitCode, c.exitCode) << c.environment << " " << c.args;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << "\n" << run.err;
+    EXPECT_EQ(run.out, "") << c.args;
+  }
 }
 
 TEST_F(CommandLineHelp, DesktopHelpNeedsNoDisplayAndMatchesItsManualPage) {
-  const auto help = runWithoutDisplay("--help", temp.path().string());
+  const auto help = runDesktop("--help", temp.path().string());
   EXPECT_EQ(help.exitCode, 0);
   const std::set<std::string> names = optionNamesIn(help.out);
   for (const char* name : {"--open", "--screenshot", "--version"}) EXPECT_EQ(names.count(name), 1u) << name;

@@ -1,6 +1,6 @@
 // quillon-cli saves that fail on a full disk or an unwritable folder: exit 1,
 // the file and the cause named, no success wording, the site and the recent
-// list as they were.
+// list as they were. Settings that cannot be kept are told, and fail nothing.
 #include <gtest/gtest.h>
 
 #include <sys/mount.h>
@@ -122,6 +122,17 @@ TEST_F(SaveFailure, AnUnwritableClassFolderChangesNothingAndSaysSo) {
   EXPECT_EQ(snapshot(site), before);
   EXPECT_EQ(recentList(), recentBefore);
   ::chmod((site + "java").c_str(), 0755);
+}
+
+TEST_F(SaveFailure, SettingsThatCannotBeKeptAreToldOnceAndTheSaveGoesOn) {
+  writeFile(home + "/config", "not a folder");
+  const auto result = runCli("write menu.json site/menu.htm", work, home);
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  const std::string warning = "warning: The settings could not be saved in " + home + "/config/Morvane/";
+  const std::size_t first = result.err.find(warning);
+  EXPECT_NE(first, std::string::npos) << result.err;
+  EXPECT_EQ(result.err.find(warning, first + 1), std::string::npos) << "told once\n" << result.err;
+  EXPECT_NE(result.err.find("File Saved as " + site + "menu.htm"), std::string::npos) << result.err;
 }
 
 }  // namespace

@@ -73,6 +73,8 @@ class MainWindowTest : public ::testing::Test {
   testing::MemorySettings programSettings;
   testing::MemorySettings userSettings;
   std::string program = temp.file("program/");
+  std::string cache = temp.file("cache");
+  std::string projects = temp.file("projects/");
   std::unique_ptr<MainWindow> window;
 
   void SetUp() override {
@@ -84,7 +86,7 @@ class MainWindowTest : public ::testing::Test {
       testing::writeGif(program + "files/JClass/jimages/" + icon, 16, 16);
     }
     window = std::make_unique<MainWindow>(
-        CommanderPorts{ui, clipboard, browser, windows, programSettings, userSettings, program});
+        CommanderPorts{ui, clipboard, browser, windows, programSettings, userSettings, program, cache, projects});
   }
 
   std::string site(const std::string& name) const { return temp.file("site/" + name); }
@@ -306,6 +308,18 @@ TEST_F(MainWindowTest, OnlyAChangedMenuIsOfferedForSavingBeforeAnotherIsOpened) 
   EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Do you want to save your work"});
   EXPECT_EQ(window->constructionArea().treeView(0)->topLevelItem(0)->text(0).toStdString(), "Edited");
   EXPECT_EQ(window->settingsPages().currentIndex(), static_cast<int>(SettingsPage::TabStyle)) << "as it was";
+}
+
+TEST_F(MainWindowTest, NewPagesAndTheDemoCopyGoToTheFoldersHandedIn) {
+  windows.wizardAnswer = NewMenuChoice{akTree, ""};
+  window->commandBar().button("New")->click();
+  ASSERT_FALSE(ui.fileDialogs.empty());
+  EXPECT_EQ(ui.fileDialogs.back().initialDir, projects);
+
+  testing::writeFile(program + "files/OrvelLeft.htm", "<APPLET CODE=\"TrellTabR.class\">\r\n</APPLET>\r\n");
+  ui.answers.push_back(Answer::Ok);
+  window->commandBar().button("Demo")->click();
+  EXPECT_TRUE(fs::is_regular_file(cache + "/demo/OrvelLeft.htm"));
 }
 
 TEST_F(MainWindowTest, TheWindowShowsItsNewStateBeforeTheMessageAboutIt) {

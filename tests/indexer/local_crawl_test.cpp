@@ -298,6 +298,15 @@ TEST_F(LocalCrawl, AbortEndsTheWalkAfterTheEntryInProgress) {
   EXPECT_TRUE(std::filesystem::exists(path(kCrawlLogName)));
 }
 
+TEST_F(LocalCrawl, ALogThatCannotBeWrittenIsTold) {
+  std::filesystem::create_directory(path(kCrawlLogName));
+  write("site/index.htm", "");
+  EXPECT_TRUE(crawl("site/index.htm").succeeded);
+  EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"Site successfully indexed",
+                                                         "The log " + path(kCrawlLogName) + " could not be written."}));
+  EXPECT_FALSE(indexer->state().log.lines().empty()) << "the window keeps it";
+}
+
 TEST_F(LocalCrawl, AMenuNeverSavedKeepsItsLogInTheWindowOnly) {
   menu.Document.PagePath.clear();
   write("site/index.htm", "");
