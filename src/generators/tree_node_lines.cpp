@@ -1,6 +1,7 @@
 #include "generators/tree_node_lines.hpp"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <initializer_list>
 
@@ -21,6 +22,31 @@ constexpr std::string_view kEmptyLast = "', ''";
 
 void appendList(ReversedList& list, const ReversedList& more) { list.insert(list.end(), more.begin(), more.end()); }
 
+// Copies a few bytes inline: most pieces of a line are a dozen bytes or less,
+// too short to be worth a call.
+inline void copyBytes(char* to, const char* from, std::size_t size) {
+  if (size > 16) {
+    std::memcpy(to, from, size);
+  } else if (size >= 8) {
+    // Two words that overlap in the middle; nothing read or written outside.
+    std::uint64_t head;
+    std::uint64_t tail;
+    std::memcpy(&head, from, 8);
+    std::memcpy(&tail, from + size - 8, 8);
+    std::memcpy(to, &head, 8);
+    std::memcpy(to + size - 8, &tail, 8);
+  } else if (size >= 4) {
+    std::uint32_t head;
+    std::uint32_t tail;
+    std::memcpy(&head, from, 4);
+    std::memcpy(&tail, from + size - 4, 4);
+    std::memcpy(to, &head, 4);
+    std::memcpy(to + size - 4, &tail, 4);
+  } else {
+    for (std::size_t k = 0; k < size; ++k) to[k] = from[k];
+  }
+}
+
 // Appends a line's pieces through a pointer into room made once for all of
 // them: the lines of a large menu are millions of small pieces, too many for
 // a call and a check each.
@@ -31,7 +57,7 @@ void put(std::string& out, std::initializer_list<std::string_view> pieces) {
   out.resize(used + size);
   char* at = out.data() + used;
   for (const std::string_view piece : pieces) {
-    std::memcpy(at, piece.data(), piece.size());
+    copyBytes(at, piece.data(), piece.size());
     at += piece.size();
   }
 }

@@ -8,6 +8,7 @@
 #include "format/html_escape.hpp"
 #include "format/site_layout.hpp"
 #include "format/text_helpers.hpp"
+#include "format/write_behind.hpp"
 #include "generators/menu_entries.hpp"
 #include "generators/text_escape.hpp"
 #include "generators/tree_node_lines.hpp"
@@ -232,11 +233,8 @@ GenerationResult generateTreeView(const TreeViewOptions& options, GeneratorConte
   // The frameset page with its node lines, megabytes of them in a large menu,
   // written a piece at a time.
   auto writeFrameset = [&](int fd) {
-    int error = 0;
-    auto drain = [&error, fd](std::string& text) {
-      if (!error) error = writeAheadOfSync(fd, text);
-      text.clear();
-    };
+    WriteBehind writer(fd);
+    auto drain = [&writer](std::string& text) { writer.write(text); };
     std::string text;
     text.reserve(std::max(pageLinesSize(*frameset), kTreeTextPiece + kTreeTextPiece / 4));
     appendPageLines(text, *frameset, 0, *nodesMarker + 1);
@@ -246,7 +244,7 @@ GenerationResult generateTreeView(const TreeViewOptions& options, GeneratorConte
     }
     appendPageLines(text, *frameset, *nodesMarker + 1, frameset->size());
     drain(text);
-    return error;
+    return writer.finish();
   };
   if (!files.writeFileFrom(outputName(options.framesetPage, preview), writeFrameset)) return files.result();
   files.writePage(extractFileName(options.treePage), *page);
