@@ -22,26 +22,27 @@ constexpr std::string_view kEmptyLast = "', ''";
 
 void appendList(ReversedList& list, const ReversedList& more) { list.insert(list.end(), more.begin(), more.end()); }
 
+// Copies size bytes, from one to two words of them, as two words that
+// overlap in the middle: nothing is read or written outside.
+template <typename Word>
+void copyAsTwoWords(char* to, const char* from, std::size_t size) {
+  Word head;
+  Word tail;
+  std::memcpy(&head, from, sizeof head);
+  std::memcpy(&tail, from + size - sizeof tail, sizeof tail);
+  std::memcpy(to, &head, sizeof head);
+  std::memcpy(to + size - sizeof tail, &tail, sizeof tail);
+}
+
 // Copies a few bytes inline: most pieces of a line are a dozen bytes or less,
 // too short to be worth a call.
 inline void copyBytes(char* to, const char* from, std::size_t size) {
   if (size > 16) {
     std::memcpy(to, from, size);
   } else if (size >= 8) {
-    // Two words that overlap in the middle; nothing read or written outside.
-    std::uint64_t head;
-    std::uint64_t tail;
-    std::memcpy(&head, from, 8);
-    std::memcpy(&tail, from + size - 8, 8);
-    std::memcpy(to, &head, 8);
-    std::memcpy(to + size - 8, &tail, 8);
+    copyAsTwoWords<std::uint64_t>(to, from, size);
   } else if (size >= 4) {
-    std::uint32_t head;
-    std::uint32_t tail;
-    std::memcpy(&head, from, 4);
-    std::memcpy(&tail, from + size - 4, 4);
-    std::memcpy(to, &head, 4);
-    std::memcpy(to + size - 4, &tail, 4);
+    copyAsTwoWords<std::uint32_t>(to, from, size);
   } else {
     for (std::size_t k = 0; k < size; ++k) to[k] = from[k];
   }
